@@ -1,0 +1,58 @@
+// The numbers that describe the wave picture, and the restart that sets them up from the three parameter texts.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace conwave {
+
+inline constexpr double kSoundSpeed = 340.0; // wave propagation speed [m/s]
+inline constexpr std::size_t kWaveSlots = 51; // slots 0 to 50; slot 0 is never used, waves count from 1
+inline constexpr int kMaxWaves = 50;          // wavefronts that have a slot
+
+// The animation state. Every field is a double starting at 0 and keeps the name of its equation symbol.
+struct WaveState {
+    double M = 0.0;       // Mach number: source speed / wave speed
+    double nWave = 0.0;   // wavefronts per frame, as typed (not rounded)
+    double tMax = 0.0;    // time span over which the wavefronts are spread [s]
+    double aSound = 0.0;  // wave speed [m/s], 340 from start-up on
+    double dtWave = 0.0;  // emission interval between wavefronts: tMax / nWave [s]
+    double uSource = 0.0; // source speed: M * aSound [m/s]
+    double tNow = 0.0;    // animation clock [s]
+    std::array<double, kWaveSlots> rWave{}; // radius of wavefront i [m]
+    std::array<double, kWaveSlots> xWave{}; // centre x of wavefront i [m]
+
+    bool operator==(const WaveState &) const = default;
+};
+
+// The three parameter texts, in the order the restart reads them.
+enum class WaveField { M, nWave, tMax };
+
+// Parameters the restart will not take. what() is one plain sentence naming the field and what is accepted.
+class RestartRefused : public std::runtime_error {
+public:
+    RestartRefused(WaveField field, const std::string &message);
+
+    WaveField field() const noexcept { return m_field; }
+
+private:
+    WaveField m_field;
+};
+
+// How many wavefronts a frame draws for a given nWave: the loop counter 1, 2, 3, ... runs while it is not above
+// nWave, compared unchanged, so 4.6 draws 4 and anything below 1 draws none.
+int waveCount(double nWave);
+
+// Start-up: the wave speed takes its value; everything else stays 0.
+void initialise(WaveState &state);
+
+// Sets the animation up afresh from the texts of M, nWave and tMax: reads them in that order, then
+// dtWave = tMax / nWave, uSource = M * aSound, tNow = 0. Parameters that would divide by zero, need more than
+// 50 wavefronts, do not fit a double, or give a circle during the clock cycle that does not fit single
+// precision are refused with RestartRefused, and then nothing in the state changes.
+void restart(WaveState &state, std::string_view mText, std::string_view nWaveText, std::string_view tMaxText);
+
+} // namespace conwave

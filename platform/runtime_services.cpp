@@ -1,0 +1,164 @@
+#include "runtime_services.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace conwave {
+
+namespace {
+
+const char *headline(RuntimeErrorKind kind)
+{
+    switch (kind) {
+    case RuntimeErrorKind::DivisionByZero: return "Division by zero";
+    case RuntimeErrorKind::Overflow: return "Overflow";
+    case RuntimeErrorKind::Subscript: return "Subscript out of range";
+    case RuntimeErrorKind::FailedOperation: return "Operation failed";
+    }
+    return "Run-time error";
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Decides, for a number that does not fit a double, whether it is too large (true) or too small (false):
+// the power of ten of its first significant digit, plus its exponent.
+bool tooLarge(std::string_view digits, std::size_t integerDigits, std::string_view exponent)
+{
+    long long power = 0;
+    bool found = false;
+    for (std::size_t i = 0, position = 0; i < digits.size(); ++i) {
+        if (digits[i] == '.')
+            continue;
+        if (digits[i] != '0') {
+            power = static_cast<long long>(integerDigits) - 1 - static_cast<long long>(position);
+            found = true;
+            break;
+        }
+        ++position;
+    }
+    if (!found)
+        return false;
+    long long shift = 0;
+    bool negative = false;
+    std::size_t i = 0;
+    if (i < exponent.size() && (exponent[i] == '+' || exponent[i] == '-'))
+        negative = exponent[i++] == '-';
+    constexpr long long kSaturate = 1'000'000'000; // far beyond any double's exponent; keeps the sum exact
+    for (; i < exponent.size() && shift < kSaturate; ++i)
+        shift = shift * 10 + (exponent[i] - '0');
+    return power + (negative ? -shift : shift) > 0;
+}
+
+template <typename T>
+std::string shortest(T value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+} // namespace
+
+RuntimeError::RuntimeError(RuntimeErrorKind kind, const std::string &detail)
+    : std::runtime_error(std::string(headline(kind)) + ": " + detail + ".")
+    , m_kind(kind)
+{
+}
+
+double textToNumber(std::string_view text)
+{
+    std::size_t p = 0;
+    while (p < text.size() && isBlank(text[p]))
+        ++p;
+    const bool negative = p < text.size() && text[p] == '-';
+    if (p < text.size() && (text[p] == '+' || text[p] == '-'))
+        ++p;
+    const std::size_t mantissaStart = p;
+    std::size_t integerDigits = 0;
+    while (p < text.size() && isDigit(text[p]))
+        ++p, ++integerDigits;
+    std::size_t fractionDigits = 0;
+    if (p < text.size() && text[p] == '.') {
+        ++p;
+        while (p < text.size() && isDigit(text[p]))
+            ++p, ++fractionDigits;
+    }
+    if (integerDigits + fractionDigits == 0)
+        return 0.0;
+    const std::size_t mantissaEnd = p;
+    // An exponent counts only when at least one digit follows the letter and its sign.
+    std::size_t end = p;
+    if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
+        std::size_t q = p + 1;
+        if (q < text.size() && (text[q] == '+' || text[q] == '-'))
+            ++q;
+        if (q < text.size() && isDigit(text[q])) {
+            while (q < text.size() && isDigit(text[q]))
+                ++q;
+            end = q;
+        }
+    }
+
+    // from_chars takes neither a "+" nor a bare ".", so it gets the digits alone and the sign is applied after.
+    const std::string_view number = text.substr(mantissaStart, end - mantissaStart);
+    double magnitude = 0.0;
+    const auto [ptr, error] = std::from_chars(number.data(), number.data() + number.size(), magnitude,
+                                              std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        const std::string_view mantissa = text.substr(mantissaStart, mantissaEnd - mantissaStart);
+        const std::string_view exponent = end > mantissaEnd ? text.substr(mantissaEnd + 1, end - mantissaEnd - 1)
+                                                            : std::string_view{};
+        if (tooLarge(mantissa, integerDigits, exponent))
+            throw RuntimeError(RuntimeErrorKind::Overflow, "the number is too large for a double");
+        return 0.0; // below the smallest double: it reads as 0
+    }
+    if (error != std::errc{} || ptr != number.data() + number.size())
+        return 0.0; // cannot happen for the scanned grammar; 0 is the reading of "no number"
+    return negative ? -magnitude : magnitude;
+}
+
+std::string numberToText(double value)
+{
+    if (value == 0.0)
+        return "0"; // also for -0, which a user would not expect to see
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
+}
+
+std::string numberToText(std::int16_t value)
+{
+    char buffer[8];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string shortestText(double value) { return shortest(value); }
+std::string shortestText(float value) { return shortest(value); }
+
+std::string clockText(std::time_t now)
+{
+    std::tm local{};
+    if (localtime_r(&now, &local) == nullptr)
+        throw RuntimeError(RuntimeErrorKind::FailedOperation, "the time of day could not be read");
+    char buffer[128];
+    const std::size_t length = std::strftime(buffer, sizeof buffer, "%X", &local);
+    if (length == 0)
+        throw RuntimeError(RuntimeErrorKind::FailedOperation, "the time of day could not be written as text");
+    return std::string(buffer, length);
+}
+
+void raiseOverflow(const char *what) { throw RuntimeError(RuntimeErrorKind::Overflow, what); }
+
+void raiseDivisionByZero() { throw RuntimeError(RuntimeErrorKind::DivisionByZero, "a number was divided by 0"); }
+
+void raiseSubscript(std::int64_t index, std::size_t slots)
+{
+    throw RuntimeError(RuntimeErrorKind::Subscript, "slot " + std::to_string(index) +
+                                                        " does not exist; the slots run from 0 to " +
+                                                        std::to_string(slots - 1));
+}
+
+} // namespace conwave

@@ -1,0 +1,117 @@
+// Run-time services of the program: text <-> number conversions, checked arithmetic and slots, the run-time error.
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <ctime>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace conwave {
+
+// What went wrong, in the classic run-time library's categories.
+enum class RuntimeErrorKind {
+    DivisionByZero,
+    Overflow,
+    Subscript,
+    FailedOperation, // a control or drawing operation that reported failure
+};
+
+// The one error that ends the program. what() is the whole report, in plain words.
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(RuntimeErrorKind kind, const std::string &detail);
+
+    RuntimeErrorKind kind() const noexcept { return m_kind; }
+
+private:
+    RuntimeErrorKind m_kind;
+};
+
+// The number at the start of a text, with "." as the decimal point whatever the locale:
+// blanks (space, tab, CR, LF) at the start are skipped; then an optional sign, digits with at most one ".",
+// and an optional exponent (e or E, an optional sign and at least one digit) make the number. Reading stops at
+// the first character that cannot continue it, so "2.5x" is 2.5, "1,5" is 1 and "1e" is 1. A text that does not
+// begin with a number gives 0. Values too small for a double read as 0; a value too large raises Overflow.
+double textToNumber(std::string_view text);
+
+// Decimal text of a double: at most 15 significant digits, no trailing zeros, no point for whole numbers,
+// a "0" before the point below 1, "." always (0.5, 2.3, 3). Magnitudes from 1e15 on and below 1e-4 use an
+// exponent ("1e+15"); every result reads back through textToNumber.
+std::string numberToText(double value);
+
+// Plain decimal digits of a 16-bit integer, with a leading "-" when negative.
+std::string numberToText(std::int16_t value);
+
+// Shortest texts that read back to exactly the same double / float ("0.28", "13.6", "1e+20").
+std::string shortestText(double value);
+std::string shortestText(float value);
+
+// The local time of day in the locale's time format (the C library's %X: hours, minutes and seconds, no date,
+// no zone), as the process locale has it; a Qt application takes that locale from the environment at start-up.
+std::string clockText(std::time_t now);
+
+// Checked arithmetic: a result that is not a finite double raises Overflow; a zero divisor raises DivisionByZero.
+// Inline, since the tick runs them for every wavefront; the raising is out of line.
+[[noreturn]] void raiseOverflow(const char *what);
+[[noreturn]] void raiseDivisionByZero();
+
+inline double checkedAdd(double a, double b)
+{
+    const double sum = a + b;
+    if (!std::isfinite(sum)) [[unlikely]]
+        raiseOverflow("a sum is too large for a double");
+    return sum;
+}
+
+inline double checkedMultiply(double a, double b)
+{
+    const double product = a * b;
+    if (!std::isfinite(product)) [[unlikely]]
+        raiseOverflow("a product is too large for a double");
+    return product;
+}
+
+inline double checkedDivide(double dividend, double divisor)
+{
+    if (divisor == 0.0) [[unlikely]]
+        raiseDivisionByZero();
+    const double quotient = dividend / divisor;
+    if (!std::isfinite(quotient)) [[unlikely]]
+        raiseOverflow("a quotient is too large for a double");
+    return quotient;
+}
+
+// Double to single precision, rounded to nearest; a value beyond the single-precision range raises Overflow.
+inline float toSingle(double value)
+{
+    // Halfway between the largest float and 2^128: from here on, rounding to nearest gives infinity.
+    constexpr double kSingleOverflow = 0x1.ffffffp127;
+    if (!(std::fabs(value) < kSingleOverflow)) [[unlikely]]
+        raiseOverflow("a coordinate is too large for single precision");
+    return static_cast<float>(value); // rounds to nearest
+}
+
+// Checked array slot: an index outside 0 .. N-1 raises Subscript before the slot is touched.
+[[noreturn]] void raiseSubscript(std::int64_t index, std::size_t slots);
+
+template <typename T, std::size_t N>
+T &checkedSlot(std::array<T, N> &slots, std::int64_t index)
+{
+    if (index < 0 || static_cast<std::uint64_t>(index) >= N)
+        raiseSubscript(index, N);
+    return slots[static_cast<std::size_t>(index)];
+}
+
+template <typename T, std::size_t N>
+const T &checkedSlot(const std::array<T, N> &slots, std::int64_t index)
+{
+    if (index < 0 || static_cast<std::uint64_t>(index) >= N)
+        raiseSubscript(index, N);
+    return slots[static_cast<std::size_t>(index)];
+}
+
+} // namespace conwave
