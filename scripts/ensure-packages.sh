@@ -5,6 +5,9 @@ set -euo pipefail
 packages=(
     cmake g++ make                  # the build
     libgtest-dev libbenchmark-dev   # tests and benchmarks
+    qt6-base-dev                    # the window program: Qt 6 Widgets
+    fonts-dejavu-core               # the windows' faces
+    binutils-mingw-w64-x86-64       # compiles the Windows resource script in a test
 )
 
 missing=()
