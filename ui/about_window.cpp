@@ -1,0 +1,50 @@
+#include "about_window.h"
+
+#include "application.h"
+#include "window_tables.h"
+
+#include <QLabel>
+
+namespace conwave {
+
+namespace {
+
+QString qText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QLabel *buildLabel(const AboutLabel &spec, QWidget *window)
+{
+    auto *label = new QLabel(qText(spec.text), window);
+    label->setObjectName(qText(spec.name));
+    label->setGeometry(pixelRect(spec.place));
+    label->setFont(windowFont(spec.font));
+    label->setWordWrap(spec.wraps);
+    label->setAlignment((spec.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    if (spec.colour) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colourFromBgr(*spec.colour));
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
+{
+    setObjectName(qText(kAboutName));
+    setWindowTitle(qText(kAboutCaption));
+    setWindowIcon(applicationIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The labels are transparent: they show the window's light yellow, not boxes of their own.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colourFromBgr(kAboutBackground));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    for (const AboutLabel &spec : kAboutLabels)
+        buildLabel(spec, this);
+    resize(pixelSize(kAboutClientWidth, kAboutClientHeight));
+}
+
+} // namespace conwave

@@ -1,0 +1,24 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace conwave {
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/conwave-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+void setUpApplication(QApplication &application)
+{
+    QApplication::setApplicationName(QStringLiteral("Conwave"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setDesktopFileName(QStringLiteral("conwave"));
+    application.setWindowIcon(applicationIcon());
+}
+
+} // namespace conwave

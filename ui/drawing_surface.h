@@ -1,0 +1,40 @@
+// Picture1: the surface the tick draws on, mapping a world window (metres) onto its inner area.
+#pragma once
+
+#include "wave_tick.h"
+
+#include <QFrame>
+
+namespace conwave {
+
+class DrawingSurface final : public QFrame, public DrawingSink {
+public:
+    explicit DrawingSurface(QWidget *parent = nullptr);
+
+    // From now on the inner area's left, top, right and bottom edges are x1, y1, x2, y2 (world units).
+    void Scale(double x1, double y1, double x2, double y2);
+
+    void Cls() override;
+    void Circle(float x, float y, float radius, std::uint32_t colour) override;
+
+    // The circles drawn since the last Cls: what the next paint shows.
+    const WaveFrame &frame() const noexcept { return m_frame; }
+
+    // Where a world point lands, in pixels relative to the widget.
+    QPointF toPixels(double x, double y) const;
+    double toPixels(double radius) const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void paintCircle(QPainter &painter, const WaveCircle &circle) const;
+
+    double m_left = 0.0;
+    double m_top = 0.0;
+    double m_right = 1.0;
+    double m_bottom = 1.0;
+    WaveFrame m_frame;
+};
+
+} // namespace conwave

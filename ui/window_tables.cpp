@@ -1,0 +1,53 @@
+#include "window_tables.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+namespace conwave {
+
+namespace {
+
+int roundedPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+} // namespace
+
+QRect pixelRect(const TwipRect &twips)
+{
+    const int left = roundedPixels(twips.left);
+    const int top = roundedPixels(twips.top);
+    const int right = roundedPixels(twips.left + twips.width);
+    const int bottom = roundedPixels(twips.top + twips.height);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QSize pixelSize(int widthTwips, int heightTwips) { return pixelRect({0, 0, widthTwips, heightTwips}).size(); }
+
+QColor colourFromBgr(std::uint32_t bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu),
+                  static_cast<int>((bgr >> 16) & 0xFFu));
+}
+
+QFont windowFont(const FontSpec &spec)
+{
+    QFont font;
+    switch (spec.face) {
+    case Face::SmallSans:
+        // An Arial-metric face: at 8 pt it is as wide as the small system face the boxes were measured for.
+        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+        break;
+    case Face::Verdana:
+        // DejaVu Sans has Verdana's proportions; its condensed cut keeps the credit line inside its box.
+        font.setFamilies({QStringLiteral("DejaVu Sans")});
+        font.setStretch(QFont::SemiCondensed);
+        break;
+    }
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(spec.points);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+} // namespace conwave

@@ -1,0 +1,143 @@
+// The two windows as data: every name, place (in twips), caption, colour and font of their controls.
+#pragma once
+
+#include "wave_state.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+class QColor;
+class QFont;
+class QRect;
+class QSize;
+
+namespace conwave {
+
+inline constexpr int kTwipsPerPixel = 15; // 1440 twips per inch at 96 device-independent pixels per inch
+
+// A rectangle in twips, relative to the client area of its window or to the frame that holds it.
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The one conversion from twips to device-independent pixels. Edges are rounded, not sizes, so that
+// neighbouring controls stay flush.
+QRect pixelRect(const TwipRect &twips);
+QSize pixelSize(int widthTwips, int heightTwips);
+
+// A colour written 0x00BBGGRR, red in the low byte.
+QColor colourFromBgr(std::uint32_t bgr);
+
+enum class Face {
+    SmallSans, // the small system face of the main window and the About title
+    Verdana,   // the About window's text face
+};
+
+struct FontSpec {
+    Face face = Face::SmallSans;
+    double points = 8.0;
+    bool underline = false;
+};
+
+// The face that stands in for the named one, at the given size.
+QFont windowFont(const FontSpec &spec);
+
+enum class Align { Left, Centre };
+
+// One control of a table: its object name, its place and its position in the keyboard order (-1: none).
+struct Control {
+    std::string_view name;
+    TwipRect place;
+    int tab = -1;
+};
+
+// ---- Form1, the main window ------------------------------------------------------------------------------------
+
+inline constexpr std::string_view kForm1Name = "Form1";
+inline constexpr std::string_view kForm1Caption = "Conwave";
+inline constexpr int kForm1ClientWidth = 6225;  // twips, below the menu bar
+inline constexpr int kForm1ClientHeight = 5640; // twips
+inline constexpr FontSpec kForm1Font{Face::SmallSans, 8.0, false};
+
+inline constexpr Control kPicture1{"Picture1", {120, 1560, 6000, 4000}, 0};
+inline constexpr Control kFrame2{"Frame2", {2400, 0, 3735, 1455}, 1};
+inline constexpr Control kLabel5{"Label5", {240, 1200, 975, 255}, 5};
+inline constexpr Control kCommand1{"Command1", {120, 360, 1215, 735}, 6};
+
+inline constexpr std::uint32_t kPictureBackground = 0x00FFFF80; // light cyan
+inline constexpr std::string_view kClockCaption = "Label5"; // until the first tick writes the time
+inline constexpr std::string_view kStartCaption = "START";
+
+inline constexpr std::string_view kTimerName = "Timer1";
+inline constexpr int kTimerIntervalMs = 40; // one animation tick
+
+inline constexpr std::string_view kMenuAboutName = "Mn_About";
+inline constexpr std::string_view kMenuAboutCaption = "About";
+
+// One parameter row inside Frame2: caption label, text box and scroll bar.
+struct ParameterRow {
+    WaveField field;
+    Control label;
+    std::string_view caption;
+    Control text;
+    std::string_view initialText;
+    Control bar;
+    int minimum;
+    int maximum;
+    int value;
+    int smallChange;
+    int largeChange;
+    int divisor; // the text shows the bar's value divided by this
+    std::string_view accessibleName;
+};
+
+inline constexpr std::array<ParameterRow, 3> kParameterRows{{
+    // HScroll_M counts tenths: 0 to 30 are Mach 0 to 3.0 in steps of 0.1.
+    {WaveField::M, {"Label1", {480, 240, 375, 255}, 4}, "M=", {"Text_M", {960, 240, 495, 285}, 2}, "0",
+     {"HScroll_M", {1440, 240, 2055, 255}, 3}, 0, 30, 0, 1, 5, 10, "Mach number"},
+    {WaveField::nWave, {"Label2", {120, 600, 735, 255}, 10}, "nWave =", {"Text_nWave", {960, 600, 495, 285}, 8}, "4",
+     {"HScroll_nWave", {1440, 600, 2055, 255}, 11}, 1, 30, 4, 1, 1, 1, "Number of wavefronts"},
+    {WaveField::tMax, {"Label3", {240, 960, 495, 255}, 9}, "tMax =", {"Text_tMax", {960, 960, 495, 285}, 7}, "1",
+     {"HScroll_tMax", {1440, 960, 2055, 255}, 12}, 1, 4, 1, 1, 1, 1, "Time span"},
+}};
+
+// ---- Form_About ------------------------------------------------------------------------------------------------
+
+inline constexpr std::string_view kAboutName = "Form_About";
+inline constexpr std::string_view kAboutCaption = "About";
+inline constexpr int kAboutClientWidth = 3600;  // twips
+inline constexpr int kAboutClientHeight = 3150; // twips
+inline constexpr std::uint32_t kAboutBackground = 0x00C0FFFF; // light yellow
+
+struct AboutLabel {
+    std::string_view name;
+    std::string_view text;
+    TwipRect place;
+    std::optional<std::uint32_t> colour; // none: the default text colour
+    FontSpec font;
+    Align align;
+    bool wraps;
+};
+
+inline constexpr FontSpec kAboutText{Face::Verdana, 8.25, false};
+
+// Top to bottom: title, description, credit, date, contact lead-in, contact address.
+inline constexpr std::array<AboutLabel, 6> kAboutLabels{{
+    {"Label1", "Conwave", {1080, 120, 1215, 375}, 0x000000FF, {Face::SmallSans, 12.0, true}, Align::Left, false},
+    {"Label2",
+     "This Program simulates wave propagation from a point distribution source for choosen Mach numbers in "
+     "subsonic - supersonic regimes",
+     {360, 600, 2655, 1095}, 0x00008000, kAboutText, Align::Centre, true},
+    {"Label7", "Developed by the Conwave team", {480, 1920, 2535, 255}, std::nullopt, kAboutText, Align::Centre, false},
+    {"Label8", "Last modified on April 2007", {480, 2160, 2415, 255}, std::nullopt, kAboutText, Align::Centre, false},
+    {"Label4", "For comments and questions e-mail to", {120, 2520, 3375, 255}, std::nullopt, kAboutText, Align::Left,
+     false},
+    {"Label5", "conwave@example.org", {840, 2760, 1935, 255}, 0x00FF0000, kAboutText, Align::Left, false},
+}};
+
+} // namespace conwave
