@@ -164,6 +164,7 @@ void MainWindow::refuse(const RestartRefused &refusal)
     m_refusalShown = true;
     QMessageBox::warning(this, qText(kForm1Caption), QString::fromUtf8(refusal.what()));
     m_refusalShown = false;
+    activateWindow(); // the box had the activation; the correction is typed here
     for (const ParameterControls &row : m_rows) {
         if (row.row->field == refusal.field()) {
             row.text->setFocus(Qt::OtherFocusReason);

@@ -35,7 +35,8 @@ QFont windowFont(const FontSpec &spec)
     QFont font;
     switch (spec.face) {
     case Face::SmallSans:
-        // An Arial-metric face: at 8 pt it is as wide as the small system face the boxes were measured for.
+        // An Arial-metric face; a little wider than the small system face the boxes were measured for, so the
+        // main window uses it at 7.5 pt.
         font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
         break;
     case Face::Verdana:

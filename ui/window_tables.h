@@ -62,7 +62,7 @@ inline constexpr std::string_view kForm1Name = "Form1";
 inline constexpr std::string_view kForm1Caption = "Conwave";
 inline constexpr int kForm1ClientWidth = 6225;  // twips, below the menu bar
 inline constexpr int kForm1ClientHeight = 5640; // twips
-inline constexpr FontSpec kForm1Font{Face::SmallSans, 8.0, false};
+inline constexpr FontSpec kForm1Font{Face::SmallSans, 7.5, false}; // "tMax =" fills its 33 px box at 8 pt
 
 inline constexpr Control kPicture1{"Picture1", {120, 1560, 6000, 4000}, 0};
 inline constexpr Control kFrame2{"Frame2", {2400, 0, 3735, 1455}, 1};

@@ -1,0 +1,226 @@
+// Form_About and Mn_About: the labels of the table, one window at most, made anew after closing, and the
+// program that goes on while it is open.
+#include "about_window.h"
+#include "main_window.h"
+#include "window_tables.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProcess>
+#include <QtTest>
+
+#include <memory>
+
+class AboutWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void labels_data();
+    void labels();
+    void labelsFitTheirBoxes_data();
+    void labelsFitTheirBoxes();
+    void windowItself();
+    void shownWithoutOwnerOrModalLoop();
+    void oneWindowAtMost();
+    void madeAnewAfterClose();
+    void closingMainLeavesAboutOpen();
+    void programGoesOnUntilAboutCloses();
+
+private:
+    void chooseAbout() { m_window->findChild<QAction *>(QStringLiteral("Mn_About"))->trigger(); }
+    static QList<QWidget *> aboutWindows();
+    static QWidget *about();
+
+    std::unique_ptr<conwave::MainWindow> m_window;
+};
+
+QList<QWidget *> AboutWindowTest::aboutWindows()
+{
+    QList<QWidget *> found;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("Form_About"))
+            found << top;
+    return found;
+}
+
+QWidget *AboutWindowTest::about()
+{
+    const QList<QWidget *> found = aboutWindows();
+    return found.size() == 1 ? found.front() : nullptr;
+}
+
+void AboutWindowTest::init()
+{
+    m_window = std::make_unique<conwave::MainWindow>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void AboutWindowTest::cleanup()
+{
+    m_window.reset();
+    for (QWidget *left : aboutWindows())
+        delete left;
+}
+
+void AboutWindowTest::labels_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QColor>("colour"); // invalid: the default text colour
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<bool>("centred");
+
+    const QColor none;
+    QTest::newRow("title") << "Label1" << "Conwave" << QRect(1080, 120, 1215, 375) << QColor(255, 0, 0) << 12.0
+                           << true << false;
+    QTest::newRow("description") << "Label2"
+                                 << "This Program simulates wave propagation from a point distribution source for "
+                                    "choosen Mach numbers in subsonic - supersonic regimes"
+                                 << QRect(360, 600, 2655, 1095) << QColor(0, 128, 0) << 8.25 << false << true;
+    QTest::newRow("credit") << "Label7" << "Developed by the Conwave team" << QRect(480, 1920, 2535, 255) << none
+                            << 8.25 << false << true;
+    QTest::newRow("date") << "Label8" << "Last modified on April 2007" << QRect(480, 2160, 2415, 255) << none << 8.25
+                          << false << true;
+    QTest::newRow("contact lead-in") << "Label4" << "For comments and questions e-mail to"
+                                     << QRect(120, 2520, 3375, 255) << none << 8.25 << false << false;
+    QTest::newRow("contact address") << "Label5" << "conwave@example.org" << QRect(840, 2760, 1935, 255)
+                                     << QColor(0, 0, 255) << 8.25 << false << false;
+}
+
+void AboutWindowTest::labels()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QRect, twips);
+    QFETCH(QColor, colour);
+    QFETCH(double, points);
+    QFETCH(bool, underline);
+    QFETCH(bool, centred);
+
+    chooseAbout();
+    QVERIFY(about() != nullptr);
+    auto *label = about()->findChild<QLabel *>(name);
+    QVERIFY(label != nullptr);
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->geometry(), conwave::pixelRect({twips.x(), twips.y(), twips.width(), twips.height()}));
+    QCOMPARE(label->font().pointSizeF(), points);
+    QCOMPARE(label->font().underline(), underline);
+    QCOMPARE(label->font().weight(), QFont::Normal);
+    QCOMPARE(bool(label->alignment() & Qt::AlignHCenter), centred);
+    QVERIFY(!label->autoFillBackground()); // shows the window's light yellow
+    const QColor shown = label->palette().color(QPalette::WindowText);
+    if (colour.isValid())
+        QCOMPARE(shown, colour);
+    else
+        QCOMPARE(shown, about()->palette().color(QPalette::WindowText));
+}
+
+void AboutWindowTest::labelsFitTheirBoxes_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"Label1", "Label2", "Label7", "Label8", "Label4", "Label5"})
+        QTest::newRow(name) << name;
+}
+
+void AboutWindowTest::labelsFitTheirBoxes()
+{
+    QFETCH(QString, name);
+    chooseAbout();
+    auto *label = about()->findChild<QLabel *>(name);
+    QVERIFY(label != nullptr);
+    const QFontMetrics metrics(label->font());
+    const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const QRect needed = metrics.boundingRect(label->contentsRect(), flags, label->text());
+    QVERIFY2(label->contentsRect().contains(needed),
+             qPrintable(QStringLiteral("needs %1 x %2 px").arg(needed.width()).arg(needed.height())));
+}
+
+void AboutWindowTest::windowItself()
+{
+    chooseAbout();
+    QWidget *window = about();
+    QVERIFY(window != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->windowTitle(), QStringLiteral("About"));
+    QCOMPARE(window->size(), QSize(240, 210));
+    QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(window->windowIcon().availableSizes().contains(QSize(48, 48)));
+    const QImage image = window->grab().toImage();
+    for (const QPoint p : {QPoint(2, 2), QPoint(230, 200), QPoint(5, 100)})
+        QCOMPARE(image.pixelColor(p), QColor(255, 255, 192));
+}
+
+void AboutWindowTest::shownWithoutOwnerOrModalLoop()
+{
+    chooseAbout(); // returns at once: there is no modal loop to leave
+    QWidget *window = about();
+    QVERIFY(window != nullptr);
+    QVERIFY(window->isVisible());
+    QVERIFY(window->parentWidget() == nullptr);
+    QVERIFY(!window->isModal());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
+    QVERIFY(m_window->isEnabled());
+}
+
+void AboutWindowTest::oneWindowAtMost()
+{
+    chooseAbout();
+    QWidget *first = about();
+    QVERIFY(first != nullptr);
+    chooseAbout();
+    QCOMPARE(aboutWindows().size(), 1);
+    QCOMPARE(about(), first);
+    QVERIFY(first->isVisible());
+}
+
+void AboutWindowTest::madeAnewAfterClose()
+{
+    chooseAbout();
+    QPointer<QWidget> first = about();
+    QVERIFY(first);
+    first->close();
+    QTRY_VERIFY_WITH_TIMEOUT(first.isNull(), 2000); // closing removes it
+    QCOMPARE(aboutWindows().size(), 0);
+
+    chooseAbout();
+    QWidget *second = about();
+    QVERIFY(second != nullptr);
+    QVERIFY(second->isVisible());
+    QCOMPARE(second->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
+             QStringLiteral("Developed by the Conwave team"));
+}
+
+void AboutWindowTest::closingMainLeavesAboutOpen()
+{
+    chooseAbout();
+    QWidget *window = about();
+    QVERIFY(window != nullptr);
+    QVERIFY(m_window->close());
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(!m_window->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive()); // no more ticks
+    QVERIFY(window->isVisible());
+    QVERIFY(window->testAttribute(Qt::WA_QuitOnClose)); // it is the window whose closing ends the program
+}
+
+void AboutWindowTest::programGoesOnUntilAboutCloses()
+{
+    QProcess program;
+    program.start(QStringLiteral(CONWAVE_PROBE_PATH), {QStringLiteral("about")});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(program.readAllStandardOutput().trimmed(), QByteArray("still running"));
+}
+
+QTEST_MAIN(AboutWindowTest)
+#include "about_window_test.moc"

@@ -1,0 +1,719 @@
+// Form1: its controls against the tables, the keyboard, the scroll bars and START, the timer and the picture,
+// refused texts and run-time errors.
+#include "drawing_surface.h"
+#include "main_window.h"
+#include "message_box_closer.h"
+#include "picture_probe.h"
+#include "runtime_services.h"
+#include "window_tables.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyleOptionSlider>
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+#include <ctime>
+#include <memory>
+#include <numbers>
+
+using conwave::test::MessageBoxCloser;
+using conwave::test::PixelCircle;
+using conwave::test::WorldMap;
+
+namespace {
+
+// The parameters a restart sets, without the clock and the wavefront slots that every tick moves.
+struct Parameters {
+    double M, nWave, tMax, dtWave, uSource;
+    bool operator==(const Parameters &) const = default;
+};
+
+Parameters parametersOf(const conwave::WaveState &s) { return {s.M, s.nWave, s.tMax, s.dtWave, s.uSource}; }
+
+QRect scrollPart(QScrollBar *bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.state |= QStyle::State_Horizontal;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
+
+void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void clientAreaBelowMenuBar();
+    void controlGeometry_data();
+    void controlGeometry();
+    void initialTexts_data();
+    void initialTexts();
+    void scrollBarSettings_data();
+    void scrollBarSettings();
+    void accessibleNames_data();
+    void accessibleNames();
+    void captionsFitTheirBoxes_data();
+    void captionsFitTheirBoxes();
+    void windowIconHasThreeSizes();
+
+    void tabOrderStartsAtPicture();
+    void enterDoesNotPressStart();
+    void scrollValueWritesTextAndRestarts_data();
+    void scrollValueWritesTextAndRestarts();
+    void typedValueCountsOnlyAtStart();
+    void scrollChangeReadsTypedTexts();
+    void scrollKeys_data();
+    void scrollKeys();
+    void draggedThumbCountsOnceReleased();
+    void arrowAndTrackClicksCountAtOnce_data();
+    void arrowAndTrackClicksCountAtOnce();
+
+    void timerDrivesClockAndPicture();
+    void beforeStartOnlyTheMarker();
+    void workedExampleOnScreen();
+
+    void refusalKeepsProgramAndAnimation_data();
+    void refusalKeepsProgramAndAnimation();
+    void refusalBoxesDoNotStack();
+    void runtimeErrorStopsReportsAndEnds();
+    void runtimeErrorEndsProcessWithStatus1();
+
+private:
+    template <typename T>
+    T *control(const char *name) const
+    {
+        T *found = m_window->findChild<T *>(QString::fromLatin1(name));
+        if (found == nullptr)
+            qFatal("no control %s", name);
+        return found;
+    }
+    conwave::DrawingSurface *picture() const { return control<conwave::DrawingSurface>("Picture1"); }
+    QTimer *timer() const { return control<QTimer>("Timer1"); }
+    bool showActive();
+    void type(const char *editName, const QString &text);
+
+    std::unique_ptr<conwave::MainWindow> m_window;
+    int m_endStatus = -1;
+};
+
+void MainWindowTest::init()
+{
+    m_endStatus = -1;
+    m_window = std::make_unique<conwave::MainWindow>();
+    m_window->setProgramEnd([this](int status) { m_endStatus = status; });
+}
+
+void MainWindowTest::cleanup() { m_window.reset(); }
+
+bool MainWindowTest::showActive()
+{
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    return QTest::qWaitForWindowActive(m_window.get());
+}
+
+void MainWindowTest::type(const char *editName, const QString &text)
+{
+    auto *edit = control<QLineEdit>(editName);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QCOMPARE(edit->text(), text);
+}
+
+void MainWindowTest::clientAreaBelowMenuBar()
+{
+    QVERIFY(showActive());
+    QMenuBar *menu = m_window->menuBar();
+    QVERIFY(!menu->isNativeMenuBar());
+    QCOMPARE(m_window->centralWidget()->size(), QSize(415, 376));
+    QCOMPARE(m_window->centralWidget()->y(), menu->geometry().bottom() + 1);
+    QCOMPARE(m_window->size(), QSize(415, 376 + menu->height()));
+
+    const QRect before = picture()->geometry();
+    m_window->resize(700, 700);
+    QTest::qWait(0);
+    QCOMPARE(picture()->geometry(), before);
+    QCOMPARE(m_window->centralWidget()->size(), QSize(415, 376));
+}
+
+void MainWindowTest::controlGeometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QRect>("twips"); // left, top, width, height as the tables give them
+
+    QTest::newRow("Picture1") << "Picture1" << "" << QRect(120, 1560, 6000, 4000);
+    QTest::newRow("Frame2") << "Frame2" << "" << QRect(2400, 0, 3735, 1455);
+    QTest::newRow("Label5") << "Label5" << "" << QRect(240, 1200, 975, 255);
+    QTest::newRow("Command1") << "Command1" << "" << QRect(120, 360, 1215, 735);
+    QTest::newRow("Label1") << "Label1" << "Frame2" << QRect(480, 240, 375, 255);
+    QTest::newRow("Text_M") << "Text_M" << "Frame2" << QRect(960, 240, 495, 285);
+    QTest::newRow("HScroll_M") << "HScroll_M" << "Frame2" << QRect(1440, 240, 2055, 255);
+    QTest::newRow("Label2") << "Label2" << "Frame2" << QRect(120, 600, 735, 255);
+    QTest::newRow("Text_nWave") << "Text_nWave" << "Frame2" << QRect(960, 600, 495, 285);
+    QTest::newRow("HScroll_nWave") << "HScroll_nWave" << "Frame2" << QRect(1440, 600, 2055, 255);
+    QTest::newRow("Label3") << "Label3" << "Frame2" << QRect(240, 960, 495, 255);
+    QTest::newRow("Text_tMax") << "Text_tMax" << "Frame2" << QRect(960, 960, 495, 285);
+    QTest::newRow("HScroll_tMax") << "HScroll_tMax" << "Frame2" << QRect(1440, 960, 2055, 255);
+}
+
+void MainWindowTest::controlGeometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(QRect, twips);
+
+    auto *widget = m_window->findChild<QWidget *>(name);
+    QVERIFY(widget != nullptr);
+    QWidget *expectedParent = parent.isEmpty() ? m_window->centralWidget() : m_window->findChild<QWidget *>(parent);
+    QCOMPARE(widget->parentWidget(), expectedParent);
+    QCOMPARE(widget->geometry(), conwave::pixelRect({twips.x(), twips.y(), twips.width(), twips.height()}));
+}
+
+void MainWindowTest::initialTexts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("Label1") << "Label1" << "M=";
+    QTest::newRow("Label2") << "Label2" << "nWave =";
+    QTest::newRow("Label3") << "Label3" << "tMax =";
+    QTest::newRow("Label5 before the first tick") << "Label5" << "Label5";
+    QTest::newRow("Text_M") << "Text_M" << "0";
+    QTest::newRow("Text_nWave") << "Text_nWave" << "4";
+    QTest::newRow("Text_tMax") << "Text_tMax" << "1";
+    QTest::newRow("Command1") << "Command1" << "START";
+}
+
+void MainWindowTest::initialTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+
+    QCOMPARE(m_window->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Conwave"));
+    auto *frame = control<QGroupBox>("Frame2");
+    QVERIFY(frame->title().isEmpty());
+    const QList<QAction *> menu = m_window->menuBar()->actions();
+    QCOMPARE(menu.size(), 1);
+    QCOMPARE(menu.front()->objectName(), QStringLiteral("Mn_About"));
+    QCOMPARE(menu.front()->text(), QStringLiteral("About"));
+    QVERIFY(menu.front()->menu() == nullptr);
+
+    auto *widget = m_window->findChild<QWidget *>(name);
+    QVERIFY(widget != nullptr);
+    const QVariant shown = widget->property("text");
+    QCOMPARE(shown.toString(), text);
+}
+
+void MainWindowTest::scrollBarSettings_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("smallChange");
+    QTest::addColumn<int>("largeChange");
+
+    QTest::newRow("HScroll_M counts tenths of M") << "HScroll_M" << 0 << 30 << 0 << 1 << 5;
+    QTest::newRow("HScroll_nWave") << "HScroll_nWave" << 1 << 30 << 4 << 1 << 1;
+    QTest::newRow("HScroll_tMax") << "HScroll_tMax" << 1 << 4 << 1 << 1 << 1;
+}
+
+void MainWindowTest::scrollBarSettings()
+{
+    QFETCH(QString, name);
+    QFETCH(int, minimum);
+    QFETCH(int, maximum);
+    QFETCH(int, value);
+    QFETCH(int, smallChange);
+    QFETCH(int, largeChange);
+
+    auto *bar = m_window->findChild<QScrollBar *>(name);
+    QVERIFY(bar != nullptr);
+    QCOMPARE(bar->orientation(), Qt::Horizontal);
+    QCOMPARE(bar->minimum(), minimum);
+    QCOMPARE(bar->maximum(), maximum);
+    QCOMPARE(bar->value(), value);
+    QCOMPARE(bar->singleStep(), smallChange);
+    QCOMPARE(bar->pageStep(), largeChange);
+    QVERIFY(!bar->hasTracking());
+    QCOMPARE(m_window->waveState().nWave, 0.0); // setting the initial values was no change
+}
+
+void MainWindowTest::accessibleNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("accessible");
+
+    QTest::newRow("Picture1") << "Picture1" << "Wavefront picture";
+    QTest::newRow("Text_M") << "Text_M" << "Mach number";
+    QTest::newRow("HScroll_M") << "HScroll_M" << "Mach number scroll bar";
+    QTest::newRow("Text_nWave") << "Text_nWave" << "Number of wavefronts";
+    QTest::newRow("HScroll_nWave") << "HScroll_nWave" << "Number of wavefronts scroll bar";
+    QTest::newRow("Text_tMax") << "Text_tMax" << "Time span";
+    QTest::newRow("HScroll_tMax") << "HScroll_tMax" << "Time span scroll bar";
+    QTest::newRow("Command1") << "Command1" << "Start the animation";
+    QTest::newRow("Label5") << "Label5" << "Clock";
+}
+
+void MainWindowTest::accessibleNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, accessible);
+    auto *widget = m_window->findChild<QWidget *>(name);
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget->accessibleName(), accessible);
+}
+
+void MainWindowTest::captionsFitTheirBoxes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("M=") << "Label1" << "M=";
+    QTest::newRow("nWave =") << "Label2" << "nWave =";
+    QTest::newRow("tMax =") << "Label3" << "tMax =";
+    QTest::newRow("Label5") << "Label5" << "Label5";
+    QTest::newRow("START") << "Command1" << "START";
+    // The clock in the process's time format, at times of day with the widest digits and both halves of the day.
+    for (const int hour : {0, 8, 12, 20, 23}) {
+        std::tm local{};
+        local.tm_year = 126;
+        local.tm_mon = 11;
+        local.tm_mday = 8;
+        local.tm_hour = hour;
+        local.tm_min = 58;
+        local.tm_sec = 48;
+        local.tm_isdst = -1;
+        const QString clock = QString::fromLocal8Bit(conwave::clockText(std::mktime(&local)));
+        QTest::newRow(qPrintable(QStringLiteral("clock ") + clock)) << "Label5" << clock;
+    }
+}
+
+void MainWindowTest::captionsFitTheirBoxes()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+
+    auto *widget = m_window->findChild<QWidget *>(name);
+    QVERIFY(widget != nullptr);
+    const QFontMetrics metrics(widget->font());
+    QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Liberation Sans"));
+    QRect room = widget->contentsRect();
+    if (qobject_cast<QPushButton *>(widget) != nullptr)
+        room.adjust(4, 4, -4, -4); // the button's bevel
+    const QRect needed = metrics.boundingRect(room, Qt::AlignLeft | Qt::AlignTop, text);
+    QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+             qPrintable(QStringLiteral("%1 needs %2 x %3 px, has %4 x %5")
+                            .arg(text)
+                            .arg(needed.width())
+                            .arg(needed.height())
+                            .arg(room.width())
+                            .arg(room.height())));
+}
+
+void MainWindowTest::windowIconHasThreeSizes()
+{
+    const QList<QSize> sizes = m_window->windowIcon().availableSizes();
+    for (const int side : {16, 32, 48})
+        QVERIFY(sizes.contains(QSize(side, side)));
+    QVERIFY(!m_window->windowIcon().pixmap(32).isNull());
+}
+
+void MainWindowTest::tabOrderStartsAtPicture()
+{
+    QVERIFY(showActive());
+    QCOMPARE(QApplication::focusWidget(), picture());
+    const QStringList expected{"Text_M",        "HScroll_M",    "Command1", "Text_tMax",
+                               "Text_nWave",    "HScroll_nWave", "HScroll_tMax", "Picture1"};
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+void MainWindowTest::enterDoesNotPressStart()
+{
+    auto *start = control<QPushButton>("Command1");
+    QVERIFY(!start->autoDefault());
+    QVERIFY(!start->isDefault());
+    QVERIFY(showActive());
+    QSignalSpy clicks(start, &QPushButton::clicked);
+    type("Text_nWave", QStringLiteral("10"));
+    QTest::keyClick(control<QLineEdit>("Text_nWave"), Qt::Key_Return);
+    QTest::keyClick(control<QLineEdit>("Text_nWave"), Qt::Key_Enter);
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(m_window->waveState().nWave, 0.0);
+}
+
+void MainWindowTest::scrollValueWritesTextAndRestarts_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("M");
+    QTest::addColumn<double>("nWave");
+    QTest::addColumn<double>("tMax");
+
+    QTest::newRow("M at 5 is 0.5") << "HScroll_M" << 5 << "Text_M" << "0.5" << 0.5 << 4.0 << 1.0;
+    QTest::newRow("M at 10 is 1, no point") << "HScroll_M" << 10 << "Text_M" << "1" << 1.0 << 4.0 << 1.0;
+    QTest::newRow("M at 12, the worked example") << "HScroll_M" << 12 << "Text_M" << "1.2" << 1.2 << 4.0 << 1.0;
+    QTest::newRow("M at 23 is 2.3") << "HScroll_M" << 23 << "Text_M" << "2.3" << 2.3 << 4.0 << 1.0;
+    QTest::newRow("M at 30 is 3") << "HScroll_M" << 30 << "Text_M" << "3" << 3.0 << 4.0 << 1.0;
+    QTest::newRow("nWave at 30") << "HScroll_nWave" << 30 << "Text_nWave" << "30" << 0.0 << 30.0 << 1.0;
+    QTest::newRow("nWave at 1") << "HScroll_nWave" << 1 << "Text_nWave" << "1" << 0.0 << 1.0 << 1.0;
+    QTest::newRow("tMax at 4") << "HScroll_tMax" << 4 << "Text_tMax" << "4" << 0.0 << 4.0 << 4.0;
+}
+
+void MainWindowTest::scrollValueWritesTextAndRestarts()
+{
+    QFETCH(QString, bar);
+    QFETCH(int, value);
+    QFETCH(QString, edit);
+    QFETCH(QString, text);
+    QFETCH(double, M);
+    QFETCH(double, nWave);
+    QFETCH(double, tMax);
+
+    conwave::WaveState &state = m_window->waveState();
+    state.tNow = 0.12; // as if the animation had run
+    m_window->findChild<QScrollBar *>(bar)->setValue(value);
+    QCOMPARE(m_window->findChild<QLineEdit *>(edit)->text(), text);
+    QCOMPARE(state.M, M);
+    QCOMPARE(state.nWave, nWave);
+    QCOMPARE(state.tMax, tMax);
+    QCOMPARE(state.dtWave, tMax / nWave);
+    QCOMPARE(state.uSource, M * 340.0);
+    QCOMPARE(state.tNow, 0.0);
+    QVERIFY(timer()->isActive());
+}
+
+void MainWindowTest::typedValueCountsOnlyAtStart()
+{
+    type("Text_nWave", QStringLiteral("10"));
+    QCOMPARE(m_window->waveState().nWave, 0.0);
+    m_window->tickTimer();
+    QCOMPARE(picture()->frame().size(), std::size_t{1}); // still only the marker
+
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(m_window->waveState().nWave, 10.0);
+    QCOMPARE(control<QScrollBar>("HScroll_nWave")->value(), 4); // the bar keeps its own position
+    m_window->tickTimer();
+    QCOMPARE(picture()->frame().size(), std::size_t{11}); // ten wavefronts and the marker
+}
+
+void MainWindowTest::scrollChangeReadsTypedTexts()
+{
+    type("Text_nWave", QStringLiteral("6"));
+    type("Text_tMax", QStringLiteral("2.5"));
+    control<QScrollBar>("HScroll_M")->setValue(12);
+    const conwave::WaveState &state = m_window->waveState();
+    QCOMPARE(state.M, 1.2);
+    QCOMPARE(state.nWave, 6.0);
+    QCOMPARE(state.tMax, 2.5);
+    QCOMPARE(control<QScrollBar>("HScroll_nWave")->value(), 4);
+    QCOMPARE(control<QScrollBar>("HScroll_tMax")->value(), 1);
+}
+
+void MainWindowTest::scrollKeys_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("M: Right adds a small change") << "HScroll_M" << 10 << int(Qt::Key_Right) << 11;
+    QTest::newRow("M: Left takes one") << "HScroll_M" << 10 << int(Qt::Key_Left) << 9;
+    QTest::newRow("M: Down adds one") << "HScroll_M" << 10 << int(Qt::Key_Down) << 11;
+    QTest::newRow("M: Up takes one") << "HScroll_M" << 10 << int(Qt::Key_Up) << 9;
+    QTest::newRow("M: Page Down adds a large change") << "HScroll_M" << 10 << int(Qt::Key_PageDown) << 15;
+    QTest::newRow("M: Page Up takes a large change") << "HScroll_M" << 10 << int(Qt::Key_PageUp) << 5;
+    QTest::newRow("M: Home goes to the minimum") << "HScroll_M" << 10 << int(Qt::Key_Home) << 0;
+    QTest::newRow("M: End goes to the maximum") << "HScroll_M" << 10 << int(Qt::Key_End) << 30;
+    QTest::newRow("nWave: Page Down adds 1") << "HScroll_nWave" << 4 << int(Qt::Key_PageDown) << 5;
+    QTest::newRow("tMax: End is 4") << "HScroll_tMax" << 2 << int(Qt::Key_End) << 4;
+}
+
+void MainWindowTest::scrollKeys()
+{
+    QFETCH(QString, bar);
+    QFETCH(int, start);
+    QFETCH(int, key);
+    QFETCH(int, value);
+
+    auto *scroll = m_window->findChild<QScrollBar *>(bar);
+    scroll->setValue(start);
+    QVERIFY(scroll->focusPolicy() & Qt::TabFocus);
+    QSignalSpy changes(scroll, &QScrollBar::valueChanged);
+    scroll->setFocus();
+    QTest::keyClick(scroll, static_cast<Qt::Key>(key));
+    QCOMPARE(scroll->value(), value);
+    QCOMPARE(changes.count(), 1);
+    const conwave::ParameterRow *row = nullptr;
+    for (const conwave::ParameterRow &r : conwave::kParameterRows)
+        row = r.bar.name == bar.toStdString() ? &r : row;
+    QVERIFY(row != nullptr);
+    const double number = static_cast<double>(value) / row->divisor;
+    QCOMPARE(m_window->findChild<QLineEdit *>(QString::fromUtf8(row->text.name.data(), row->text.name.size()))->text(),
+             QString::fromStdString(conwave::numberToText(number)));
+}
+
+// While the thumb moves nothing changes; its release is one change.
+void MainWindowTest::draggedThumbCountsOnceReleased()
+{
+    auto *bar = control<QScrollBar>("HScroll_M");
+    auto *text = control<QLineEdit>("Text_M");
+    QSignalSpy changes(bar, &QScrollBar::valueChanged);
+    const QRect thumb = scrollPart(bar, QStyle::SC_ScrollBarSlider);
+    const QRect groove = scrollPart(bar, QStyle::SC_ScrollBarGroove);
+    QVERIFY(thumb.isValid() && groove.width() > thumb.width());
+
+    QPoint at = thumb.center();
+    sendMouse(bar, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    for (int step = 0; step < 6; ++step) {
+        at.rx() += (groove.width() - thumb.width()) / 10;
+        sendMouse(bar, QEvent::MouseMove, at, Qt::LeftButton);
+    }
+    QVERIFY(bar->sliderPosition() > 0);
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(text->text(), QStringLiteral("0"));
+    QCOMPARE(m_window->waveState().nWave, 0.0);
+
+    sendMouse(bar, QEvent::MouseButtonRelease, at, Qt::NoButton);
+    QCOMPARE(changes.count(), 1);
+    QVERIFY(bar->value() > 0);
+    QCOMPARE(text->text(), QString::fromStdString(conwave::numberToText(bar->value() / 10.0)));
+    QCOMPARE(m_window->waveState().M, bar->value() / 10.0);
+}
+
+void MainWindowTest::arrowAndTrackClicksCountAtOnce_data()
+{
+    QTest::addColumn<int>("part");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("right arrow: one small change") << int(QStyle::SC_ScrollBarAddLine) << 1 << "0.1";
+    QTest::newRow("track right of the thumb: one large change") << int(QStyle::SC_ScrollBarAddPage) << 5 << "0.5";
+}
+
+void MainWindowTest::arrowAndTrackClicksCountAtOnce()
+{
+    QFETCH(int, part);
+    QFETCH(int, value);
+    QFETCH(QString, text);
+
+    auto *bar = control<QScrollBar>("HScroll_M");
+    const QPoint at = scrollPart(bar, static_cast<QStyle::SubControl>(part)).center();
+    sendMouse(bar, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    QCOMPARE(bar->value(), value); // at the press, not at the release
+    QCOMPARE(control<QLineEdit>("Text_M")->text(), text);
+    QCOMPARE(m_window->waveState().M, value / 10.0);
+    sendMouse(bar, QEvent::MouseButtonRelease, at, Qt::NoButton);
+    QCOMPARE(bar->value(), value);
+}
+
+void MainWindowTest::timerDrivesClockAndPicture()
+{
+    QTimer *tick = timer();
+    QVERIFY(tick->isActive());
+    QCOMPARE(tick->interval(), 40);
+    QCOMPARE(tick->timerType(), Qt::PreciseTimer);
+    QVERIFY(showActive());
+
+    auto *clock = control<QLabel>("Label5");
+    QTRY_VERIFY_WITH_TIMEOUT(clock->text() != QStringLiteral("Label5"), 2000);
+    const std::time_t now = std::time(nullptr);
+    QVERIFY(clock->text() == QString::fromLocal8Bit(conwave::clockText(now)) ||
+            clock->text() == QString::fromLocal8Bit(conwave::clockText(now - 1)));
+
+    control<QScrollBar>("HScroll_M")->setValue(12);
+    QTRY_COMPARE_WITH_TIMEOUT(picture()->frame().size(), std::size_t{5}, 2000);
+    for (std::size_t i = 0; i + 1 < picture()->frame().size(); ++i) {
+        const conwave::WaveCircle &c = picture()->frame()[i];
+        QVERIFY(std::abs(c.x - 1.2f * c.radius) < 1e-3f * c.radius); // every centre drifts at 1.2 times the growth
+    }
+}
+
+void MainWindowTest::beforeStartOnlyTheMarker()
+{
+    for (int i = 0; i < 3; ++i)
+        m_window->tickTimer();
+    QCOMPARE(picture()->frame().size(), std::size_t{1});
+    const QImage image = picture()->grab().toImage();
+    const WorldMap map{picture()->contentsRect()};
+    const int red = conwave::test::wavePixels(image, picture()->contentsRect());
+    QVERIFY2(red >= 1 && red <= 4, qPrintable(QStringLiteral("%1 red pixels").arg(red)));
+    QCOMPARE(conwave::test::strayWavePixels(image, picture()->contentsRect(), {{map.point(0, 0), 0.0}}), 0);
+    QVERIFY(control<QLabel>("Label5")->text() != QStringLiteral("Label5"));
+}
+
+// Dragging HScroll_M to 12: the next tick shows four wavefronts and the source, and nothing else.
+void MainWindowTest::workedExampleOnScreen()
+{
+    control<QScrollBar>("HScroll_M")->setValue(12);
+    m_window->tickTimer();
+    QCOMPARE(m_window->waveState().tNow, 0.04);
+
+    const double radii[] = {13.6, 98.6, 183.6, 268.6};
+    const double centres[] = {16.32, 118.32, 220.32, 322.32};
+    const conwave::WaveFrame &frame = picture()->frame();
+    QCOMPARE(frame.size(), std::size_t{5});
+    for (std::size_t i = 0; i < 4; ++i) {
+        QVERIFY(std::abs(frame[i].radius - radii[i]) < 0.005);
+        QVERIFY(std::abs(frame[i].x - centres[i]) < 0.005);
+        QCOMPARE(frame[i].colour, 0x000000FFu);
+    }
+
+    const QImage image = picture()->grab().toImage();
+    const QRect inner = picture()->contentsRect();
+    const WorldMap map{inner};
+    std::vector<PixelCircle> circles{{map.point(0, 0), 0.0}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        circles.push_back({map.point(centres[i], 0), map.length(radii[i])});
+        for (int step = 0; step < 12; ++step) {
+            const double angle = step * std::numbers::pi / 6.0;
+            const QPointF at = map.point(centres[i] + radii[i] * std::cos(angle), radii[i] * std::sin(angle));
+            if (inner.adjusted(2, 2, -2, -2).contains(at.toPoint()))
+                QVERIFY2(conwave::test::waveNear(image, at),
+                         qPrintable(QStringLiteral("wavefront %1 missing at %2 degrees").arg(i + 1).arg(step * 30)));
+        }
+    }
+    QCOMPARE(conwave::test::strayWavePixels(image, inner, circles), 0);
+}
+
+void MainWindowTest::refusalKeepsProgramAndAnimation_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("named"); // the text box the refusal sends the user back to
+
+    QTest::newRow("nWave reads as 0") << "Text_nWave" << "0" << "Text_nWave";
+    QTest::newRow("nWave is no number") << "Text_nWave" << "many" << "Text_nWave";
+    QTest::newRow("more than 50 wavefronts") << "Text_nWave" << "60" << "Text_nWave";
+    QTest::newRow("M too large for a double") << "Text_M" << "1e999" << "Text_M";
+    QTest::newRow("tMax too large for a double") << "Text_tMax" << "9e400" << "Text_tMax";
+    QTest::newRow("M: circles beyond single precision") << "Text_M" << "1e36" << "Text_M";
+    QTest::newRow("tMax: circles beyond single precision") << "Text_tMax" << "1e37" << "Text_tMax";
+}
+
+void MainWindowTest::refusalKeepsProgramAndAnimation()
+{
+    QFETCH(QString, edit);
+    QFETCH(QString, typed);
+    QFETCH(QString, named);
+
+    QVERIFY(showActive());
+    control<QScrollBar>("HScroll_M")->setValue(12);
+    const Parameters before = parametersOf(m_window->waveState());
+    type(qPrintable(edit), typed);
+
+    QString expected;
+    try {
+        conwave::WaveState probe = m_window->waveState();
+        const auto text = [this](const char *name) { return control<QLineEdit>(name)->text().toStdString(); };
+        conwave::restart(probe, text("Text_M"), text("Text_nWave"), text("Text_tMax"));
+    } catch (const conwave::RestartRefused &refusal) {
+        expected = QString::fromUtf8(refusal.what());
+    }
+    QVERIFY(!expected.isEmpty());
+
+    MessageBoxCloser closer;
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(closer.seen().size(), std::size_t{1});
+    QCOMPARE(closer.seen().front().icon, QMessageBox::Warning);
+    QCOMPARE(closer.seen().front().title, QStringLiteral("Conwave"));
+    QCOMPARE(closer.seen().front().text, expected);
+
+    QCOMPARE(m_endStatus, -1);
+    QVERIFY(timer()->isActive());
+    QVERIFY(parametersOf(m_window->waveState()) == before);
+    auto *offending = control<QLineEdit>(qPrintable(named));
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), static_cast<QWidget *>(offending), 1000);
+    QCOMPARE(offending->selectedText(), offending->text());
+    QVERIFY(!offending->text().isEmpty());
+
+    m_window->tickTimer();
+    QCOMPARE(picture()->frame().size(), std::size_t{5}); // the M 1.2 animation goes on
+}
+
+void MainWindowTest::refusalBoxesDoNotStack()
+{
+    type("Text_nWave", QStringLiteral("0"));
+    auto *start = control<QPushButton>("Command1");
+    auto *bar = control<QScrollBar>("HScroll_tMax");
+    MessageBoxCloser closer([start, bar](QMessageBox *) {
+        // Events that reach the window while the box is open, through the timer's and the queue's loop.
+        QTimer::singleShot(0, start, &QPushButton::click);
+        QTimer::singleShot(0, bar, [bar] { bar->setValue(3); });
+    });
+    start->click();
+    QTRY_COMPARE_WITH_TIMEOUT(bar->value(), 3, 1000);
+    QCOMPARE(closer.seen().size(), std::size_t{1});
+    QCOMPARE(m_endStatus, -1);
+}
+
+// Only a state set up by hand reaches the 51st slot: the restart refuses more than 50 wavefronts.
+void MainWindowTest::runtimeErrorStopsReportsAndEnds()
+{
+    conwave::WaveState &state = m_window->waveState();
+    conwave::restart(state, "0", "50", "1");
+    state.nWave = 60;
+    bool tickingWhileReported = true;
+    MessageBoxCloser closer([&](QMessageBox *) { tickingWhileReported = timer()->isActive(); });
+
+    m_window->tickTimer();
+    QCOMPARE(closer.seen().size(), std::size_t{1});
+    QCOMPARE(closer.seen().front().icon, QMessageBox::Critical);
+    QCOMPARE(closer.seen().front().title, QStringLiteral("Conwave"));
+    QVERIFY2(closer.seen().front().text.startsWith(QStringLiteral("Subscript out of range")),
+             qPrintable(closer.seen().front().text));
+    QVERIFY(!tickingWhileReported);
+    QVERIFY(!timer()->isActive());
+    QCOMPARE(m_endStatus, conwave::kExitRuntimeError);
+    QCOMPARE(picture()->frame().size(), std::size_t{50}); // wavefronts 1 to 50 were drawn before slot 51
+}
+
+void MainWindowTest::runtimeErrorEndsProcessWithStatus1()
+{
+    QProcess program;
+    program.start(QStringLiteral(CONWAVE_PROBE_PATH), {QStringLiteral("fatal")});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY(program.readAllStandardOutput().contains("Subscript out of range"));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
