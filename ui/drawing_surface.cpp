@@ -99,9 +99,7 @@ void DrawingSurface::paintCircle(QPainter &painter, const WaveCircle &circle) co
     if (std::abs(distance - radius) > reach)
         return;
 
-    QPen pen(colour, 1.0);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
+    painter.setPen(QPen(colour, 1.0)); // one device-independent pixel: as thick on a high-density screen
     painter.setBrush(Qt::NoBrush);
     if (radius <= kLargestDrawnRadius) {
         painter.drawEllipse(centre, radius, radius);

@@ -4,6 +4,9 @@
 #include "wave_tick.h"
 
 #include <QFrame>
+#include <QPointF>
+
+class QPainter;
 
 namespace conwave {
 
