@@ -1,4 +1,5 @@
-// conwave-frames: runs the wave model without a window and prints each tick's circles as CSV.
+// conwave-frames: runs the wave model without a window and prints its frames as CSV, or one frame as SVG.
+#include "frame_svg.h"
 #include "runtime_services.h"
 #include "wave_state.h"
 #include "wave_tick.h"
@@ -15,22 +16,29 @@ namespace {
 
 constexpr int kExitRefused = 2;
 constexpr int kExitRuntimeError = 1;
-constexpr int kExitUsage = 64; // EX_USAGE
-constexpr long long kDefaultTicks = 7; // one clock cycle of the start-up texts "0", "4", "1"
+constexpr int kExitUsage = 64;             // EX_USAGE
+constexpr long long kDefaultCsvTicks = 7;  // one clock cycle of the start-up texts "0", "4", "1"
+constexpr long long kDefaultSvgTick = 1;
 
 constexpr std::string_view kUsage =
     "Usage: conwave-frames [--ticks N] [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
+    "       conwave-frames --svg [--ticks N] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
     "\n"
-    "Runs the wave animation without a window and prints the circles of N ticks (default 7) as CSV:\n"
+    "Runs the wave animation without a window. The three texts are read exactly as if typed into the\n"
+    "window's M, nWave and tMax boxes and START pressed; without them the program is as at start-up,\n"
+    "before any START.\n"
+    "\n"
+    "CSV (the default): the circles of N ticks (default 7), one row per circle,\n"
     "  tick,tNow,wave,x,y,radius,colour\n"
-    "one row per circle, wavefronts 1..n then the source marker as wave 0. The three texts are read\n"
-    "exactly as if typed into the window's M, nWave and tMax boxes and START pressed; without them the\n"
-    "program is as at start-up, before any START.\n"
+    "wavefronts 1..n, then the source marker as wave 0.\n"
+    "--svg: one SVG picture of the frame of tick N (default 1), as the window draws it, with the\n"
+    "parameters in a caption below.\n"
     "\n"
     "Exit status: 0 done, 1 run-time error, 2 parameters refused, 64 bad usage.\n";
 
 struct Options {
-    long long ticks = kDefaultTicks;
+    bool svg = false;
+    std::optional<long long> ticks;
     std::vector<std::string_view> texts;
 };
 
@@ -43,15 +51,45 @@ std::optional<long long> parseCount(std::string_view text)
     return value;
 }
 
-int usageError(std::string_view why)
+struct UsageError {
+    std::string why;
+};
+
+// Options first; "-1" is a negative Mach number, not an option, and "--" ends the options.
+Options parseArguments(int argc, char **argv)
 {
-    std::cerr << "conwave-frames: " << why << "\n\n" << kUsage;
-    return kExitUsage;
+    Options options;
+    bool optionsEnded = false;
+    for (int k = 1; k < argc; ++k) {
+        const std::string_view arg = argv[k];
+        if (optionsEnded || !arg.starts_with("--")) {
+            options.texts.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--svg") {
+            options.svg = true;
+        } else if (arg == "--ticks") {
+            if (k + 1 >= argc)
+                throw UsageError{"--ticks needs a number"};
+            options.ticks = parseCount(argv[++k]);
+            if (!options.ticks)
+                throw UsageError{"--ticks needs a whole number of 0 or more"};
+        } else {
+            throw UsageError{"unknown option " + std::string(arg)};
+        }
+    }
+    if (!options.texts.empty() && options.texts.size() != 3)
+        throw UsageError{"give all three texts M_TEXT NWAVE_TEXT TMAX_TEXT, or none"};
+    if (options.svg && options.texts.empty())
+        throw UsageError{"--svg needs the three texts M_TEXT NWAVE_TEXT TMAX_TEXT"};
+    if (options.svg && options.ticks == 0)
+        throw UsageError{"--svg draws the frame of tick 1 or later"};
+    return options;
 }
 
-void printFrame(std::string &out, long long tickNumber, double tNow, const conwave::WaveFrame &frame)
+void appendCsv(std::string &out, long long tickNumber, double drawnAt, const conwave::WaveFrame &frame)
 {
-    const std::string prefix = std::to_string(tickNumber) + ',' + conwave::shortestText(tNow) + ',';
+    const std::string prefix = std::to_string(tickNumber) + ',' + conwave::shortestText(drawnAt) + ',';
     for (std::size_t k = 0; k < frame.size(); ++k) {
         const conwave::WaveCircle &c = frame[k];
         const std::size_t wave = k + 1 < frame.size() ? k + 1 : 0; // the last circle is the source marker
@@ -62,35 +100,27 @@ void printFrame(std::string &out, long long tickNumber, double tNow, const conwa
     }
 }
 
+void write(const std::string &text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     Options options;
-    bool optionsEnded = false;
-    for (int k = 1; k < argc; ++k) {
-        const std::string_view arg = argv[k];
-        if (!optionsEnded && arg == "--help") {
-            std::cout << kUsage;
-            return 0;
-        }
-        if (!optionsEnded && arg == "--ticks") {
-            if (k + 1 >= argc)
-                return usageError("--ticks needs a number");
-            const auto count = parseCount(argv[++k]);
-            if (!count)
-                return usageError("--ticks needs a whole number of 0 or more");
-            options.ticks = *count;
-        } else if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg.starts_with("--")) {
-            return usageError("unknown option " + std::string(arg));
-        } else {
-            options.texts.push_back(arg); // "-1" is a negative Mach number, not an option
-        }
+    try {
+        const std::vector<std::string_view> args(argv + 1, argv + argc);
+        for (const std::string_view arg : args)
+            if (arg == "--")
+                break;
+            else if (arg == "--help") {
+                std::cout << kUsage;
+                return 0;
+            }
+        options = parseArguments(argc, argv);
+    } catch (const UsageError &error) {
+        std::cerr << "conwave-frames: " << error.why << "\n\n" << kUsage;
+        return kExitUsage;
     }
-    if (!options.texts.empty() && options.texts.size() != 3)
-        return usageError("give all three texts M_TEXT NWAVE_TEXT TMAX_TEXT, or none");
 
     conwave::WaveState state;
     conwave::initialise(state);
@@ -103,24 +133,29 @@ int main(int argc, char **argv)
         }
     }
 
-    std::string out = "tick,tNow,wave,x,y,radius,colour\n";
+    const long long ticks = options.ticks.value_or(options.svg ? kDefaultSvgTick : kDefaultCsvTicks);
+    std::string out = options.svg ? std::string() : std::string("tick,tNow,wave,x,y,radius,colour\n");
     conwave::RecordingSink sink;
-    int status = 0;
-    for (long long n = 1; n <= options.ticks; ++n) {
+    for (long long n = 1; n <= ticks; ++n) {
         const double drawnAt = state.tNow + conwave::kTickSeconds; // the tick's own addition, before any wrap
         try {
             conwave::tick(state, sink);
         } catch (const conwave::RuntimeError &error) {
+            write(out);
             std::cerr << "conwave-frames: run-time error at tick " << n << ": " << error.what() << '\n';
-            status = kExitRuntimeError;
-            break;
+            return kExitRuntimeError;
         }
-        printFrame(out, n, drawnAt, sink.frame());
+        if (options.svg) {
+            if (n == ticks)
+                out = conwave::frameSvg(state, drawnAt, sink.frame());
+            continue;
+        }
+        appendCsv(out, n, drawnAt, sink.frame());
         if (out.size() > (1u << 16)) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
+            write(out);
             out.clear();
         }
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? status : kExitRuntimeError;
+    write(out);
+    return std::fflush(stdout) == 0 ? 0 : kExitRuntimeError;
 }

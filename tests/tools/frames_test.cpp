@@ -1,4 +1,6 @@
 // The frame driver run as a user runs it: its CSV, its exit statuses, and its numbers against a plain computation.
+#include "run_frames.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -6,72 +8,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdint>
-#include <cstdlib>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
-
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string quoted(const std::string &arg)
-{
-    std::string q = "'";
-    for (char c : arg)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-Result runFrames(const std::vector<std::string> &args)
-{
-    const std::string dir = testing::TempDir();
-    const std::string out = dir + "frames_out.txt";
-    const std::string err = dir + "frames_err.txt";
-    std::string command = quoted(CONWAVE_FRAMES_PATH);
-    for (const std::string &arg : args)
-        command += ' ' + quoted(arg);
-    command += " >" + quoted(out) + " 2>" + quoted(err) + " </dev/null";
-    const int raw = std::system(command.c_str());
-    Result result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = slurp(out);
-    result.err = slurp(err);
-    return result;
-}
-
-std::vector<std::string> lines(const std::string &text)
-{
-    std::vector<std::string> rows;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        rows.push_back(line);
-    return rows;
-}
-
-std::vector<std::string> fields(const std::string &line)
-{
-    std::vector<std::string> cells;
-    std::istringstream in(line);
-    for (std::string cell; std::getline(in, cell, ',');)
-        cells.push_back(cell);
-    return cells;
-}
 
 template <typename T>
 T exactly(const std::string &text)
