@@ -1,11 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything in build/ and runs every test; non-zero exit on any failure.
+# Installs what is missing, then builds and runs every test three ways, each through ctest:
+#   build/       the normal build;
+#   build-asan/  the same with AddressSanitizer and UndefinedBehaviorSanitizer (halt on the first report);
+#   build-fuzz/  the libFuzzer targets (clang), each for CONWAVE_FUZZ_SECONDS (default 60) on its seed corpus.
+# Exits non-zero on any failure. CI (CI set) turns compiler warnings into errors.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/ensure-packages.sh
-preset=default
-[ -n "${CI:-}" ] && preset=ci # CI turns warnings into errors
-cmake --preset "$preset"
-cmake --build --preset "$preset"
-ctest --preset "$preset" --output-on-failure -j 2
+werror=OFF
+[ -n "${CI:-}" ] && werror=ON
+
+for preset in default asan; do
+    cmake --preset "$preset" -DCONWAVE_WERROR="$werror"
+    cmake --build --preset "$preset"
+    ctest --preset "$preset" --output-on-failure -j 2
+done
+
+cmake --preset fuzz -DCONWAVE_WERROR="$werror" -DCONWAVE_FUZZ_SECONDS="${CONWAVE_FUZZ_SECONDS:-60}"
+cmake --build --preset fuzz
+ctest --preset fuzz --output-on-failure
