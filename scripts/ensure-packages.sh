@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev                    # the window program: Qt 6 Widgets
     fonts-dejavu-core               # the windows' faces
     binutils-mingw-w64-x86-64       # compiles the Windows resource script in a test
+    strace                          # proves that the programs write no files and open no sockets
     clang libclang-rt-14-dev llvm   # fuzz targets: clang's libFuzzer runtime (only recommended by clang), symbolizer
 )
 
