@@ -14,6 +14,8 @@ namespace {
 
 // Largest centre or radius the restart lets through. The margin below the largest float covers the rounding of
 // the tick's arithmetic and of the clock's running sum, which are many orders of magnitude smaller.
+constexpr double kMaxScrollMach = 3.0; // the Mach scroll bar's largest value
+
 constexpr double kGeometryLimit = static_cast<double>(std::numeric_limits<float>::max()) * (1.0 - 1e-6);
 
 // A limit for a refusal message: three significant digits, rounded towards zero so that the number shown is
@@ -56,7 +58,10 @@ void checkGeometry(const WaveState &next)
     const double speed = std::max(next.aSound, std::fabs(next.uSource));
     if (ageLimit * speed <= kGeometryLimit)
         return;
-    if (std::fabs(next.uSource) > next.aSound && ageLimit * next.aSound <= kGeometryLimit) {
+    // The Mach number is to blame only when the span would fit at any Mach number the scroll bar gives (up to 3);
+    // otherwise the span is too long, whatever else was typed.
+    const double ordinarySpeed = std::clamp(std::fabs(next.uSource), next.aSound, kMaxScrollMach * next.aSound);
+    if (ageLimit * ordinarySpeed <= kGeometryLimit) {
         const std::string limit = limitText(kGeometryLimit / (ageLimit * next.aSound));
         throw RestartRefused(WaveField::M, "The Mach number M is too large to draw with these wavefronts: enter a "
                                            "number from -" + limit + " to " + limit + ".");

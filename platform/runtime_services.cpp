@@ -154,11 +154,11 @@ void raiseOverflow(const char *what) { throw RuntimeError(RuntimeErrorKind::Over
 
 void raiseDivisionByZero() { throw RuntimeError(RuntimeErrorKind::DivisionByZero, "a number was divided by 0"); }
 
-void raiseSubscript(std::int64_t index, std::size_t slots)
+void raiseSubscript(std::int64_t index, std::size_t count)
 {
     throw RuntimeError(RuntimeErrorKind::Subscript, "slot " + std::to_string(index) +
                                                         " does not exist; the slots run from 0 to " +
-                                                        std::to_string(slots - 1));
+                                                        std::to_string(count - 1));
 }
 
 } // namespace conwave

@@ -96,22 +96,22 @@ inline float toSingle(double value)
 }
 
 // Checked array slot: an index outside 0 .. N-1 raises Subscript before the slot is touched.
-[[noreturn]] void raiseSubscript(std::int64_t index, std::size_t slots);
+[[noreturn]] void raiseSubscript(std::int64_t index, std::size_t count);
 
 template <typename T, std::size_t N>
-T &checkedSlot(std::array<T, N> &slots, std::int64_t index)
+T &checkedSlot(std::array<T, N> &cells, std::int64_t index)
 {
     if (index < 0 || static_cast<std::uint64_t>(index) >= N)
         raiseSubscript(index, N);
-    return slots[static_cast<std::size_t>(index)];
+    return cells[static_cast<std::size_t>(index)];
 }
 
 template <typename T, std::size_t N>
-const T &checkedSlot(const std::array<T, N> &slots, std::int64_t index)
+const T &checkedSlot(const std::array<T, N> &cells, std::int64_t index)
 {
     if (index < 0 || static_cast<std::uint64_t>(index) >= N)
         raiseSubscript(index, N);
-    return slots[static_cast<std::size_t>(index)];
+    return cells[static_cast<std::size_t>(index)];
 }
 
 } // namespace conwave

@@ -133,6 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"CentresBeyondSinglePrecision", "1e36", "4", "1", WaveField::M, "enter a number from -"},
         RefusalRow{"RadiiBeyondSinglePrecision", "0", "4", "1e37", WaveField::tMax, "enter a number of seconds from -"},
         RefusalRow{"NegativeSpanBeyondSinglePrecision", "0", "50", "-1e38", WaveField::tMax, "enter a number of seconds from -"},
+        RefusalRow{"SpanTooLongAtAnOrdinaryMach", "1.2", "4", "1e36", WaveField::tMax,
+                   "enter a number of seconds from -"},
         RefusalRow{"MachAloneTooLarge", "1e30", "2", "1e30", WaveField::M, "enter a number from -"},
         RefusalRow{"BothTooLarge", "1e30", "2", "1e37", WaveField::tMax, "enter a number of seconds from -"}),
     [](const testing::TestParamInfo<RefusalRow> &info) { return std::string(info.param.name); });
