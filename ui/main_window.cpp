@@ -3,6 +3,7 @@
 #include "about_window.h"
 #include "application.h"
 #include "drawing_surface.h"
+#include "regime.h"
 #include "runtime_services.h"
 #include "wave_tick.h"
 
@@ -121,6 +122,7 @@ void MainWindow::load()
     m_picture->Scale(xMin, -yMax, xMax, yMax);
     m_timer->setInterval(kTimerIntervalMs);
     m_timer->start();
+    describePicture();
 }
 
 // Handlers are connected after the initial values are set: setting them would otherwise count as changes.
@@ -143,8 +145,18 @@ void MainWindow::machAnime()
     // The rows are in the order the restart reads them: M, nWave, tMax.
     const auto text = [this](std::size_t i) { return m_rows[i].text->text().toStdString(); };
     restart(m_state, text(0), text(1), text(2));
+    describePicture();
     if (!m_timer->isActive())
         m_timer->start();
+}
+
+// The regime, the Mach angle and the emission interval, for the pointer and for screen readers. Only a restart
+// changes them, so the tick does not touch them.
+void MainWindow::describePicture()
+{
+    const QString sentence = QString::fromStdString(conwave::describePicture(m_state));
+    m_picture->setToolTip(sentence);
+    m_picture->setAccessibleDescription(sentence);
 }
 
 void MainWindow::startAnimation()

@@ -59,6 +59,7 @@ private:
     void connectSignals();
     void orderFocus();
     void load();
+    void describePicture();
     void parameterChanged(const ParameterControls &row, int value);
     void refuse(const RestartRefused &refusal);
     void endWithError(const RuntimeError &error);

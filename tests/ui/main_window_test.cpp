@@ -99,6 +99,10 @@ private Q_SLOTS:
     void beforeStartOnlyTheMarker();
     void workedExampleOnScreen();
 
+    void pictureDescription_data();
+    void pictureDescription();
+    void descriptionBeforeStartAndAfterRefusal();
+
     void refusalKeepsProgramAndAnimation_data();
     void refusalKeepsProgramAndAnimation();
     void refusalBoxesDoNotStack();
@@ -611,6 +615,68 @@ void MainWindowTest::workedExampleOnScreen()
         }
     }
     QCOMPARE(conwave::test::strayWavePixels(image, inner, circles), 0);
+}
+
+void MainWindowTest::pictureDescription_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("sentence");
+
+    QTest::newRow("at rest: subsonic") << "HScroll_M" << 0
+        << "Subsonic at Mach 0: the source stays inside its wavefronts, a wavefront every 0.25 s.";
+    QTest::newRow("just below sound") << "HScroll_M" << 9
+        << "Subsonic at Mach 0.9: the source stays inside its wavefronts, a wavefront every 0.25 s.";
+    QTest::newRow("sonic") << "HScroll_M" << 10
+        << "Sonic at Mach 1: every wavefront touches the source, a wavefront every 0.25 s.";
+    QTest::newRow("M 1.2: 56.4 degrees") << "HScroll_M" << 12
+        << "Supersonic at Mach 1.2: a Mach cone with a Mach angle of 56.4 degrees, a wavefront every 0.25 s.";
+    QTest::newRow("M 2: 30.0 degrees") << "HScroll_M" << 20
+        << "Supersonic at Mach 2: a Mach cone with a Mach angle of 30.0 degrees, a wavefront every 0.25 s.";
+    QTest::newRow("interval from nWave") << "HScroll_nWave" << 10
+        << "Subsonic at Mach 0: the source stays inside its wavefronts, a wavefront every 0.1 s.";
+    QTest::newRow("interval from tMax") << "HScroll_tMax" << 3
+        << "Subsonic at Mach 0: the source stays inside its wavefronts, a wavefront every 0.75 s.";
+}
+
+// The picture's tooltip and its accessible description follow every accepted restart.
+void MainWindowTest::pictureDescription()
+{
+    QFETCH(QString, bar);
+    QFETCH(int, value);
+    QFETCH(QString, sentence);
+
+    control<QScrollBar>(qPrintable(bar))->setValue(value == 0 ? 1 : value - 1); // a change even for 0 and 1
+    control<QScrollBar>(qPrintable(bar))->setValue(value);
+    QCOMPARE(picture()->toolTip(), sentence);
+    QCOMPARE(picture()->accessibleDescription(), sentence);
+
+    // A typed negative Mach number is described by its magnitude, at the next START.
+    type("Text_M", QStringLiteral("-2"));
+    QCOMPARE(picture()->toolTip(), sentence);
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QVERIFY2(picture()->toolTip().startsWith(QStringLiteral("Supersonic at Mach 2: a Mach cone with a Mach angle of "
+                                                            "30.0 degrees")),
+             qPrintable(picture()->toolTip()));
+}
+
+void MainWindowTest::descriptionBeforeStartAndAfterRefusal()
+{
+    QCOMPARE(picture()->toolTip(), QStringLiteral("Press START to begin the animation."));
+    QCOMPARE(picture()->accessibleDescription(), picture()->toolTip());
+    m_window->tickTimer();
+    QCOMPARE(picture()->toolTip(), QStringLiteral("Press START to begin the animation."));
+
+    control<QScrollBar>("HScroll_M")->setValue(20);
+    const QString supersonic = picture()->toolTip();
+    QVERIFY(supersonic.contains(QStringLiteral("30.0 degrees")));
+
+    type("Text_nWave", QStringLiteral("0"));
+    MessageBoxCloser closer;
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(closer.seen().size(), std::size_t{1});
+    QCOMPARE(picture()->toolTip(), supersonic); // a refused restart changes nothing
+    QCOMPARE(picture()->accessibleDescription(), supersonic);
 }
 
 void MainWindowTest::refusalKeepsProgramAndAnimation_data()
