@@ -9,7 +9,7 @@ packages=(
     fonts-liberation2               # the main window's face: narrow enough for its caption boxes
     fonts-dejavu-core fonts-dejavu-extra # the About window's faces (DejaVu Sans, condensed)
     binutils-mingw-w64-x86-64       # compiles the Windows resource script in a test
-    strace                          # proves that the programs write no files and open no sockets
+    strace xvfb xdotool             # prove that the programs write no files and open no sockets
     clang libclang-rt-14-dev llvm   # fuzz targets: clang's libFuzzer runtime (only recommended by clang), symbolizer
 )
 
