@@ -10,6 +10,7 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra # the About window's faces (DejaVu Sans, condensed)
     binutils-mingw-w64-x86-64       # compiles the Windows resource script in a test
     strace xvfb xdotool             # prove that the programs write no files and open no sockets
+    valgrind                        # and leak nothing
     clang libclang-rt-14-dev llvm   # fuzz targets: clang's libFuzzer runtime (only recommended by clang), symbolizer
 )
 
