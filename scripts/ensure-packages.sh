@@ -11,6 +11,8 @@ packages=(
     binutils-mingw-w64-x86-64       # compiles the Windows resource script in a test
     strace xvfb xdotool             # prove that the programs write no files and open no sockets
     valgrind                        # and leak nothing
+    desktop-file-utils appstream    # validate the desktop entry and the metainfo
+    dpkg-dev file                   # the Debian package: dependencies computed from the binary
     clang libclang-rt-14-dev llvm   # fuzz targets: clang's libFuzzer runtime (only recommended by clang), symbolizer
 )
 

@@ -17,7 +17,7 @@ void setUpApplication(QApplication &application)
 {
     QApplication::setApplicationName(QStringLiteral("Conwave"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QApplication::setDesktopFileName(QStringLiteral("conwave"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.conwave")); // the desktop entry's id
     application.setWindowIcon(applicationIcon());
 }
 
