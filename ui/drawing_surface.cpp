@@ -5,8 +5,12 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <numbers>
 
 namespace conwave {
 
@@ -18,6 +22,80 @@ constexpr double kLargestDrawnRadius = 1.0e6;
 
 // Below this radius [px] a circle has no outline to show: it marks its centre with a dot.
 constexpr double kDotRadius = 0.5;
+
+// How far beyond the inner area [px] an arc must reach to count as seen: the outline's half width and its
+// antialiased fringe.
+constexpr double kSeenMargin = 2.0;
+
+// Which quarters of a circle [px] pass through a box. Quarter q spans 90 q to 90 (q + 1) degrees, counted
+// counter-clockwise on screen from three o'clock as the painter counts them.
+std::array<bool, 4> quartersInBox(QPointF centre, double radius, const QRectF &box)
+{
+    constexpr double kTurn = 2.0 * std::numbers::pi;
+    const auto at = [&](double angle) {
+        return QPointF(centre.x() + radius * std::cos(angle), centre.y() - radius * std::sin(angle));
+    };
+    std::array<double, 9> crossings{}; // angles [rad] where the circle meets an edge: at most two per edge
+    int n = 0;
+    for (const double x : {box.left(), box.right()}) {
+        const double c = (x - centre.x()) / radius;
+        if (std::abs(c) < 1.0) {
+            crossings[n++] = std::acos(c);
+            crossings[n++] = kTurn - std::acos(c);
+        }
+    }
+    for (const double y : {box.top(), box.bottom()}) {
+        const double s = (centre.y() - y) / radius;
+        if (std::abs(s) < 1.0) {
+            crossings[n++] = std::fmod(std::asin(s) + kTurn, kTurn);
+            crossings[n++] = std::numbers::pi - std::asin(s);
+        }
+    }
+    std::array<bool, 4> seen{};
+    if (n == 0) {
+        const bool inside = box.contains(at(0.0)); // otherwise around the box or beside it
+        seen.fill(inside);
+        return seen;
+    }
+    std::sort(crossings.begin(), crossings.begin() + n);
+    crossings[n] = crossings[0] + kTurn;
+    constexpr double kQuarter = kTurn / 4.0;
+    for (int i = 0; i < n; ++i) {
+        const double from = crossings[i];
+        const double to = crossings[i + 1];
+        if (!(to > from) || !box.contains(at((from + to) / 2.0)))
+            continue;
+        for (auto q = static_cast<int>(from / kQuarter); q * kQuarter < to; ++q)
+            seen[static_cast<std::size_t>(q % 4)] = true;
+    }
+    return seen;
+}
+
+// The quarters of the circle in `bounds` that are marked, as the very curves the painter draws a whole circle
+// with: it starts at three o'clock and goes clockwise, one cubic curve per quarter.
+QPainterPath quarterArcs(const QRectF &bounds, const std::array<bool, 4> &quarters)
+{
+    int gap = 0; // a quarter left out: every run of marked quarters starts after one
+    while (quarters[static_cast<std::size_t>(gap)])
+        ++gap;
+    QPainterPath arcs;
+    double runStart = 0.0; // degrees
+    int runLength = 0;
+    for (int step = 1; step <= 4; ++step) {
+        const int quarter = (gap - step + 4) % 4; // clockwise from the gap
+        if (quarters[static_cast<std::size_t>(quarter)]) {
+            if (runLength++ == 0)
+                runStart = 90.0 * (gap - step + 1);
+            continue;
+        }
+        if (runLength > 0) {
+            arcs.arcMoveTo(bounds, runStart);
+            arcs.arcTo(bounds, runStart, -90.0 * runLength);
+            runLength = 0;
+        }
+    }
+    return arcs;
+}
 
 } // namespace
 
@@ -102,7 +180,18 @@ void DrawingSurface::paintCircle(QPainter &painter, const WaveCircle &circle) co
     painter.setPen(QPen(colour, 1.0)); // one device-independent pixel: as thick on a high-density screen
     painter.setBrush(Qt::NoBrush);
     if (radius <= kLargestDrawnRadius) {
-        painter.drawEllipse(centre, radius, radius);
+        // Only the quarters that show are handed to the painter: stroking a wide antialiased outline costs in
+        // proportion to its length, seen or clipped, and most of a large circle lies outside. The quarters are the
+        // very curves of the whole circle and each run of them ends outside the inner area, so the same pixels
+        // come out; cutting finer than quarters would make the painter approximate the outline differently.
+        const QRectF seenArea = inner.adjusted(-kSeenMargin, -kSeenMargin, kSeenMargin, kSeenMargin);
+        const std::array<bool, 4> quarters = quartersInBox(centre, radius, seenArea);
+        const auto shown = std::count(quarters.begin(), quarters.end(), true);
+        if (shown == 4)
+            painter.drawEllipse(centre, radius, radius);
+        else if (shown > 0)
+            painter.drawPath(quarterArcs(QRectF(centre.x() - radius, centre.y() - radius, 2.0 * radius, 2.0 * radius),
+                                         quarters));
         return;
     }
     const QPointF unit = towardsMiddle / distance;

@@ -2,10 +2,15 @@
 #include "drawing_surface.h"
 #include "picture_probe.h"
 #include "runtime_services.h"
+#include "wave_state.h"
+#include "wave_tick.h"
 #include "window_tables.h"
 
+#include <QPainter>
 #include <QRect>
 #include <QtTest>
+
+#include <algorithm>
 
 #include <memory>
 
@@ -34,10 +39,13 @@ private Q_SLOTS:
     void markerIsAtMostADot();
     void clsLeavesNothingOfEarlierFrames();
     void hugeCircleDrawsItsVisibleArc();
+    void partlyShownCirclesLookAsWholeOnes_data();
+    void partlyShownCirclesLookAsWholeOnes();
     void scaleWithoutExtentIsARuntimeError();
 
 private:
     QImage picture() const { return m_surface->grab().toImage(); }
+    QImage rendered(int ratio) const;
     WorldMap map() const { return {m_surface->contentsRect()}; }
 
     std::unique_ptr<conwave::DrawingSurface> m_surface;
@@ -225,6 +233,80 @@ void DrawingSurfaceTest::hugeCircleDrawsItsVisibleArc()
         for (int x = inner.left(); x <= inner.right(); ++x)
             stray += std::abs(x + 0.5 - column) > 2.0 && isWaveColour(image.pixelColor(x, y));
     QCOMPARE(stray, 0);
+}
+
+// The surface as a backing store of the given device pixel ratio holds it.
+QImage DrawingSurfaceTest::rendered(int ratio) const
+{
+    QImage image(m_surface->size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::black);
+    m_surface->render(&image);
+    return image;
+}
+
+void DrawingSurfaceTest::partlyShownCirclesLookAsWholeOnes_data()
+{
+    QTest::addColumn<QString>("mach");
+    QTest::addColumn<QString>("nWave");
+    QTest::addColumn<QString>("tMax");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("ratio");
+
+    for (const int ratio : {1, 2}) {
+        const QByteArray at = " at device pixel ratio " + QByteArray::number(ratio);
+        QTest::newRow("the widest picture the scroll bars allow" + at) << "3" << "30" << "4" << 3 << ratio;
+        QTest::newRow("fifty wavefronts" + at) << "3" << "50" << "4" << 1 << ratio;
+        QTest::newRow("Mach 1: every circle through the source" + at) << "1" << "7" << "2" << 20 << ratio;
+        QTest::newRow("Mach 0: rings around the source" + at) << "0" << "10" << "4" << 50 << ratio;
+    }
+}
+
+// Circles reaching out of the inner area leave the same pixels, to a level in 255, as the whole outlines
+// the painter draws when it is handed every circle in full.
+void DrawingSurfaceTest::partlyShownCirclesLookAsWholeOnes()
+{
+    QFETCH(QString, mach);
+    QFETCH(QString, nWave);
+    QFETCH(QString, tMax);
+    QFETCH(int, ticks);
+    QFETCH(int, ratio);
+
+    conwave::WaveState state;
+    conwave::initialise(state);
+    conwave::restart(state, mach.toStdString(), nWave.toStdString(), tMax.toStdString());
+    conwave::RecordingSink sink;
+    for (int i = 0; i < ticks; ++i)
+        conwave::tick(state, sink);
+    const conwave::WaveFrame wavefronts(sink.frame().begin(), sink.frame().end() - 1); // the marker is a dot
+
+    m_surface->Cls();
+    QImage expected = rendered(ratio);
+    {
+        QPainter painter(&expected);
+        painter.setClipRect(m_surface->contentsRect());
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (const conwave::WaveCircle &c : wavefronts) {
+            painter.setPen(QPen(conwave::colourFromBgr(c.colour), 1.0));
+            const double radius = m_surface->toPixels(static_cast<double>(c.radius));
+            painter.drawEllipse(m_surface->toPixels(c.x, c.y), radius, radius);
+        }
+    }
+    for (const conwave::WaveCircle &c : wavefronts)
+        m_surface->Circle(c.x, c.y, c.radius, c.colour);
+    const QImage actual = rendered(ratio);
+
+    int worst = 0;
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            const QRgb a = actual.pixel(x, y);
+            const QRgb e = expected.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(a) - qRed(e)), std::abs(qGreen(a) - qGreen(e)),
+                              std::abs(qBlue(a) - qBlue(e))});
+        }
+    }
+    QVERIFY2(worst <= 1, qPrintable(QStringLiteral("a pixel differs by %1 levels").arg(worst)));
+    QVERIFY(conwave::test::wavePixels(actual, QRect(QPoint(0, 0), actual.size())) > 0);
 }
 
 void DrawingSurfaceTest::scaleWithoutExtentIsARuntimeError()
