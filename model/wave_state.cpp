@@ -46,15 +46,17 @@ double readField(std::string_view text, WaveField field)
     }
 }
 
-// Every circle of a clock cycle has an age of at most kTickSeconds + n * |dtWave| in size: the clock is drawn at
-// values up to dtWave + 0.04 (or just 0.04 when it wraps at once) and wavefront i is (i - 1) * dtWave older.
-// Its centre and radius are that age times uSource and aSound.
+// Every circle of a clock cycle has an age of at most kTickSeconds + n * dtWave: the clock is drawn at values up to
+// dtWave + 0.04 and wavefront i is (i - 1) * dtWave older. With a negative interval the clock is drawn at 0.04
+// only, so the ages run from 0.04 down to 0.04 - (n - 1) * |dtWave|. Centres and radii are the ages times uSource
+// and aSound.
 void checkGeometry(const WaveState &next)
 {
     const int waves = waveCount(next.nWave);
     if (waves == 0)
         return;
-    const double ageLimit = kTickSeconds + waves * std::fabs(next.dtWave);
+    const double ageLimit = next.dtWave >= 0.0 ? kTickSeconds + waves * next.dtWave
+                                               : kTickSeconds + (waves - 1) * -next.dtWave;
     const double speed = std::max(next.aSound, std::fabs(next.uSource));
     if (ageLimit * speed <= kGeometryLimit)
         return;

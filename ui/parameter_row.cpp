@@ -3,6 +3,7 @@
 #include "runtime_services.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -23,6 +24,19 @@ public:
     }
 
 protected:
+    // An arrow or track press acts at once, and a refused change opens a warning while the button is still held;
+    // the release then goes to the blocked window, never to the bar, which would go on stepping by itself. So a bar
+    // that loses its window to a modal box lets go as if the button had been released.
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowBlocked && (repeatAction() != SliderNoAction || isSliderDown())) {
+            QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton,
+                                Qt::NoModifier);
+            QScrollBar::mouseReleaseEvent(&release);
+        }
+        return QScrollBar::event(event);
+    }
+
     void keyPressEvent(QKeyEvent *event) override
     {
         switch (event->key()) {

@@ -64,7 +64,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RestartRow{"NumberAtTheStartOfATextCounts", "2.5x", " 10 waves", "1,5", 2.5, 10, 1, 0.1, 850},
                     RestartRow{"ExponentsAreRead", "2e0", "5e1", "4e-1", 2, 50, 0.4, 0.008, 680},
                     RestartRow{"FiftyAndAFractionIsFiftyWaves", "3", "50.9", "4", 3, 50.9, 4, 4 / 50.9, 1020},
-                    RestartRow{"BelowOneWaveDrawsOnlyTheSource", "1", "0.5", "1", 1, 0.5, 1, 2, 340}),
+                    RestartRow{"BelowOneWaveDrawsOnlyTheSource", "1", "0.5", "1", 1, 0.5, 1, 2, 340},
+                    // With a negative span only the first wavefront keeps a positive age, 0.04 s: nothing is huge.
+                    RestartRow{"OneWaveWithAHugeNegativeSpan", "1", "1", "-1e37", 1, 1, -1e37, -1e37, 340}),
     [](const testing::TestParamInfo<RestartRow> &info) { return std::string(info.param.name); });
 
 TEST(RestartAgain, ASecondStartWithTheSameTextsPutsTheClockBackToZero)
