@@ -9,8 +9,12 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
+#include <string_view>
 
 namespace conwave {
 
@@ -97,10 +101,30 @@ QPainterPath quarterArcs(const QRectF &bounds, const std::array<bool, 4> &quarte
     return arcs;
 }
 
+// Opt-in timing for the measuring script in bench/ (see docs/performance.md); read once, so unset they cost a
+// test of a flag. The first paint is reported when the event loop is back, after the window went to the screen.
+constexpr const char *kReportFirstPaint = "CONWAVE_REPORT_FIRST_PAINT";
+constexpr const char *kLogTicks = "CONWAVE_LOG_TICKS";
+
+// One line "<what> <steady clock [ns]>" on stderr.
+void reportTime(std::string_view what)
+{
+    const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+    char line[64];
+    char *end = std::copy(what.begin(), what.end(), line);
+    *end++ = ' ';
+    end = std::to_chars(end, line + sizeof line - 1, now.count()).ptr;
+    *end++ = '\n';
+    std::fwrite(line, 1, static_cast<std::size_t>(end - line), stderr);
+}
+
 } // namespace
 
 DrawingSurface::DrawingSurface(QWidget *parent)
     : QFrame(parent)
+    , m_reportFirstPaint(qEnvironmentVariableIsSet(kReportFirstPaint))
+    , m_logTicks(qEnvironmentVariableIsSet(kLogTicks))
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken); // the single-line border
     setLineWidth(1);
@@ -120,56 +144,88 @@ void DrawingSurface::Scale(double x1, double y1, double x2, double y2)
     update();
 }
 
+// Every tick starts with Cls.
 void DrawingSurface::Cls()
 {
+    if (m_logTicks)
+        reportTime("tick");
     m_frame.clear();
-    update();
+    frameChanging();
 }
 
 void DrawingSurface::Circle(float x, float y, float radius, std::uint32_t colour)
 {
     m_frame.push_back(WaveCircle{x, y, radius, colour});
+    frameChanging();
 }
 
-QPointF DrawingSurface::toPixels(double x, double y) const
+// A frame is finished when control is back in the event loop: the comparison waits for it there.
+void DrawingSurface::frameChanging()
 {
-    const QRect inner = contentsRect();
+    if (m_comparePosted)
+        return;
+    m_comparePosted = true;
+    QMetaObject::invokeMethod(this, [this] { repaintIfChanged(); }, Qt::QueuedConnection);
+}
+
+// Most ticks before START, and every tick while the clock stands still, draw the frame already on screen;
+// repainting it would cost the whole picture and change no pixel.
+void DrawingSurface::repaintIfChanged()
+{
+    m_comparePosted = false;
+    if (m_frame == m_onScreen)
+        return;
+    m_onScreen = m_frame;
+    update(contentsRect()); // the border stays as it is
+}
+
+QPointF DrawingSurface::toPixels(double x, double y) const { return toPixels(contentsRect(), x, y); }
+
+double DrawingSurface::toPixels(double radius) const { return toPixels(contentsRect(), radius); }
+
+QPointF DrawingSurface::toPixels(const QRect &inner, double x, double y) const
+{
     return {inner.left() + (x - m_left) * inner.width() / (m_right - m_left),
             inner.top() + (y - m_top) * inner.height() / (m_bottom - m_top)};
 }
 
 // A radius is measured along the x axis and used in both directions, so circles stay round.
-double DrawingSurface::toPixels(double radius) const
+double DrawingSurface::toPixels(const QRect &inner, double radius) const
 {
-    return radius * contentsRect().width() / std::abs(m_right - m_left);
+    return radius * inner.width() / std::abs(m_right - m_left);
 }
 
-void DrawingSurface::paintEvent(QPaintEvent *)
+void DrawingSurface::paintEvent(QPaintEvent *event)
 {
+    if (m_reportFirstPaint) {
+        m_reportFirstPaint = false;
+        QMetaObject::invokeMethod(this, [] { reportTime("first-paint"); }, Qt::QueuedConnection);
+    }
     QPainter painter(this);
-    drawFrame(&painter);
     const QRect inner = contentsRect();
+    if (!inner.contains(event->rect()))
+        drawFrame(&painter); // the style's border costs more than a frame of circles: only when it is uncovered
     painter.fillRect(inner, colourFromBgr(kPictureBackground));
     painter.setClipRect(inner);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const WaveCircle &circle : m_frame)
-        paintCircle(painter, circle);
+        paintCircle(painter, circle, inner);
 }
 
-void DrawingSurface::paintCircle(QPainter &painter, const WaveCircle &circle) const
+void DrawingSurface::paintCircle(QPainter &painter, const WaveCircle &circle, const QRect &innerArea) const
 {
-    const double radius = toPixels(static_cast<double>(circle.radius));
+    const double radius = toPixels(innerArea, static_cast<double>(circle.radius));
     if (!(radius >= 0.0))
         return; // a negative radius has no circle
     const QColor colour = colourFromBgr(circle.colour);
-    const QPointF centre = toPixels(circle.x, circle.y);
+    const QPointF centre = toPixels(innerArea, circle.x, circle.y);
     if (radius < kDotRadius) {
         painter.fillRect(QRectF(std::floor(centre.x()), std::floor(centre.y()), 1.0, 1.0), colour);
         return;
     }
 
     // Only an outline that passes through the disc around the inner area can show.
-    const QRectF inner = contentsRect();
+    const QRectF inner = innerArea;
     const QPointF middle = inner.center();
     const double reach = std::hypot(inner.width(), inner.height()) / 2.0 + 1.0;
     const QPointF towardsMiddle = middle - centre;

@@ -7,6 +7,7 @@
 #include <QPointF>
 
 class QPainter;
+class QRect;
 
 namespace conwave {
 
@@ -31,13 +32,21 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void paintCircle(QPainter &painter, const WaveCircle &circle) const;
+    void frameChanging();
+    void repaintIfChanged();
+    QPointF toPixels(const QRect &inner, double x, double y) const;
+    double toPixels(const QRect &inner, double radius) const;
+    void paintCircle(QPainter &painter, const WaveCircle &circle, const QRect &innerArea) const;
 
     double m_left = 0.0;
     double m_top = 0.0;
     double m_right = 1.0;
     double m_bottom = 1.0;
     WaveFrame m_frame;
+    WaveFrame m_onScreen;         // the frame the screen shows, or shows at the repaint already asked for
+    bool m_comparePosted = false; // the finished frame will be compared with m_onScreen
+    bool m_reportFirstPaint = false;
+    bool m_logTicks = false;
 };
 
 } // namespace conwave

@@ -18,6 +18,32 @@ using conwave::test::isWaveColour;
 using conwave::test::PixelCircle;
 using conwave::test::WorldMap;
 
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// The surface compares a finished frame in a posted call, and a repaint is a posted request: a few rounds of
+// posted events deliver both, without waiting for time to pass.
+void deliverPostedEvents()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::sendPostedEvents();
+}
+
+} // namespace
+
 class DrawingSurfaceTest : public QObject {
     Q_OBJECT
 
@@ -41,11 +67,14 @@ private Q_SLOTS:
     void hugeCircleDrawsItsVisibleArc();
     void partlyShownCirclesLookAsWholeOnes_data();
     void partlyShownCirclesLookAsWholeOnes();
+    void repaintsOnlyAChangedFrame_data();
+    void repaintsOnlyAChangedFrame();
     void scaleWithoutExtentIsARuntimeError();
 
 private:
     QImage picture() const { return m_surface->grab().toImage(); }
     QImage rendered(int ratio) const;
+    void draw(const QList<QPointF> &circles); // Cls, then (centre x, radius) circles on the axis [m]
     WorldMap map() const { return {m_surface->contentsRect()}; }
 
     std::unique_ptr<conwave::DrawingSurface> m_surface;
@@ -307,6 +336,47 @@ void DrawingSurfaceTest::partlyShownCirclesLookAsWholeOnes()
     }
     QVERIFY2(worst <= 1, qPrintable(QStringLiteral("a pixel differs by %1 levels").arg(worst)));
     QVERIFY(conwave::test::wavePixels(actual, QRect(QPoint(0, 0), actual.size())) > 0);
+}
+
+void DrawingSurfaceTest::draw(const QList<QPointF> &circles)
+{
+    m_surface->Cls();
+    for (const QPointF &c : circles)
+        m_surface->Circle(static_cast<float>(c.x()), 0.0f, static_cast<float>(c.y()), conwave::kWaveColour);
+}
+
+void DrawingSurfaceTest::repaintsOnlyAChangedFrame_data()
+{
+    QTest::addColumn<QList<QPointF>>("next");
+    QTest::addColumn<int>("repaints");
+
+    const QPointF marker(0.0, conwave::kMarkerRadius);
+    QTest::newRow("the frame on screen, three times") << QList<QPointF>{{100, 50}, marker} << 0;
+    QTest::newRow("a wavefront grown") << QList<QPointF>{{100, 51}, marker} << 1;
+    QTest::newRow("a wavefront moved") << QList<QPointF>{{101, 50}, marker} << 1;
+    QTest::newRow("a wavefront more") << QList<QPointF>{{100, 50}, {200, 80}, marker} << 1;
+    QTest::newRow("a wavefront fewer") << QList<QPointF>{marker} << 1;
+    QTest::newRow("nothing but Cls") << QList<QPointF>{} << 1;
+}
+
+// The tick draws every 40 ms; a frame equal to the one on screen asks for no repaint, a changed one for one.
+void DrawingSurfaceTest::repaintsOnlyAChangedFrame()
+{
+    QFETCH(QList<QPointF>, next);
+    QFETCH(int, repaints);
+
+    m_surface->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_surface.get()));
+    draw({{100, 50}, {0.0, conwave::kMarkerRadius}});
+    deliverPostedEvents();
+
+    PaintCounter paints(m_surface.get());
+    for (int i = 0; i < 3; ++i) {
+        draw(next);
+        deliverPostedEvents();
+    }
+    QCOMPARE(paints.count, repaints);
+    QCOMPARE(m_surface->frame().size(), static_cast<std::size_t>(next.size()));
 }
 
 void DrawingSurfaceTest::scaleWithoutExtentIsARuntimeError()

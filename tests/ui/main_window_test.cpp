@@ -61,6 +61,28 @@ void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButtons h
     QApplication::sendEvent(widget, &event);
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// The picture compares a finished frame in a posted call, and a repaint is a posted request: a few rounds of
+// posted events deliver both, without letting the timer tick.
+void deliverPostedEvents()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::sendPostedEvents();
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -98,6 +120,9 @@ private Q_SLOTS:
     void timerDrivesClockAndPicture();
     void beforeStartOnlyTheMarker();
     void workedExampleOnScreen();
+    void pictureRepaintsOnlyWhenItChanges_data();
+    void pictureRepaintsOnlyWhenItChanges();
+    void clockRepaintsOnlyWhenItsTextChanges();
 
     void pictureDescription_data();
     void pictureDescription();
@@ -615,6 +640,59 @@ void MainWindowTest::workedExampleOnScreen()
         }
     }
     QCOMPARE(conwave::test::strayWavePixels(image, inner, circles), 0);
+}
+
+void MainWindowTest::pictureRepaintsOnlyWhenItChanges_data()
+{
+    QTest::addColumn<QString>("bar");  // the scroll bar moved before the ticks; none: before START
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("repaints"); // of the picture over five ticks
+
+    QTest::newRow("before START: the marker, tick after tick") << QString() << 0 << 0;
+    QTest::newRow("30 wavefronts in 1 s: the clock stands still") << "HScroll_nWave" << 30 << 0;
+    QTest::newRow("Mach 2: every tick a new frame") << "HScroll_M" << 20 << 5;
+}
+
+// The tick runs every time; the picture is repainted only when its frame differs from the one on screen.
+void MainWindowTest::pictureRepaintsOnlyWhenItChanges()
+{
+    QFETCH(QString, bar);
+    QFETCH(int, value);
+    QFETCH(int, repaints);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    if (!bar.isEmpty())
+        control<QScrollBar>(qPrintable(bar))->setValue(value);
+    m_window->tickTimer();
+    deliverPostedEvents();
+
+    PaintCounter paints(picture());
+    for (int i = 0; i < 5; ++i) {
+        m_window->tickTimer();
+        deliverPostedEvents();
+    }
+    QCOMPARE(paints.count, repaints);
+}
+
+// The clock label is set every tick; it is repainted only when the time of day it shows has changed.
+void MainWindowTest::clockRepaintsOnlyWhenItsTextChanges()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    auto *clock = control<QLabel>("Label5");
+    deliverPostedEvents();
+
+    PaintCounter paints(clock);
+    int changes = 0;
+    for (int i = 0; i < 5; ++i) {
+        const QString before = clock->text();
+        m_window->tickTimer();
+        deliverPostedEvents();
+        changes += clock->text() != before ? 1 : 0;
+    }
+    QVERIFY(changes < 5); // five ticks take far less than the seconds it would need
+    QCOMPARE(paints.count, changes);
 }
 
 void MainWindowTest::pictureDescription_data()
