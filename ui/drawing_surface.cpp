@@ -150,33 +150,42 @@ void DrawingSurface::Cls()
     if (m_logTicks)
         reportTime("tick");
     m_frame.clear();
-    frameChanging();
 }
 
 void DrawingSurface::Circle(float x, float y, float radius, std::uint32_t colour)
 {
     m_frame.push_back(WaveCircle{x, y, radius, colour});
-    frameChanging();
-}
-
-// A frame is finished when control is back in the event loop: the comparison waits for it there.
-void DrawingSurface::frameChanging()
-{
-    if (m_comparePosted)
-        return;
-    m_comparePosted = true;
-    QMetaObject::invokeMethod(this, [this] { repaintIfChanged(); }, Qt::QueuedConnection);
 }
 
 // Most ticks before START, and every tick while the clock stands still, draw the frame already on screen;
-// repainting it would cost the whole picture and change no pixel.
-void DrawingSurface::repaintIfChanged()
+// repainting it would cost the whole picture and change no pixel. Otherwise only the pixels the old or the new
+// frame can touch may change: the border and the background elsewhere stay as they are.
+void DrawingSurface::endFrame()
 {
-    m_comparePosted = false;
     if (m_frame == m_onScreen)
         return;
+    const QRect changed = footprint(m_onScreen) | footprint(m_frame);
     m_onScreen = m_frame;
-    update(contentsRect()); // the border stays as it is
+    update(changed);
+}
+
+// The part of the inner area [px] a frame can paint: its circles' bounding boxes, widened by the pen and its
+// antialiased fringe.
+QRect DrawingSurface::footprint(const WaveFrame &frame) const
+{
+    const QRect inner = contentsRect();
+    QRectF covered;
+    for (const WaveCircle &circle : frame) {
+        const double radius = toPixels(inner, static_cast<double>(circle.radius));
+        if (!(radius >= 0.0))
+            continue; // draws nothing
+        const QPointF centre = toPixels(inner, circle.x, circle.y);
+        const double reach = std::max(radius, kDotRadius) + kSeenMargin;
+        if (!std::isfinite(reach) || !std::isfinite(centre.x()) || !std::isfinite(centre.y()))
+            return inner;
+        covered |= QRectF(centre.x() - reach, centre.y() - reach, 2.0 * reach, 2.0 * reach);
+    }
+    return (covered & QRectF(inner)).toAlignedRect();
 }
 
 QPointF DrawingSurface::toPixels(double x, double y) const { return toPixels(contentsRect(), x, y); }

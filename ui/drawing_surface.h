@@ -21,6 +21,10 @@ public:
     void Cls() override;
     void Circle(float x, float y, float radius, std::uint32_t colour) override;
 
+    // The frame drawn since the last Cls is complete: the picture is repainted where it differs from the frame on
+    // screen, and not at all when they are equal.
+    void endFrame();
+
     // The circles drawn since the last Cls: what the next paint shows.
     const WaveFrame &frame() const noexcept { return m_frame; }
 
@@ -32,8 +36,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void frameChanging();
-    void repaintIfChanged();
+    QRect footprint(const WaveFrame &frame) const;
     QPointF toPixels(const QRect &inner, double x, double y) const;
     double toPixels(const QRect &inner, double radius) const;
     void paintCircle(QPainter &painter, const WaveCircle &circle, const QRect &innerArea) const;
@@ -43,8 +46,7 @@ private:
     double m_right = 1.0;
     double m_bottom = 1.0;
     WaveFrame m_frame;
-    WaveFrame m_onScreen;         // the frame the screen shows, or shows at the repaint already asked for
-    bool m_comparePosted = false; // the finished frame will be compared with m_onScreen
+    WaveFrame m_onScreen; // the frame the screen shows, or shows at the repaint already asked for
     bool m_reportFirstPaint = false;
     bool m_logTicks = false;
 };

@@ -189,8 +189,10 @@ void MainWindow::tickTimer()
 {
     try {
         tick(m_state, *m_picture);
+        m_picture->endFrame();
         m_clock->setText(QString::fromLocal8Bit(clockText(std::time(nullptr))));
     } catch (const RuntimeError &error) {
+        m_picture->endFrame(); // the wavefronts drawn before the error show behind its report
         endWithError(error);
     }
 }

@@ -7,6 +7,7 @@
 #include "window_tables.h"
 
 #include <QPainter>
+#include <QScreen>
 #include <QRect>
 #include <QtTest>
 
@@ -34,13 +35,8 @@ protected:
     }
 };
 
-// The surface compares a finished frame in a posted call, and a repaint is a posted request: a few rounds of
-// posted events deliver both, without waiting for time to pass.
-void deliverPostedEvents()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::sendPostedEvents();
-}
+// A repaint is a posted request: delivering the posted events carries it out, without waiting for time to pass.
+void deliverPostedEvents() { QCoreApplication::sendPostedEvents(); }
 
 } // namespace
 
@@ -69,6 +65,8 @@ private Q_SLOTS:
     void partlyShownCirclesLookAsWholeOnes();
     void repaintsOnlyAChangedFrame_data();
     void repaintsOnlyAChangedFrame();
+    void screenShowsTheLatestFrame_data();
+    void screenShowsTheLatestFrame();
     void scaleWithoutExtentIsARuntimeError();
 
 private:
@@ -343,6 +341,7 @@ void DrawingSurfaceTest::draw(const QList<QPointF> &circles)
     m_surface->Cls();
     for (const QPointF &c : circles)
         m_surface->Circle(static_cast<float>(c.x()), 0.0f, static_cast<float>(c.y()), conwave::kWaveColour);
+    m_surface->endFrame();
 }
 
 void DrawingSurfaceTest::repaintsOnlyAChangedFrame_data()
@@ -359,7 +358,8 @@ void DrawingSurfaceTest::repaintsOnlyAChangedFrame_data()
     QTest::newRow("nothing but Cls") << QList<QPointF>{} << 1;
 }
 
-// The tick draws every 40 ms; a frame equal to the one on screen asks for no repaint, a changed one for one.
+// The tick draws every 40 ms; a finished frame equal to the one on screen asks for no repaint, a changed one for
+// one.
 void DrawingSurfaceTest::repaintsOnlyAChangedFrame()
 {
     QFETCH(QList<QPointF>, next);
@@ -377,6 +377,46 @@ void DrawingSurfaceTest::repaintsOnlyAChangedFrame()
     }
     QCOMPARE(paints.count, repaints);
     QCOMPARE(m_surface->frame().size(), static_cast<std::size_t>(next.size()));
+}
+
+void DrawingSurfaceTest::screenShowsTheLatestFrame_data()
+{
+    QTest::addColumn<QString>("mach");
+    QTest::addColumn<QString>("nWave");
+    QTest::addColumn<QString>("tMax");
+
+    QTest::newRow("the widest picture the scroll bars allow") << "3" << "30" << "4";
+    QTest::newRow("the worked example") << "1.2" << "4" << "1";
+    QTest::newRow("Mach 0: rings around the source") << "0" << "10" << "4";
+    QTest::newRow("Mach 2, one wavefront: little of the picture changes") << "2" << "1" << "1";
+}
+
+// Tick after tick only what may have changed is repainted; the screen then holds exactly what painting the
+// latest frame in full gives.
+void DrawingSurfaceTest::screenShowsTheLatestFrame()
+{
+    QFETCH(QString, mach);
+    QFETCH(QString, nWave);
+    QFETCH(QString, tMax);
+
+    m_surface->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_surface.get()));
+    conwave::WaveState state;
+    conwave::initialise(state);
+    conwave::tick(state, *m_surface); // the marker alone, as before START
+    m_surface->endFrame();
+    deliverPostedEvents();
+    conwave::restart(state, mach.toStdString(), nWave.toStdString(), tMax.toStdString());
+    PaintCounter paints(m_surface.get());
+    for (int i = 0; i < 12; ++i) {
+        conwave::tick(state, *m_surface);
+        m_surface->endFrame();
+        deliverPostedEvents();
+        const QImage onScreen =
+            m_surface->screen()->grabWindow(m_surface->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(onScreen, picture().convertToFormat(QImage::Format_RGB32));
+    }
+    QVERIFY(paints.count > 0);
 }
 
 void DrawingSurfaceTest::scaleWithoutExtentIsARuntimeError()

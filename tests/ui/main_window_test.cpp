@@ -75,13 +75,8 @@ protected:
     }
 };
 
-// The picture compares a finished frame in a posted call, and a repaint is a posted request: a few rounds of
-// posted events deliver both, without letting the timer tick.
-void deliverPostedEvents()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::sendPostedEvents();
-}
+// A repaint is a posted request: delivering the posted events carries it out, without letting the timer tick.
+void deliverPostedEvents() { QCoreApplication::sendPostedEvents(); }
 
 } // namespace
 
