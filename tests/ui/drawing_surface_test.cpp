@@ -1,6 +1,7 @@
 // Picture1 on its own: the twip conversion, the colours, the world window, and what a frame leaves on screen.
 #include "drawing_surface.h"
 #include "picture_probe.h"
+#include "widget_probes.h"
 #include "runtime_services.h"
 #include "wave_state.h"
 #include "wave_tick.h"
@@ -18,25 +19,11 @@
 using conwave::test::isWaveColour;
 using conwave::test::PixelCircle;
 using conwave::test::WorldMap;
+using conwave::test::PaintCounter;
+using conwave::test::deliverPostedEvents;
 
 namespace {
 
-// Counts the paint events a widget receives.
-class PaintCounter final : public QObject {
-public:
-    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        count += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
-
-// A repaint is a posted request: delivering the posted events carries it out, without waiting for time to pass.
-void deliverPostedEvents() { QCoreApplication::sendPostedEvents(); }
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "message_box_closer.h"
 #include "picture_probe.h"
+#include "widget_probes.h"
 #include "runtime_services.h"
 #include "window_tables.h"
 
@@ -28,6 +29,10 @@
 using conwave::test::MessageBoxCloser;
 using conwave::test::PixelCircle;
 using conwave::test::WorldMap;
+using conwave::test::PaintCounter;
+using conwave::test::deliverPostedEvents;
+using conwave::test::scrollPart;
+using conwave::test::sendMouse;
 
 namespace {
 
@@ -39,44 +44,8 @@ struct Parameters {
 
 Parameters parametersOf(const conwave::WaveState &s) { return {s.M, s.nWave, s.tMax, s.dtWave, s.uSource}; }
 
-QRect scrollPart(QScrollBar *bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.state |= QStyle::State_Horizontal;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-}
 
-void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButtons held)
-{
-    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
-// Counts the paint events a widget receives.
-class PaintCounter final : public QObject {
-public:
-    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        count += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
-
-// A repaint is a posted request: delivering the posted events carries it out, without letting the timer tick.
-void deliverPostedEvents() { QCoreApplication::sendPostedEvents(); }
 
 } // namespace
 

@@ -17,6 +17,7 @@
 #include "drawing_surface.h"
 #include "main_window.h"
 #include "message_box_closer.h"
+#include "widget_probes.h"
 #include "runtime_services.h"
 #include "wave_state.h"
 #include "wave_tick.h"
@@ -64,6 +65,8 @@
 
 using conwave::WaveState;
 using conwave::test::MessageBoxCloser;
+using conwave::test::scrollPart;
+using conwave::test::sendMouse;
 
 namespace {
 
@@ -297,20 +300,6 @@ std::pair<QString, Intent> megabyte(Dice &dice, qsizetype room)
     return {text, intent};
 }
 
-QRect scrollPart(QScrollBar *bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.state |= QStyle::State_Horizontal;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-}
 
 // QAbstractSlider keeps its autorepeat to itself; a derived class may name it.
 struct SliderPeek : QScrollBar {
@@ -330,12 +319,6 @@ QString stepName(QAbstractSlider::SliderAction action)
     }
 }
 
-void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButtons held)
-{
-    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 // Types a text one character at a time, as a keyboard or an input method delivers it: printable ASCII with its
 // key, anything else (one code point, a surrogate pair included) as text of an unknown key.
