@@ -11,17 +11,17 @@ namespace {
 
 QString qText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-QLabel *buildLabel(const AboutLabel &spec, QWidget *window)
+QLabel *buildLabel(const AboutLabel &row, QWidget *window)
 {
-    auto *label = new QLabel(qText(spec.text), window);
-    label->setObjectName(qText(spec.name));
-    label->setGeometry(pixelRect(spec.place));
-    label->setFont(windowFont(spec.font));
-    label->setWordWrap(spec.wraps);
-    label->setAlignment((spec.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    if (spec.colour) {
+    auto *label = new QLabel(qText(row.text), window);
+    label->setObjectName(qText(row.name));
+    label->setGeometry(pixelRect(row.place));
+    label->setFont(windowFont(row.font));
+    label->setWordWrap(row.wraps);
+    label->setAlignment((row.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    if (row.colour) {
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, colourFromBgr(*spec.colour));
+        palette.setColor(QPalette::WindowText, colourFromBgr(*row.colour));
         label->setPalette(palette);
     }
     return label;
@@ -42,8 +42,8 @@ AboutWindow::AboutWindow(QWidget *parent)
     palette.setColor(QPalette::Window, colourFromBgr(kAboutBackground));
     setPalette(palette);
     setAutoFillBackground(true);
-    for (const AboutLabel &spec : kAboutLabels)
-        buildLabel(spec, this);
+    for (const AboutLabel &row : kAboutLabels)
+        buildLabel(row, this);
     resize(pixelSize(kAboutClientWidth, kAboutClientHeight));
 }
 

@@ -30,10 +30,10 @@ QColor colourFromBgr(std::uint32_t bgr)
                   static_cast<int>((bgr >> 16) & 0xFFu));
 }
 
-QFont windowFont(const FontSpec &spec)
+QFont windowFont(const FontSpec &wanted)
 {
     QFont font;
-    switch (spec.face) {
+    switch (wanted.face) {
     case Face::SmallSans:
         // An Arial-metric face; a little wider than the small system face the boxes were measured for, so the
         // main window uses it at 7.5 pt.
@@ -46,8 +46,8 @@ QFont windowFont(const FontSpec &spec)
         break;
     }
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setUnderline(spec.underline);
+    font.setPointSizeF(wanted.points);
+    font.setUnderline(wanted.underline);
     return font;
 }
 

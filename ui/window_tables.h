@@ -45,7 +45,7 @@ struct FontSpec {
 };
 
 // The face that stands in for the named one, at the given size.
-QFont windowFont(const FontSpec &spec);
+QFont windowFont(const FontSpec &wanted);
 
 enum class Align { Left, Centre };
 
