@@ -16,9 +16,26 @@ void RecordingSink::Circle(float x, float y, float radius, std::uint32_t colour)
     m_frame.push_back(WaveCircle{x, y, radius, colour});
 }
 
-void tick(WaveState &state, DrawingSink &sink)
+namespace {
+
+// Ends the sink's frame however the tick is left.
+class FrameEnd {
+public:
+    explicit FrameEnd(DrawingSink &sink) : m_sink(sink) {}
+    ~FrameEnd() { m_sink.endFrame(); }
+    FrameEnd(const FrameEnd &) = delete;
+    FrameEnd &operator=(const FrameEnd &) = delete;
+
+private:
+    DrawingSink &m_sink;
+};
+
+} // namespace
+
+double tick(WaveState &state, DrawingSink &sink)
 {
     sink.Cls();
+    const FrameEnd frameEnd(sink);
     state.tNow = checkedAdd(state.tNow, kTickSeconds);
 
     // The bound is read once; the counter is compared with it unchanged, so a fractional nWave is cut down.
@@ -33,11 +50,13 @@ void tick(WaveState &state, DrawingSink &sink)
         sink.Circle(x, 0.0f, radius, kWaveColour);
     }
     sink.Circle(0.0f, 0.0f, kMarkerRadius, kWaveColour);
+    const double drawnAt = state.tNow;
 
     // After the clock passes one emission interval every wavefront has aged into the place of the next one, so
     // the same family of circles starts again from 0. The test comes after drawing: 0 itself is never drawn.
     if (state.tNow > state.dtWave)
         state.tNow = 0.0;
+    return drawnAt;
 }
 
 } // namespace conwave

@@ -25,12 +25,15 @@ struct WaveCircle {
 // The circles of one tick in drawing order: wavefronts 1, 2, ..., then the source marker.
 using WaveFrame = std::vector<WaveCircle>;
 
-// Where a tick draws: the window's picture surface, or a recording for tools and tests.
+// Where a tick draws: the window's picture surface, or a recording for tools and tests. A frame is Cls, the
+// circles in order, then endFrame; the tick ends every frame it begins, also one cut short by a run-time error, so
+// that the circles drawn before the error are shown.
 class DrawingSink {
 public:
     virtual ~DrawingSink() = default;
     virtual void Cls() = 0;                                                    // clear to the background
     virtual void Circle(float x, float y, float radius, std::uint32_t colour) = 0; // outline, world units
+    virtual void endFrame() noexcept = 0;                                      // the frame is complete
 
 protected:
     DrawingSink() = default;
@@ -45,6 +48,7 @@ public:
     RecordingSink();
     void Cls() override;
     void Circle(float x, float y, float radius, std::uint32_t colour) override;
+    void endFrame() noexcept override {}
 
     const WaveFrame &frame() const noexcept { return m_frame; }
 
@@ -52,9 +56,10 @@ private:
     WaveFrame m_frame;
 };
 
-// One tick of the animation on the state, drawing into the sink. Raises RuntimeError on a slot outside 0 to 50,
-// on arithmetic overflow, or on a centre or radius beyond single precision; wavefronts drawn before that point
-// have already reached the sink.
-void tick(WaveState &state, DrawingSink &sink);
+// One tick of the animation on the state, drawing into the sink; returns the clock value the frame was drawn at
+// (tNow before the wrap). Raises RuntimeError on a slot outside 0 to 50, on arithmetic overflow, or on a centre or
+// radius beyond single precision; wavefronts drawn before that point have already reached the sink, and the frame
+// is ended all the same.
+double tick(WaveState &state, DrawingSink &sink);
 
 } // namespace conwave

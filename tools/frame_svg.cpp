@@ -1,5 +1,6 @@
 #include "frame_svg.h"
 
+#include "picture_look.h"
 #include "runtime_services.h"
 #include "wave_state.h"
 
@@ -9,10 +10,9 @@ namespace conwave {
 
 namespace {
 
-constexpr int kPictureWidth = 400;  // the window's picture at 96 dpi [px]
-constexpr int kPictureHeight = 267; // [px]
-constexpr int kCaptionHeight = 20;  // [px]
-constexpr const char *kBackground = "#80FFFF"; // light cyan, 0x00FFFF80 in the window's 0x00BBGGRR
+constexpr int kPictureWidth = roundedPixels(kPictureWidthTwips); // the window's picture at 96 dpi [px]
+constexpr int kPictureHeight = roundedPixels(kPictureHeightTwips);
+constexpr int kCaptionHeight = 20; // [px]
 
 // 0x00BBGGRR to "#RRGGBB".
 std::string svgColour(std::uint32_t colour)
@@ -29,8 +29,9 @@ std::string attribute(const char *name, const std::string &value) { return std::
 
 std::string frameSvg(const WaveState &state, double drawnAt, const WaveFrame &frame)
 {
-    const double left = -state.aSound, top = -state.aSound;
-    const double width = 3 * state.aSound, height = 2 * state.aSound;
+    const WorldWindow window = worldWindow(state.aSound);
+    const double left = window.left, top = window.top;
+    const double width = window.right - window.left, height = window.bottom - window.top;
     const double worldPerPixel = width / kPictureWidth;
     const std::string caption = "M = " + numberToText(state.M) + ", nWave = " + numberToText(state.nWave) +
                                 ", tMax = " + numberToText(state.tMax) + ", tNow = " + numberToText(drawnAt) + " s";
@@ -43,7 +44,7 @@ std::string frameSvg(const WaveState &state, double drawnAt, const WaveFrame &fr
     svg += "  <rect x=\"0\" y=\"0\"" + attribute("width", std::to_string(kPictureWidth)) +
            attribute("height", std::to_string(kPictureHeight + kCaptionHeight)) + " fill=\"#FFFFFF\"/>\n";
     svg += "  <rect x=\"0\" y=\"0\"" + attribute("width", std::to_string(kPictureWidth)) +
-           attribute("height", std::to_string(kPictureHeight)) + attribute("fill", kBackground) + "/>\n";
+           attribute("height", std::to_string(kPictureHeight)) + attribute("fill", svgColour(kPictureBackground)) + "/>\n";
     const std::string world = shortestText(left) + ' ' + shortestText(top) + ' ' + shortestText(width) + ' ' +
                               shortestText(height);
     // The world window keeps its proportions (the default "meet"), so circles stay round, as in the window; the
@@ -57,7 +58,7 @@ std::string frameSvg(const WaveState &state, double drawnAt, const WaveFrame &fr
         if (c.radius < 0.0f)
             continue; // a negative radius draws nothing
         const std::string centre = attribute("cx", shortestText(c.x)) + attribute("cy", shortestText(c.y));
-        if (c.radius / worldPerPixel < 0.5) {
+        if (drawnAsDot(c.radius / worldPerPixel)) {
             // Below one pixel across: the dot at the centre, one pixel wide.
             svg += "      <circle class=\"dot\"" + centre + attribute("r", shortestText(worldPerPixel / 2)) +
                    attribute("fill", svgColour(c.colour)) + "/>\n";

@@ -137,9 +137,9 @@ int main(int argc, char **argv)
     std::string out = options.svg ? std::string() : std::string("tick,tNow,wave,x,y,radius,colour\n");
     conwave::RecordingSink sink;
     for (long long n = 1; n <= ticks; ++n) {
-        const double drawnAt = state.tNow + conwave::kTickSeconds; // the tick's own addition, before any wrap
+        double drawnAt = 0.0;
         try {
-            conwave::tick(state, sink);
+            drawnAt = conwave::tick(state, sink);
         } catch (const conwave::RuntimeError &error) {
             write(out);
             std::cerr << "conwave-frames: run-time error at tick " << n << ": " << error.what() << '\n';

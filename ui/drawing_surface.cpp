@@ -24,9 +24,6 @@ namespace {
 // its tangent: the painter's fixed-point rasteriser cannot take coordinates that large.
 constexpr double kLargestDrawnRadius = 1.0e6;
 
-// Below this radius [px] a circle has no outline to show: it marks its centre with a dot.
-constexpr double kDotRadius = 0.5;
-
 // How far beyond the inner area [px] an arc must reach to count as seen: the outline's half width and its
 // antialiased fringe.
 constexpr double kSeenMargin = 2.0;
@@ -160,7 +157,7 @@ void DrawingSurface::Circle(float x, float y, float radius, std::uint32_t colour
 // Most ticks before START, and every tick while the clock stands still, draw the frame already on screen;
 // repainting it would cost the whole picture and change no pixel. Otherwise only the pixels the old or the new
 // frame can touch may change: the border and the background elsewhere stay as they are.
-void DrawingSurface::endFrame()
+void DrawingSurface::endFrame() noexcept
 {
     if (m_frame == m_onScreen)
         return;
@@ -228,7 +225,7 @@ void DrawingSurface::paintCircle(QPainter &painter, const WaveCircle &circle, co
         return; // a negative radius has no circle
     const QColor colour = colourFromBgr(circle.colour);
     const QPointF centre = toPixels(innerArea, circle.x, circle.y);
-    if (radius < kDotRadius) {
+    if (drawnAsDot(radius)) {
         painter.fillRect(QRectF(std::floor(centre.x()), std::floor(centre.y()), 1.0, 1.0), colour);
         return;
     }

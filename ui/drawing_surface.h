@@ -23,7 +23,7 @@ public:
 
     // The frame drawn since the last Cls is complete: the picture is repainted where it differs from the frame on
     // screen, and not at all when they are equal.
-    void endFrame();
+    void endFrame() noexcept override;
 
     // The circles drawn since the last Cls: what the next paint shows.
     const WaveFrame &frame() const noexcept { return m_frame; }

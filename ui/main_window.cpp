@@ -116,10 +116,8 @@ void MainWindow::buildMenu()
 void MainWindow::load()
 {
     initialise(m_state);
-    const double xMin = -m_state.aSound;
-    const double xMax = 2.0 * m_state.aSound;
-    const double yMax = m_state.aSound;
-    m_picture->Scale(xMin, -yMax, xMax, yMax);
+    const WorldWindow world = worldWindow(m_state.aSound);
+    m_picture->Scale(world.left, world.top, world.right, world.bottom);
     m_timer->setInterval(kTimerIntervalMs);
     m_timer->start();
     describePicture();
@@ -189,10 +187,8 @@ void MainWindow::tickTimer()
 {
     try {
         tick(m_state, *m_picture);
-        m_picture->endFrame();
         m_clock->setText(QString::fromLocal8Bit(clockText(std::time(nullptr))));
     } catch (const RuntimeError &error) {
-        m_picture->endFrame(); // the wavefronts drawn before the error show behind its report
         endWithError(error);
     }
 }

@@ -7,12 +7,6 @@
 
 namespace conwave {
 
-namespace {
-
-int roundedPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-
-} // namespace
-
 QRect pixelRect(const TwipRect &twips)
 {
     const int left = roundedPixels(twips.left);

@@ -1,6 +1,7 @@
 // The two windows as data: every name, place (in twips), caption, colour and font of their controls.
 #pragma once
 
+#include "picture_look.h"
 #include "wave_state.h"
 
 #include <array>
@@ -14,8 +15,6 @@ class QRect;
 class QSize;
 
 namespace conwave {
-
-inline constexpr int kTwipsPerPixel = 15; // 1440 twips per inch at 96 device-independent pixels per inch
 
 // A rectangle in twips, relative to the client area of its window or to the frame that holds it.
 struct TwipRect {
@@ -64,12 +63,11 @@ inline constexpr int kForm1ClientWidth = 6225;  // twips, below the menu bar
 inline constexpr int kForm1ClientHeight = 5640; // twips
 inline constexpr FontSpec kForm1Font{Face::SmallSans, 7.5, false}; // "tMax =" fills its 33 px box at 8 pt
 
-inline constexpr Control kPicture1{"Picture1", {120, 1560, 6000, 4000}, 0};
+inline constexpr Control kPicture1{"Picture1", {120, 1560, kPictureWidthTwips, kPictureHeightTwips}, 0};
 inline constexpr Control kFrame2{"Frame2", {2400, 0, 3735, 1455}, 1};
 inline constexpr Control kLabel5{"Label5", {240, 1200, 975, 255}, 5};
 inline constexpr Control kCommand1{"Command1", {120, 360, 1215, 735}, 6};
 
-inline constexpr std::uint32_t kPictureBackground = 0x00FFFF80; // light cyan
 inline constexpr std::string_view kClockCaption = "Label5"; // until the first tick writes the time
 inline constexpr std::string_view kStartCaption = "START";
 

@@ -29,8 +29,7 @@ TickRun runTicks(WaveState &state, int ticks)
     TickRun run;
     RecordingSink sink;
     for (int n = 0; n < ticks; ++n) {
-        run.drawnAt.push_back(state.tNow + 0.04);
-        tick(state, sink);
+        run.drawnAt.push_back(tick(state, sink));
         run.frames.push_back(sink.frame());
     }
     return run;
@@ -226,6 +225,32 @@ TEST(TickSafetyNet, ADoubleOverflowRaises)
     state.uSource = 1e308;
     RecordingSink sink;
     EXPECT_THROW(tick(state, sink), RuntimeError);
+}
+
+// Counts what a tick asks of its sink, to check that every frame it begins is ended exactly once.
+struct FrameCountingSink final : DrawingSink {
+    int cleared = 0;
+    int circles = 0;
+    int ended = 0;
+    void Cls() override { ++cleared; }
+    void Circle(float, float, float, std::uint32_t) override { ++circles; }
+    void endFrame() noexcept override { ++ended; }
+};
+
+TEST(TickFrameEnd, EveryFrameIsEndedOnceAlsoWhenAnErrorCutsItShort)
+{
+    WaveState state = restarted("1.2", "4", "1");
+    FrameCountingSink sink;
+    tick(state, sink);
+    EXPECT_EQ(sink.cleared, 1);
+    EXPECT_EQ(sink.circles, 5);
+    EXPECT_EQ(sink.ended, 1);
+
+    state.nWave = 60; // the restart refuses this; the tick's own check raises at the 51st wavefront
+    EXPECT_THROW(tick(state, sink), RuntimeError);
+    EXPECT_EQ(sink.cleared, 2);
+    EXPECT_EQ(sink.circles, 55);
+    EXPECT_EQ(sink.ended, 2);
 }
 
 TEST(RecordingSinkStorage, KeepsItsStorageFromTickToTick)
