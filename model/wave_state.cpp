@@ -12,14 +12,20 @@ namespace conwave {
 
 namespace {
 
+constexpr double kMaxScrollMach = 3.0; // the Mach scroll bar's largest value
+constexpr double kMaxScrollSpan = 4.0; // the time-span scroll bar's largest value [s]
+
 // Largest centre or radius the restart lets through. The margin below the largest float covers the rounding of
 // the tick's arithmetic and of the clock's running sum, which are many orders of magnitude smaller.
-constexpr double kMaxScrollMach = 3.0; // the Mach scroll bar's largest value
-
 constexpr double kGeometryLimit = static_cast<double>(std::numeric_limits<float>::max()) * (1.0 - 1e-6);
 
+// The ranges of the refusals that suggest ordinary values rather than work out a limit.
+constexpr AcceptedRange kOrdinaryMach{0.0, kMaxScrollMach};
+constexpr AcceptedRange kWaveCounts{1.0, kMaxWaves};
+constexpr AcceptedRange kOrdinarySpan{1.0, kMaxScrollSpan};
+
 // A limit for a refusal message: three significant digits, rounded towards zero so that the number shown is
-// itself accepted.
+// itself accepted. limit is positive and finite.
 std::string limitText(double limit)
 {
     const double power = std::pow(10.0, std::floor(std::log10(limit)) - 2.0);
@@ -29,6 +35,14 @@ std::string limitText(double limit)
     return std::string(buffer, result.ptr);
 }
 
+// A refusal that asks for a number from -limit to limit.
+[[noreturn]] void refuseBeyond(WaveField field, double limit, const std::string &lead, const std::string &unit)
+{
+    const std::string text = limitText(limit);
+    const double shown = textToNumber(text);
+    throw RestartRefused(field, {-shown, shown}, lead + ": enter a " + unit + "from -" + text + " to " + text + ".");
+}
+
 double readField(std::string_view text, WaveField field)
 {
     try {
@@ -36,11 +50,13 @@ double readField(std::string_view text, WaveField field)
     } catch (const RuntimeError &) {
         switch (field) {
         case WaveField::M:
-            throw RestartRefused(field, "The Mach number M is too large: enter a number such as 0 to 3.");
+            throw RestartRefused(field, kOrdinaryMach, "The Mach number M is too large: enter a number such as 0 to 3.");
         case WaveField::nWave:
-            throw RestartRefused(field, "The number of wavefronts nWave is too large: enter a number from 1 to 50.");
+            throw RestartRefused(field, kWaveCounts,
+                                 "The number of wavefronts nWave is too large: enter a number from 1 to 50.");
         case WaveField::tMax:
-            throw RestartRefused(field, "The time span tMax is too large: enter a number of seconds such as 1 to 4.");
+            throw RestartRefused(field, kOrdinarySpan,
+                                 "The time span tMax is too large: enter a number of seconds such as 1 to 4.");
         }
         throw;
     }
@@ -50,6 +66,11 @@ double readField(std::string_view text, WaveField field)
 // dtWave + 0.04 and wavefront i is (i - 1) * dtWave older. With a negative interval the clock is drawn at 0.04
 // only, so the ages run from 0.04 down to 0.04 - (n - 1) * |dtWave|. Centres and radii are the ages times uSource
 // and aSound.
+//
+// A refusal names the field whose change alone makes the picture fit, with the values that do. The Mach number is
+// blamed when the span would fit at any Mach number the scroll bar gives; the span when some span fits at this
+// Mach number; otherwise the Mach number is too large for any span, and it is asked to fit a span up to the
+// scroll bar's longest (or this span, when that is short enough), after which the span is the one to correct.
 void checkGeometry(const WaveState &next)
 {
     const int waves = waveCount(next.nWave);
@@ -60,24 +81,25 @@ void checkGeometry(const WaveState &next)
     const double speed = std::max(next.aSound, std::fabs(next.uSource));
     if (ageLimit * speed <= kGeometryLimit)
         return;
-    // The Mach number is to blame only when the span would fit at any Mach number the scroll bar gives (up to 3);
-    // otherwise the span is too long, whatever else was typed.
     const double ordinarySpeed = std::clamp(std::fabs(next.uSource), next.aSound, kMaxScrollMach * next.aSound);
-    if (ageLimit * ordinarySpeed <= kGeometryLimit) {
-        const std::string limit = limitText(kGeometryLimit / (ageLimit * next.aSound));
-        throw RestartRefused(WaveField::M, "The Mach number M is too large to draw with these wavefronts: enter a "
-                                           "number from -" + limit + " to " + limit + ".");
-    }
-    const std::string limit = limitText((kGeometryLimit / speed - kTickSeconds) * std::fabs(next.nWave) / waves);
-    throw RestartRefused(WaveField::tMax, "The time span tMax is too long to draw at this Mach number: enter a number "
-                                          "of seconds from -" + limit + " to " + limit + ".");
+    if (ageLimit * ordinarySpeed <= kGeometryLimit)
+        refuseBeyond(WaveField::M, kGeometryLimit / (ageLimit * next.aSound),
+                     "The Mach number M is too large to draw with these wavefronts", "number ");
+    const double spanLimit = (kGeometryLimit / speed - kTickSeconds) * next.nWave / waves;
+    if (spanLimit > 0.0)
+        refuseBeyond(WaveField::tMax, spanLimit, "The time span tMax is too long to draw at this Mach number",
+                     "number of seconds ");
+    const double longestAge = std::min(ageLimit, kTickSeconds + kMaxScrollSpan);
+    refuseBeyond(WaveField::M, kGeometryLimit / (longestAge * next.aSound),
+                 "The Mach number M is too large to draw at any time span", "number ");
 }
 
 } // namespace
 
-RestartRefused::RestartRefused(WaveField field, const std::string &message)
+RestartRefused::RestartRefused(WaveField field, AcceptedRange accepted, const std::string &message)
     : std::runtime_error(message)
     , m_field(field)
+    , m_accepted(accepted)
 {
 }
 
@@ -97,22 +119,23 @@ void restart(WaveState &state, std::string_view mText, std::string_view nWaveTex
     next.nWave = readField(nWaveText, WaveField::nWave);
     next.tMax = readField(tMaxText, WaveField::tMax);
     if (next.nWave == 0.0)
-        throw RestartRefused(WaveField::nWave,
+        throw RestartRefused(WaveField::nWave, kWaveCounts,
                              "The number of wavefronts nWave cannot be 0: enter a number from 1 to 50.");
     if (waveCount(next.nWave) > kMaxWaves)
-        throw RestartRefused(WaveField::nWave,
+        throw RestartRefused(WaveField::nWave, kWaveCounts,
                              "The number of wavefronts nWave cannot be more than 50: enter a number from 1 to 50.");
     try {
         next.dtWave = checkedDivide(next.tMax, next.nWave);
     } catch (const RuntimeError &) {
-        throw RestartRefused(WaveField::nWave,
+        throw RestartRefused(WaveField::nWave, kWaveCounts,
                              "The number of wavefronts nWave is too small for this time span: enter a number from 1 "
                              "to 50.");
     }
     try {
         next.uSource = checkedMultiply(next.M, next.aSound);
     } catch (const RuntimeError &) {
-        throw RestartRefused(WaveField::M, "The Mach number M is too large: enter a number such as 0 to 3.");
+        throw RestartRefused(WaveField::M, kOrdinaryMach,
+                             "The Mach number M is too large: enter a number such as 0 to 3.");
     }
     next.tNow = 0.0;
     checkGeometry(next);

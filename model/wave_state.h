@@ -31,15 +31,24 @@ struct WaveState {
 // The three parameter texts, in the order the restart reads them.
 enum class WaveField { M, nWave, tMax };
 
+// The values a refusal asks for in its field, as the message shows them: low and high are the numbers its texts
+// read as, so typing either (or anything between, the other fields unchanged) gets past this refusal.
+struct AcceptedRange {
+    double low = 0.0;
+    double high = 0.0;
+};
+
 // Parameters the restart will not take. what() is one plain sentence naming the field and what is accepted.
 class RestartRefused : public std::runtime_error {
 public:
-    RestartRefused(WaveField field, const std::string &message);
+    RestartRefused(WaveField field, AcceptedRange accepted, const std::string &message);
 
     WaveField field() const noexcept { return m_field; }
+    AcceptedRange accepted() const noexcept { return m_accepted; }
 
 private:
     WaveField m_field;
+    AcceptedRange m_accepted;
 };
 
 // How many wavefronts a frame draws for a given nWave: the loop counter 1, 2, 3, ... runs while it is not above
