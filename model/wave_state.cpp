@@ -68,9 +68,10 @@ double readField(std::string_view text, WaveField field)
 // and aSound.
 //
 // A refusal names the field whose change alone makes the picture fit, with the values that do. The Mach number is
-// blamed when the span would fit at any Mach number the scroll bar gives; the span when some span fits at this
-// Mach number; otherwise the Mach number is too large for any span, and it is asked to fit a span up to the
-// scroll bar's longest (or this span, when that is short enough), after which the span is the one to correct.
+// blamed when the span would fit at any Mach number the scroll bar gives, or when no span fits at this Mach number
+// but this span fits at a smaller one; the span when some span fits at this Mach number. Otherwise neither alone
+// can be mended: the Mach number is asked to fit a span up to the scroll bar's longest, after which the span is
+// the one to correct.
 void checkGeometry(const WaveState &next)
 {
     const int waves = waveCount(next.nWave);
@@ -82,15 +83,15 @@ void checkGeometry(const WaveState &next)
     if (ageLimit * speed <= kGeometryLimit)
         return;
     const double ordinarySpeed = std::clamp(std::fabs(next.uSource), next.aSound, kMaxScrollMach * next.aSound);
-    if (ageLimit * ordinarySpeed <= kGeometryLimit)
+    const double spanLimit = (kGeometryLimit / speed - kTickSeconds) * next.nWave / waves;
+    const bool spanFitsSomeMach = ageLimit * next.aSound <= kGeometryLimit;
+    if (ageLimit * ordinarySpeed <= kGeometryLimit || (!(spanLimit > 0.0) && spanFitsSomeMach))
         refuseBeyond(WaveField::M, kGeometryLimit / (ageLimit * next.aSound),
                      "The Mach number M is too large to draw with these wavefronts", "number ");
-    const double spanLimit = (kGeometryLimit / speed - kTickSeconds) * next.nWave / waves;
     if (spanLimit > 0.0)
         refuseBeyond(WaveField::tMax, spanLimit, "The time span tMax is too long to draw at this Mach number",
                      "number of seconds ");
-    const double longestAge = std::min(ageLimit, kTickSeconds + kMaxScrollSpan);
-    refuseBeyond(WaveField::M, kGeometryLimit / (longestAge * next.aSound),
+    refuseBeyond(WaveField::M, kGeometryLimit / ((kTickSeconds + kMaxScrollSpan) * next.aSound),
                  "The Mach number M is too large to draw at any time span", "number ");
 }
 
