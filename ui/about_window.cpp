@@ -9,13 +9,10 @@ namespace conwave {
 
 namespace {
 
-QString qText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 QLabel *buildLabel(const AboutLabel &row, QWidget *window)
 {
     auto *label = new QLabel(qText(row.text), window);
-    label->setObjectName(qText(row.name));
-    label->setGeometry(pixelRect(row.place));
+    place(label, row.name, row.place);
     label->setFont(windowFont(row.font));
     label->setWordWrap(row.wraps);
     label->setAlignment((row.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);

@@ -13,6 +13,8 @@ class QColor;
 class QFont;
 class QRect;
 class QSize;
+class QString;
+class QWidget;
 
 namespace conwave {
 
@@ -55,6 +57,13 @@ struct Control {
     int tab = -1;
 };
 
+// A table's text as Qt holds it.
+QString qText(std::string_view text);
+
+// Gives the widget its object name and its place (twips, relative to its parent).
+void place(QWidget *widget, std::string_view name, const TwipRect &twips);
+inline void place(QWidget *widget, const Control &control) { place(widget, control.name, control.place); }
+
 // ---- Form1, the main window ------------------------------------------------------------------------------------
 
 inline constexpr std::string_view kForm1Name = "Form1";
@@ -63,10 +72,10 @@ inline constexpr int kForm1ClientWidth = 6225;  // twips, below the menu bar
 inline constexpr int kForm1ClientHeight = 5640; // twips
 inline constexpr FontSpec kForm1Font{Face::SmallSans, 7.5, false}; // "tMax =" fills its 33 px box at 8 pt
 
-inline constexpr Control kPicture1{"Picture1", {120, 1560, kPictureWidthTwips, kPictureHeightTwips}, 0};
-inline constexpr Control kFrame2{"Frame2", {2400, 0, 3735, 1455}, 1};
-inline constexpr Control kLabel5{"Label5", {240, 1200, 975, 255}, 5};
-inline constexpr Control kCommand1{"Command1", {120, 360, 1215, 735}, 6};
+inline constexpr Control kPictureControl{"Picture1", {120, 1560, kPictureWidthTwips, kPictureHeightTwips}, 0};
+inline constexpr Control kParameterFrame{"Frame2", {2400, 0, 3735, 1455}, 1};
+inline constexpr Control kClockLabel{"Label5", {240, 1200, 975, 255}, 5};
+inline constexpr Control kStartButton{"Command1", {120, 360, 1215, 735}, 6};
 
 inline constexpr std::string_view kClockCaption = "Label5"; // until the first tick writes the time
 inline constexpr std::string_view kStartCaption = "START";

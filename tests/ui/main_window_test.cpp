@@ -32,6 +32,7 @@ using conwave::test::WorldMap;
 using conwave::test::PaintCounter;
 using conwave::test::deliverPostedEvents;
 using conwave::test::scrollPart;
+using conwave::test::repeating;
 using conwave::test::sendMouse;
 
 namespace {
@@ -95,7 +96,9 @@ private Q_SLOTS:
     void refusalKeepsProgramAndAnimation_data();
     void refusalKeepsProgramAndAnimation();
     void refusalBoxesDoNotStack();
+    void refusalUnderAHeldArrow();
     void runtimeErrorStopsReportsAndEnds();
+    void runtimeErrorUnderAHeldArrow();
     void runtimeErrorEndsProcessWithStatus1();
 
 private:
@@ -150,11 +153,16 @@ void MainWindowTest::clientAreaBelowMenuBar()
     QCOMPARE(m_window->centralWidget()->y(), menu->geometry().bottom() + 1);
     QCOMPARE(m_window->size(), QSize(415, 376 + menu->height()));
 
-    const QRect before = picture()->geometry();
+    // The window grows, even to the whole screen, but not below its client area; nothing in it moves or resizes.
+    QCOMPARE(m_window->minimumSizeHint(), m_window->size());
+    QCOMPARE(m_window->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    std::vector<std::pair<QWidget *, QRect>> before;
+    for (QWidget *child : m_window->centralWidget()->findChildren<QWidget *>())
+        before.emplace_back(child, child->geometry());
     m_window->resize(700, 700);
-    QTest::qWait(0);
-    QCOMPARE(picture()->geometry(), before);
-    QCOMPARE(m_window->centralWidget()->size(), QSize(415, 376));
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->centralWidget()->size(), QSize(700, 700 - menu->height()), 1000);
+    for (const auto &[child, geometry] : before)
+        QVERIFY2(child->geometry() == geometry, qPrintable(child->objectName()));
 }
 
 void MainWindowTest::controlGeometry_data()
@@ -446,17 +454,22 @@ void MainWindowTest::scrollKeys_data()
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("rightToLeft");
 
-    QTest::newRow("M: Right adds a small change") << "HScroll_M" << 10 << int(Qt::Key_Right) << 11;
-    QTest::newRow("M: Left takes one") << "HScroll_M" << 10 << int(Qt::Key_Left) << 9;
-    QTest::newRow("M: Down adds one") << "HScroll_M" << 10 << int(Qt::Key_Down) << 11;
-    QTest::newRow("M: Up takes one") << "HScroll_M" << 10 << int(Qt::Key_Up) << 9;
-    QTest::newRow("M: Page Down adds a large change") << "HScroll_M" << 10 << int(Qt::Key_PageDown) << 15;
-    QTest::newRow("M: Page Up takes a large change") << "HScroll_M" << 10 << int(Qt::Key_PageUp) << 5;
-    QTest::newRow("M: Home goes to the minimum") << "HScroll_M" << 10 << int(Qt::Key_Home) << 0;
-    QTest::newRow("M: End goes to the maximum") << "HScroll_M" << 10 << int(Qt::Key_End) << 30;
-    QTest::newRow("nWave: Page Down adds 1") << "HScroll_nWave" << 4 << int(Qt::Key_PageDown) << 5;
-    QTest::newRow("tMax: End is 4") << "HScroll_tMax" << 2 << int(Qt::Key_End) << 4;
+    QTest::newRow("M: Right adds a small change") << "HScroll_M" << 10 << int(Qt::Key_Right) << 11 << false;
+    QTest::newRow("M: Left takes one") << "HScroll_M" << 10 << int(Qt::Key_Left) << 9 << false;
+    QTest::newRow("M: Down adds one") << "HScroll_M" << 10 << int(Qt::Key_Down) << 11 << false;
+    QTest::newRow("M: Up takes one") << "HScroll_M" << 10 << int(Qt::Key_Up) << 9 << false;
+    QTest::newRow("M: Page Down adds a large change") << "HScroll_M" << 10 << int(Qt::Key_PageDown) << 15 << false;
+    QTest::newRow("M: Page Up takes a large change") << "HScroll_M" << 10 << int(Qt::Key_PageUp) << 5 << false;
+    QTest::newRow("M: Home goes to the minimum") << "HScroll_M" << 10 << int(Qt::Key_Home) << 0 << false;
+    QTest::newRow("M: End goes to the maximum") << "HScroll_M" << 10 << int(Qt::Key_End) << 30 << false;
+    QTest::newRow("nWave: Page Down adds 1") << "HScroll_nWave" << 4 << int(Qt::Key_PageDown) << 5 << false;
+    QTest::newRow("tMax: End is 4") << "HScroll_tMax" << 2 << int(Qt::Key_End) << 4 << false;
+    // Mirrored, the maximum is at the left end, and Left moves towards it.
+    QTest::newRow("right-to-left M: Left adds one") << "HScroll_M" << 10 << int(Qt::Key_Left) << 11 << true;
+    QTest::newRow("right-to-left M: Right takes one") << "HScroll_M" << 10 << int(Qt::Key_Right) << 9 << true;
+    QTest::newRow("right-to-left M: Up still takes one") << "HScroll_M" << 10 << int(Qt::Key_Up) << 9 << true;
 }
 
 void MainWindowTest::scrollKeys()
@@ -465,8 +478,10 @@ void MainWindowTest::scrollKeys()
     QFETCH(int, start);
     QFETCH(int, key);
     QFETCH(int, value);
+    QFETCH(bool, rightToLeft);
 
     auto *scroll = m_window->findChild<QScrollBar *>(bar);
+    scroll->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     scroll->setValue(start);
     QVERIFY(scroll->focusPolicy() & Qt::TabFocus);
     QSignalSpy changes(scroll, &QScrollBar::valueChanged);
@@ -792,6 +807,27 @@ void MainWindowTest::refusalBoxesDoNotStack()
     QCOMPARE(m_endStatus, -1);
 }
 
+// The arrow's press refuses the texts; the button is still down when the warning opens, and its release goes to
+// the box. One warning, and the bar neither repeats nor stays pressed afterwards.
+void MainWindowTest::refusalUnderAHeldArrow()
+{
+    QVERIFY(showActive());
+    type("Text_nWave", QStringLiteral("0"));
+    auto *bar = control<QScrollBar>("HScroll_M");
+    const QPoint arrow = scrollPart(bar, QStyle::SC_ScrollBarAddLine).center();
+    bool repeatingUnderTheBox = true;
+    MessageBoxCloser closer([&](QMessageBox *) { repeatingUnderTheBox = repeating(bar) != QAbstractSlider::SliderNoAction; });
+    sendMouse(bar, QEvent::MouseButtonPress, arrow, Qt::LeftButton);
+    QCOMPARE(closer.seen().size(), std::size_t{1});
+    QVERIFY(!repeatingUnderTheBox);
+    QCOMPARE(repeating(bar), QAbstractSlider::SliderNoAction);
+    QVERIFY(bar->isEnabled());
+    QCOMPARE(bar->value(), 1); // the one step of the press
+    auto *offending = control<QLineEdit>("Text_nWave");
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), static_cast<QWidget *>(offending), 1000);
+    QCOMPARE(offending->selectedText(), QStringLiteral("0"));
+}
+
 // Only a state set up by hand reaches the 51st slot: the restart refuses more than 50 wavefronts.
 void MainWindowTest::runtimeErrorStopsReportsAndEnds()
 {
@@ -811,6 +847,35 @@ void MainWindowTest::runtimeErrorStopsReportsAndEnds()
     QVERIFY(!timer()->isActive());
     QCOMPARE(m_endStatus, conwave::kExitRuntimeError);
     QCOMPARE(picture()->frame().size(), std::size_t{50}); // wavefronts 1 to 50 were drawn before slot 51
+}
+
+// The user holds an arrow when a tick fails: the timer stops before the report, the bar lets go, and nothing that
+// reaches the window beneath the report (the bar's release, a queued START) starts the animation again.
+void MainWindowTest::runtimeErrorUnderAHeldArrow()
+{
+    QVERIFY(showActive());
+    auto *bar = control<QScrollBar>("HScroll_M");
+    const QPoint arrow = scrollPart(bar, QStyle::SC_ScrollBarAddLine).center();
+    sendMouse(bar, QEvent::MouseButtonPress, arrow, Qt::LeftButton);
+    QCOMPARE(repeating(bar), QAbstractSlider::SliderSingleStepAdd); // held: it would step again
+    m_window->waveState().nWave = 60;
+    bool tickingWhileReported = true;
+    MessageBoxCloser closer([&](QMessageBox *) {
+        tickingWhileReported = timer()->isActive();
+        sendMouse(bar, QEvent::MouseButtonRelease, arrow, Qt::NoButton);
+        QTimer::singleShot(0, control<QPushButton>("Command1"), &QPushButton::click);
+        QTimer::singleShot(0, m_window.get(), [this] { m_window->startAnimation(); });
+    });
+    m_window->tickTimer();
+    QCOMPARE(closer.seen().size(), std::size_t{1});
+    QCOMPARE(closer.seen().front().icon, QMessageBox::Critical);
+    QVERIFY(!tickingWhileReported);
+    QCOMPARE(m_endStatus, conwave::kExitRuntimeError);
+    QCoreApplication::processEvents();
+    QVERIFY(!timer()->isActive());
+    QCOMPARE(repeating(bar), QAbstractSlider::SliderNoAction);
+    QCOMPARE(bar->value(), 1);
+    QCOMPARE(m_window->waveState().nWave, 60.0); // no restart ran after the error
 }
 
 void MainWindowTest::runtimeErrorEndsProcessWithStatus1()
