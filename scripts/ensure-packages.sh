@@ -10,6 +10,7 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra # the About window's faces (DejaVu Sans, condensed)
     binutils-mingw-w64-x86-64       # compiles the Windows resource script in a test
     strace xvfb xdotool             # prove that the programs write no files and open no sockets
+    imagemagick x11-utils           # screenshots of the window on a real X server, its size hints
     valgrind                        # and leak nothing
     desktop-file-utils appstream    # validate the desktop entry and the metainfo
     dpkg-dev file                   # the Debian package: dependencies computed from the binary
