@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <sstream>
 #include <vector>
 
@@ -22,7 +23,7 @@ constexpr double kArcRadius = 25.0;     // the Mach angle's arc [mm]
 constexpr double kLabelSize = 3.2;      // about 9 pt [mm]
 constexpr double kCaptionSize = 3.5;    // 10 pt [mm]
 constexpr double kCaptionLeading = 5.0; // [mm]
-constexpr std::size_t kCaptionChars = 94; // a caption line at 3.5 mm in a sans-serif face stays within 170 mm
+constexpr std::size_t kCaptionChars = 82; // a caption line at 3.5 mm in a sans-serif face stays within 170 mm
 constexpr int kScaleCentimetres = 5;    // the scale bar, one block per centimetre
 constexpr int kReadingDigits = 3;       // numbers in words: 0.167 s, 680 m/s
 
@@ -118,12 +119,14 @@ std::string machCone(const Paper &paper, double sx, double sy, double mach, doub
     return svg;
 }
 
+// The angle's label sits just outside the cone by the arc's end, upstream of the Mach line, where no wavefront
+// ever reaches, and extends away from the line.
 std::string machLabel(const Paper &paper, double sx, double sy, double mach, double downstream)
 {
-    const double half = std::asin(1.0 / mach) / 2;
-    const double reach = kArcRadius + 1.5;
-    return label("angle", paper.x(sx) + downstream * reach * std::cos(half), paper.y(sy) - reach * std::sin(half),
-                 downstream > 0 ? "start" : "end", oneDecimalText(machAngleDegrees(mach)) + kDegree);
+    const double beside = std::asin(1.0 / mach) + 6.0 * std::numbers::pi / 180;
+    const double reach = kArcRadius + 2.0;
+    return label("angle", paper.x(sx) + downstream * reach * std::cos(beside), paper.y(sy) - reach * std::sin(beside),
+                 downstream > 0 ? "end" : "start", oneDecimalText(machAngleDegrees(mach)) + kDegree);
 }
 
 // The air streams past the source downstream at the source's speed: an arrow above the picture.
