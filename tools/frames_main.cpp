@@ -67,6 +67,26 @@ struct UsageError {
     std::string why;
 };
 
+// The options of the CSV's spreadsheet forms; false for any other argument. k moves past a value it takes.
+bool csvFormOption(conwave::CsvForm &form, std::string_view arg, int &k, int argc, char **argv)
+{
+    if (arg == "--no-source") {
+        form.source = false;
+    } else if (arg == "--age") {
+        form.age = true;
+    } else if (arg == "--decimal-comma") {
+        form.decimalComma = true;
+    } else if (arg == "--digits") {
+        const std::optional<long long> digits = k + 1 < argc ? parseCount(argv[++k]) : std::nullopt;
+        if (!digits || *digits < 1 || *digits > 15)
+            throw UsageError{"--digits needs a whole number from 1 to 15"};
+        form.digits = static_cast<int>(*digits);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // Options first; "-1" is a negative Mach number, not an option, and "--" ends the options.
 Options parseArguments(int argc, char **argv)
 {
@@ -82,17 +102,8 @@ Options parseArguments(int argc, char **argv)
             options.svg = true;
         } else if (arg == "--print") {
             options.print = true;
-        } else if (arg == "--no-source") {
-            options.csv.source = false;
-        } else if (arg == "--age") {
-            options.csv.age = true;
-        } else if (arg == "--decimal-comma") {
-            options.csv.decimalComma = true;
-        } else if (arg == "--digits") {
-            const std::optional<long long> digits = k + 1 < argc ? parseCount(argv[++k]) : std::nullopt;
-            if (!digits || *digits < 1 || *digits > 15)
-                throw UsageError{"--digits needs a whole number from 1 to 15"};
-            options.csv.digits = static_cast<int>(*digits);
+        } else if (csvFormOption(options.csv, arg, k, argc, argv)) {
+            // taken
         } else if (arg == "--ticks") {
             if (k + 1 >= argc)
                 throw UsageError{"--ticks needs a number"};

@@ -45,6 +45,14 @@ struct Paper {
     double metres(double mm) const { return mm / mmPerMetre; }
 };
 
+// The source as the picture places it: the frame's last circle, its speed and which way its stream flows.
+struct Source {
+    double x;
+    double y;
+    double mach;       // |M|
+    double downstream; // +1 when the stream flows to the right, -1 when a negative M turns it round
+};
+
 // Paper positions and line widths need no more digits than a printer has dots; geometry is written exactly.
 std::string mm(double value) { return roundedText(value, 7); }
 std::string exact(double value) { return shortestText(value); }
@@ -98,9 +106,10 @@ std::string wavefronts(const Paper &paper, const WaveFrame &frame)
 
 // The Mach lines from the source to the picture's edge at the Mach angle either side of the axis, the axis
 // downstream, and the arc between the axis and the upper line that the angle's label names.
-std::string machCone(const Paper &paper, double sx, double sy, double mach, double downstream)
+std::string machCone(const Paper &paper, const Source &source)
 {
-    const double angle = std::asin(1.0 / mach);
+    const double sx = source.x, sy = source.y, downstream = source.downstream;
+    const double angle = std::asin(1.0 / source.mach);
     const double dx = downstream * std::cos(angle), dy = std::sin(angle);
     const double reachX = (downstream > 0 ? paper.world.right - sx : sx - paper.world.left) / std::cos(angle);
     const double reachY = std::min(sy - paper.world.top, paper.world.bottom - sy) / dy;
@@ -121,12 +130,13 @@ std::string machCone(const Paper &paper, double sx, double sy, double mach, doub
 
 // The angle's label sits just outside the cone by the arc's end, upstream of the Mach line, where no wavefront
 // ever reaches, and extends away from the line.
-std::string machLabel(const Paper &paper, double sx, double sy, double mach, double downstream)
+std::string machLabel(const Paper &paper, const Source &source)
 {
-    const double beside = std::asin(1.0 / mach) + 6.0 * std::numbers::pi / 180;
+    const double beside = std::asin(1.0 / source.mach) + 6.0 * std::numbers::pi / 180;
     const double reach = kArcRadius + 2.0;
-    return label("angle", paper.x(sx) + downstream * reach * std::cos(beside), paper.y(sy) - reach * std::sin(beside),
-                 downstream > 0 ? "end" : "start", oneDecimalText(machAngleDegrees(mach)) + kDegree);
+    return label("angle", paper.x(source.x) + source.downstream * reach * std::cos(beside),
+                 paper.y(source.y) - reach * std::sin(beside), source.downstream > 0 ? "end" : "start",
+                 oneDecimalText(machAngleDegrees(source.mach)) + kDegree);
 }
 
 // The air streams past the source downstream at the source's speed: an arrow above the picture.
@@ -193,6 +203,57 @@ std::vector<std::string> captionLines(const WaveState &state, double drawnAt)
     return lines;
 }
 
+// The nested picture in metres: the wavefronts, the lines that help measuring, and the source's dot on top, clipped
+// to the world window; then its border on paper.
+std::string worldPicture(const Paper &paper, const Source &source, const WaveFrame &frame)
+{
+    const WorldWindow &world = paper.world;
+    const std::string view = exact(world.left) + ' ' + exact(world.top) + ' ' + exact(world.right - world.left) + ' ' +
+                             exact(world.bottom - world.top);
+    std::string svg = "  <svg id=\"picture\" x=\"0\"" + attribute("y", mm(paper.top)) +
+                      attribute("width", mm(paper.width())) + attribute("height", exact(paper.height())) +
+                      attribute("viewBox", view) + " preserveAspectRatio=\"xMidYMid meet\" overflow=\"hidden\">\n";
+    svg += "    <clipPath id=\"inner\"><rect" + attribute("x", exact(world.left)) + attribute("y", exact(world.top)) +
+           attribute("width", exact(world.right - world.left)) + attribute("height", exact(world.bottom - world.top)) +
+           "/></clipPath>\n    <g clip-path=\"url(#inner)\">\n";
+    svg += wavefronts(paper, frame);
+    if (source.mach > 1.0)
+        svg += machCone(paper, source);
+    else if (source.mach == 1.0)
+        svg += worldLine("sonic", source.x, world.top, source.x, world.bottom,
+                         attribute("stroke", kInk) + attribute("stroke-width", mm(paper.metres(kPrintOutlineMm))));
+    svg += "      <circle class=\"source\"" + attribute("cx", exact(source.x)) + attribute("cy", exact(source.y)) +
+           attribute("r", exact(paper.metres(kPrintSourceMm / 2))) + attribute("fill", kInk) + "/>\n";
+    svg += "    </g>\n  </svg>\n";
+    return svg + "  <rect class=\"border\"" + attribute("x", mm(kThinLine / 2)) + attribute("y", mm(paper.top)) +
+           attribute("width", mm(paper.width() - kThinLine)) + attribute("height", mm(paper.height())) +
+           " fill=\"none\"" + attribute("stroke", kInk) + attribute("stroke-width", mm(kThinLine)) + "/>\n";
+}
+
+// Labels go on the upstream side, which the wavefronts leave emptiest.
+std::string labels(const Paper &paper, const Source &source, const WaveState &state)
+{
+    const char *upstreamAnchor = source.downstream > 0 ? "end" : "start";
+    std::string svg = label("source", paper.x(source.x) - source.downstream * 2.0, paper.y(source.y) - 2.0,
+                            upstreamAnchor, "source");
+    if (source.mach > 1.0)
+        svg += machLabel(paper, source);
+    else if (source.mach == 1.0)
+        svg += label("sonic", paper.x(source.x) - source.downstream * 1.5, paper.top + 5.0, upstreamAnchor,
+                     "every wavefront touches this line");
+    return svg + flowArrow(paper, source.x, state.M, state.aSound) + scaleBar(paper);
+}
+
+std::string captionText(const std::vector<std::string> &caption, double top)
+{
+    std::string svg = "  <text class=\"caption\" font-family=\"sans-serif\"" + attribute("font-size", mm(kCaptionSize)) +
+                      attribute("fill", kInk) + ">\n";
+    for (std::size_t k = 0; k < caption.size(); ++k)
+        svg += "    <tspan x=\"1\"" + attribute("y", mm(top + kCaptionLeading * static_cast<double>(k))) + ">" +
+               escaped(caption[k]) + "</tspan>\n";
+    return svg + "  </text>\n";
+}
+
 } // namespace
 
 std::string printSvg(const WaveState &state, double drawnAt, const WaveFrame &frame)
@@ -203,8 +264,8 @@ std::string printSvg(const WaveState &state, double drawnAt, const WaveFrame &fr
     const double captionTop = paper.top + paper.height() + kScaleBand + kCaptionSize;
     const double height = captionTop + kCaptionLeading * static_cast<double>(caption.size() - 1) + 3.0;
     // The source marker is the frame's last circle; the picture draws it as a dot one can find on paper.
-    const double sx = frame.empty() ? 0.0 : frame.back().x, sy = frame.empty() ? 0.0 : frame.back().y;
-    const double mach = std::fabs(state.M), downstream = state.M < 0 ? -1.0 : 1.0;
+    const Source source{frame.empty() ? 0.0 : frame.back().x, frame.empty() ? 0.0 : frame.back().y, std::fabs(state.M),
+                        state.M < 0 ? -1.0 : 1.0};
 
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"" + attribute("width", mm(kPrintWidthMm) + "mm") +
@@ -216,45 +277,8 @@ std::string printSvg(const WaveState &state, double drawnAt, const WaveFrame &fr
            " m.</desc>\n";
     svg += "  <rect x=\"0\" y=\"0\"" + attribute("width", mm(kPrintWidthMm)) + attribute("height", mm(height)) +
            attribute("fill", kPaper) + "/>\n";
-    const std::string view = exact(world.left) + ' ' + exact(world.top) + ' ' + exact(world.right - world.left) + ' ' +
-                             exact(world.bottom - world.top);
-    svg += "  <svg id=\"picture\" x=\"0\"" + attribute("y", mm(paper.top)) + attribute("width", mm(paper.width())) +
-           attribute("height", exact(paper.height())) + attribute("viewBox", view) +
-           " preserveAspectRatio=\"xMidYMid meet\" overflow=\"hidden\">\n";
-    svg += "    <clipPath id=\"inner\"><rect" + attribute("x", exact(world.left)) + attribute("y", exact(world.top)) +
-           attribute("width", exact(world.right - world.left)) + attribute("height", exact(world.bottom - world.top)) +
-           "/></clipPath>\n    <g clip-path=\"url(#inner)\">\n";
-    svg += wavefronts(paper, frame);
-    if (mach > 1.0)
-        svg += machCone(paper, sx, sy, mach, downstream);
-    else if (mach == 1.0)
-        svg += worldLine("sonic", sx, world.top, sx, world.bottom,
-                         attribute("stroke", kInk) + attribute("stroke-width", mm(paper.metres(kPrintOutlineMm))));
-    svg += "      <circle class=\"source\"" + attribute("cx", exact(sx)) + attribute("cy", exact(sy)) +
-           attribute("r", exact(paper.metres(kPrintSourceMm / 2))) + attribute("fill", kInk) + "/>\n";
-    svg += "    </g>\n  </svg>\n";
-    svg += "  <rect class=\"border\"" + attribute("x", mm(kThinLine / 2)) + attribute("y", mm(paper.top)) +
-           attribute("width", mm(paper.width() - kThinLine)) + attribute("height", mm(paper.height())) +
-           " fill=\"none\"" + attribute("stroke", kInk) + attribute("stroke-width", mm(kThinLine)) + "/>\n";
-
-    // Labels on the upstream side, which the wavefronts leave emptiest.
-    const char *upstreamAnchor = downstream > 0 ? "end" : "start";
-    svg += label("source", paper.x(sx) - downstream * 2.0, paper.y(sy) - 2.0, upstreamAnchor, "source");
-    if (mach > 1.0)
-        svg += machLabel(paper, sx, sy, mach, downstream);
-    else if (mach == 1.0)
-        svg += label("sonic", paper.x(sx) - downstream * 1.5, paper.top + 5.0, upstreamAnchor,
-                     "every wavefront touches this line");
-    svg += flowArrow(paper, sx, state.M, state.aSound);
-    svg += scaleBar(paper);
-
-    svg += "  <text class=\"caption\" font-family=\"sans-serif\"" + attribute("font-size", mm(kCaptionSize)) +
-           attribute("fill", kInk) + ">\n";
-    for (std::size_t k = 0; k < caption.size(); ++k)
-        svg += "    <tspan x=\"1\"" + attribute("y", mm(captionTop + kCaptionLeading * static_cast<double>(k))) + ">" +
-               escaped(caption[k]) + "</tspan>\n";
-    svg += "  </text>\n</svg>\n";
-    return svg;
+    svg += worldPicture(paper, source, frame) + labels(paper, source, state) + captionText(caption, captionTop);
+    return svg + "</svg>\n";
 }
 
 } // namespace conwave

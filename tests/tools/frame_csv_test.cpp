@@ -197,7 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageRow{"WordForDigits", {"--digits", "four"}, "--digits needs"},
                     UsageRow{"DigitsWithoutCount", {"--digits"}, "--digits needs"},
                     UsageRow{"FormWithSvg", {"--svg", "--decimal-comma", "1", "4", "1"}, "for the CSV"},
-                    UsageRow{"PrintWithoutSvg", {"--print", "1", "4", "1"}, "--print goes with --svg"}),
+                    UsageRow{"PrintWithoutSvg", {"--print", "1", "4", "1"}, "--print goes with --svg"},
+                    UsageRow{"PrintWithoutTexts", {"--svg", "--print"}, "--svg needs the three texts"}),
     [](const testing::TestParamInfo<UsageRow> &info) { return std::string(info.param.name); });
 
 TEST(CsvFormHelp, NamesEveryForm)

@@ -382,18 +382,4 @@ INSTANTIATE_TEST_SUITE_P(
         PrintRow{"NegativeSpanDropsNegativeRadii", {"2", "5", "-1"}, "1", "680", "0.2", "0.04", true}),
     [](const testing::TestParamInfo<PrintRow> &info) { return std::string(info.param.name); });
 
-TEST(PrintSvgUsage, PrintGoesWithSvgOnly)
-{
-    for (const std::vector<std::string> &args : {std::vector<std::string>{"--print", "1", "4", "1"},
-                                                 std::vector<std::string>{"--svg", "--print", "--age", "1", "4", "1"},
-                                                 std::vector<std::string>{"--svg", "--print"}}) {
-        const Result r = runFrames(args);
-        EXPECT_EQ(r.status, 64) << args.size();
-        EXPECT_EQ(r.out, "");
-    }
-    const Result refused = runFrames({"--svg", "--print", "1", "60", "1"});
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.out, "");
-}
-
 } // namespace
