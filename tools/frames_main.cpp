@@ -23,8 +23,10 @@ constexpr long long kDefaultCsvTicks = 7;  // one clock cycle of the start-up te
 constexpr long long kDefaultSvgTick = 1;
 
 constexpr std::string_view kUsage =
-    "Usage: conwave-frames [--ticks N] [CSV_FORM...] [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
-    "       conwave-frames --svg [--print] [--ticks N] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
+    "Usage: conwave-frames [--ticks N] [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
+    "       conwave-frames --svg [--ticks N] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
+    "       conwave-frames --svg --print [--ticks N] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
+    "       conwave-frames [--ticks N] CSV_FORM... [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "\n"
     "Runs the wave animation without a window. The three texts are read exactly as if typed into the\n"
     "window's M, nWave and tMax boxes and START pressed; without them the program is as at start-up,\n"
