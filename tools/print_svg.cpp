@@ -72,9 +72,9 @@ std::string escaped(const std::string &text)
 std::string label(const char *cls, double x, double y, const char *anchor, const std::string &text)
 {
     return "  <text" + attribute("class", cls) + attribute("x", mm(x)) + attribute("y", mm(y)) +
-           attribute("text-anchor", anchor) + " font-family=\"sans-serif\"" + attribute("font-size", mm(kLabelSize)) + attribute("fill", kInk) +
-           attribute("stroke", kPaper) + " stroke-width=\"0.8\" stroke-linejoin=\"round\" paint-order=\"stroke\">" +
-           escaped(text) + "</text>\n";
+           attribute("text-anchor", anchor) + " font-family=\"sans-serif\"" + attribute("font-size", mm(kLabelSize)) +
+           attribute("fill", kInk) + attribute("stroke", kPaper) +
+           " stroke-width=\"0.8\" stroke-linejoin=\"round\" paint-order=\"stroke\">" + escaped(text) + "</text>\n";
 }
 
 std::string worldLine(const char *cls, double x1, double y1, double x2, double y2, const std::string &style)
