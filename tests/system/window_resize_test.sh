@@ -5,22 +5,20 @@
 # opens up is plain window background.
 set -euo pipefail
 conwave=$1
+source "$(dirname "$0")/private_display.sh"
 
 work=$(mktemp -d)
-xvfb=""
+XVFB_PID=""
 program=""
 cleanup() {
     [ -n "$program" ] && kill "$program" 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-Xvfb -displayfd 5 -noreset -nolisten tcp -screen 0 1024x768x24 5>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+start_private_display "$work"
 unset QT_QPA_PLATFORM
 
 "$conwave" &
