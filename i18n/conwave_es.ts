@@ -64,11 +64,11 @@
     </message>
     <message>
         <source>Developed by the Conwave team</source>
-        <translation>Desarrollado por el equipo Conwave</translation>
+        <translation>Creado por el equipo Conwave</translation>
     </message>
     <message>
         <source>Last modified on April 2007</source>
-        <translation>Última modificación: abril de 2007</translation>
+        <translation>Modificado en abril de 2007</translation>
     </message>
     <message>
         <source>For comments and questions e-mail to</source>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>This Program simulates wave propagation from a point distribution source for choosen Mach numbers in subsonic - supersonic regimes</source>
-        <translation>Ce programme simule la propagation des ondes émises par une source ponctuelle, pour des nombres de Mach choisis, en régime subsonique et supersonique</translation>
+        <translation>Ce programme simule la propagation des ondes d’une source ponctuelle, pour un nombre de Mach au choix, en régime subsonique ou supersonique</translation>
     </message>
     <message>
         <source>Developed by the Conwave team</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Last modified on April 2007</source>
-        <translation>Dernière modification : avril 2007</translation>
+        <translation>Modifié en avril 2007</translation>
     </message>
     <message>
         <source>For comments and questions e-mail to</source>
