@@ -119,6 +119,21 @@ def wait_for_description(picture, action, expected):
     return heard
 
 
+def name_changes(node, seconds):
+    """The name changes the client is sent for the node during the given time."""
+    heard = []
+
+    def listener(event):
+        if event.source == node:
+            heard.append(event.any_data)
+
+    pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-name")
+    GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop() and False)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-name")
+    return heard
+
+
 def press(node):
     actions = node.queryAction()
     actions.doAction(0)
@@ -172,6 +187,8 @@ def main():
         first = until(lambda: clock.name if re.search(r"\d\d:\d\d:\d\d", clock.name) else None)
         check(first is not None, f"the clock's name is the time it shows: {clock.name!r}")
         check(until(lambda: clock.name != first, 5.0) is not None, f"the clock's name follows the time: {clock.name!r}")
+        changes = name_changes(clock, 2.5)
+        check(not changes, f"the clock announces no new time over 2.5 s: {changes!r}")
 
     start = find(app, "push button", texts["start"])
     check(start is not None, f"START is a push button named {texts['start']!r}")
