@@ -172,8 +172,8 @@ void restart(WaveState &state, std::string_view mText, std::string_view nWaveTex
     next.nWave = readField(nWaveText, WaveField::nWave);
     next.tMax = readField(tMaxText, WaveField::tMax);
     if (next.nWave == 0.0)
-        refuse(WaveField::nWave, beginsWithNumber(nWaveText) ? RefusalReason::NoWaves : RefusalReason::WaveCountNotANumber,
-               kWaveCounts);
+        refuse(WaveField::nWave,
+               beginsWithNumber(nWaveText) ? RefusalReason::NoWaves : RefusalReason::WaveCountNotANumber, kWaveCounts);
     if (waveCount(next.nWave) > kMaxWaves)
         refuse(WaveField::nWave, RefusalReason::TooManyWaves, kWaveCounts);
     try {

@@ -40,6 +40,7 @@ fi
 if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
     echo "Generating the locale de_DE.UTF-8"
     "${as_root[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+    grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen ||
+        echo 'de_DE.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
     "${as_root[@]}" locale-gen
 fi

@@ -28,7 +28,8 @@ for language in de fr es; do
     sleep 1
     import -window "$window" "$out/conwave-$language.png"
     xdotool mousemove --window "$window" 20 8 click 1 # the menu item About
-    about=$(timeout 20 xdotool search --sync --onlyvisible --pid "$program" --classname conwave | grep -vx "$window" | head -n 1)
+    about=$(timeout 20 xdotool search --sync --onlyvisible --pid "$program" --classname conwave |
+        grep -vx "$window" | head -n 1)
     sleep 0.5
     import -window "$about" "$out/about-$language.png"
     kill "$program"

@@ -67,8 +67,8 @@ private:
 
 ParameterControls buildParameterRow(const ParameterRow &row, QWidget *frame)
 {
-    ParameterControls controls{&row, new QLabel(qText(row.caption), frame), new QLineEdit(qText(row.initialText), frame),
-                               new ParameterScrollBar(row, frame)};
+    ParameterControls controls{&row, new QLabel(qText(row.caption), frame),
+                               new QLineEdit(qText(row.initialText), frame), new ParameterScrollBar(row, frame)};
     place(controls.label, row.label);
     controls.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The caption labels its text box for screen readers and voice control; it has no mnemonic to change focus.

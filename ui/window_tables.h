@@ -118,10 +118,12 @@ inline constexpr std::array<ParameterRow, 3> kParameterRows{{
      CONWAVE_WORDS("Form1", "M, Mach number"), CONWAVE_WORDS("Form1", "M, Mach number scroll bar")},
     {WaveField::nWave, {"Label2", {120, 600, 735, 255}, 10}, "nWave =", {"Text_nWave", {960, 600, 495, 285}, 8}, "4",
      {"HScroll_nWave", {1440, 600, 2055, 255}, 11}, 1, 30, 4, 1, 1, 1,
-     CONWAVE_WORDS("Form1", "nWave, number of wavefronts"), CONWAVE_WORDS("Form1", "nWave, number of wavefronts scroll bar")},
+     CONWAVE_WORDS("Form1", "nWave, number of wavefronts"),
+     CONWAVE_WORDS("Form1", "nWave, number of wavefronts scroll bar")},
     {WaveField::tMax, {"Label3", {240, 960, 495, 255}, 9}, "tMax =", {"Text_tMax", {960, 960, 495, 285}, 7}, "1",
      {"HScroll_tMax", {1440, 960, 2055, 255}, 12}, 1, 4, 1, 1, 1, 1,
-     CONWAVE_WORDS("Form1", "tMax, time span in seconds"), CONWAVE_WORDS("Form1", "tMax, time span in seconds scroll bar")},
+     CONWAVE_WORDS("Form1", "tMax, time span in seconds"),
+     CONWAVE_WORDS("Form1", "tMax, time span in seconds scroll bar")},
 }};
 
 // ---- Form_About ------------------------------------------------------------------------------------------------
@@ -151,10 +153,12 @@ inline constexpr std::array<AboutLabel, 6> kAboutLabels{{
      CONWAVE_WORDS("Form_About", "This Program simulates wave propagation from a point distribution source for "
                                  "choosen Mach numbers in subsonic - supersonic regimes"),
      {360, 600, 2655, 1095}, 0x00008000, kAboutText, Align::Centre, true},
-    {"Label7", CONWAVE_WORDS("Form_About", "Developed by the Conwave team"), {480, 1920, 2535, 255}, std::nullopt, kAboutText, Align::Centre, false},
-    {"Label8", CONWAVE_WORDS("Form_About", "Last modified on April 2007"), {480, 2160, 2415, 255}, std::nullopt, kAboutText, Align::Centre, false},
-    {"Label4", CONWAVE_WORDS("Form_About", "For comments and questions e-mail to"), {120, 2520, 3375, 255}, std::nullopt, kAboutText, Align::Left,
-     false},
+    {"Label7", CONWAVE_WORDS("Form_About", "Developed by the Conwave team"), {480, 1920, 2535, 255}, std::nullopt,
+     kAboutText, Align::Centre, false},
+    {"Label8", CONWAVE_WORDS("Form_About", "Last modified on April 2007"), {480, 2160, 2415, 255}, std::nullopt,
+     kAboutText, Align::Centre, false},
+    {"Label4", CONWAVE_WORDS("Form_About", "For comments and questions e-mail to"), {120, 2520, 3375, 255},
+     std::nullopt, kAboutText, Align::Left, false},
     {"Label5", "conwave@example.org", {840, 2760, 1935, 255}, 0x00FF0000, kAboutText, Align::Left, false},
 }};
 

@@ -39,8 +39,10 @@ toplevel=$(grep -oE -- '-> xdg_toplevel@[0-9]+\.set_title\("Conwave"\)' "$log" |
 grep -qE -- "-> xdg_toplevel$toplevel\.set_app_id\(\"org\.example\.conwave\"\)" "$log" ||
     fail "the toplevel's app_id is not org.example.conwave: $(grep -oE 'set_app_id\([^)]*\)' "$log" | head -n 1)"
 # The toplevel's surface: the one its xdg_surface was made for.
-xdg_surface=$(grep -oE -- "-> xdg_surface@[0-9]+\.get_toplevel\(new id xdg_toplevel$toplevel\)" "$log" | grep -oE '^-> xdg_surface@[0-9]+' | grep -oE '@[0-9]+' || true)
-surface=$(grep -oE -- "get_xdg_surface\(new id xdg_surface$xdg_surface, wl_surface@[0-9]+\)" "$log" | grep -oE 'wl_surface@[0-9]+' || true)
+xdg_surface=$(grep -oE -- "-> xdg_surface@[0-9]+\.get_toplevel\(new id xdg_toplevel$toplevel\)" "$log" |
+    grep -oE '^-> xdg_surface@[0-9]+' | grep -oE '@[0-9]+' || true)
+surface=$(grep -oE -- "get_xdg_surface\(new id xdg_surface$xdg_surface, wl_surface@[0-9]+\)" "$log" |
+    grep -oE 'wl_surface@[0-9]+' || true)
 [ -n "$surface" ] || fail "no surface for the toplevel"
 echo "toplevel xdg_toplevel$toplevel on $surface"
 

@@ -132,7 +132,8 @@ void ScreenReaderTest::barsGiveTheirTextBoxNumbers()
     // A screen reader that sets the value sets the bar, which writes the box and restarts.
     values->setCurrentValue(values->minimumValue());
     QCOMPARE(scrollBar->value(), scrollBar->minimum());
-    QCOMPARE(values->maximumValue().toDouble(), scrollBar->maximum() / (bar == QStringLiteral("HScroll_M") ? 10.0 : 1.0));
+    const double divisor = bar == QStringLiteral("HScroll_M") ? 10.0 : 1.0; // the Mach bar counts tenths
+    QCOMPARE(values->maximumValue().toDouble(), scrollBar->maximum() / divisor);
 }
 
 // The picture's description is the sentence of the last accepted restart; a refused one leaves it.
