@@ -79,7 +79,11 @@ QString desktopLanguage()
 
 Translations::Translations() = default;
 
-Translations::~Translations() { remove(); }
+Translations::~Translations()
+{
+    remove();
+    QLocale::setDefault(m_previous);
+}
 
 void Translations::remove()
 {

@@ -2,6 +2,7 @@
 // English otherwise. The English texts are the sources the translations are looked up by.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <memory>
@@ -20,7 +21,8 @@ struct WaveState;
 QString desktopLanguage();
 
 // The translations of one language, installed in the application while this lives: Conwave's own and the
-// toolkit's (the OK of a message box). Numbers in sentences take that language's decimal sign from then on.
+// toolkit's (the OK of a message box). Numbers in sentences take that language's decimal sign meanwhile; the
+// default locale is given back at the end.
 class Translations {
 public:
     Translations();
@@ -34,6 +36,7 @@ public:
 private:
     void remove();
 
+    QLocale m_previous; // the default locale before
     std::unique_ptr<QTranslator> m_own;
     std::unique_ptr<QTranslator> m_toolkit;
 };
