@@ -4,6 +4,7 @@ START, moves the Mach scroll bar, types a text that is no number and opens About
 
 Usage: accessibility_client.py LANGUAGE   (en or de; the program runs in that language)
        accessibility_client.py --press-start   (only presses START, as a user of the keyboard would)
+       accessibility_client.py --open-about    (only chooses About)
 Exits 0 when every check holds; prints each failed check.
 """
 
@@ -151,9 +152,21 @@ def press_start():
     return 0
 
 
+def open_about():
+    app = application()
+    item = app and next((node for node in walk(app) if node.getRoleName() == "menu item"), None)
+    if item is None:
+        print("FAIL no menu item on the accessibility bus")
+        return 1
+    press(item)
+    return 0
+
+
 def main():
     if sys.argv[1] == "--press-start":
         return press_start()
+    if sys.argv[1] == "--open-about":
+        return open_about()
     language = sys.argv[1]
     texts = TEXTS[language]
     app = application()
