@@ -22,7 +22,8 @@ for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/wayland-conwave" ] && break; slee
 [ -S "$XDG_RUNTIME_DIR/wayland-conwave" ] || { cat "$work/weston.log"; echo "FAIL: weston did not start"; exit 1; }
 
 log=$work/client.log
-env -u DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 WAYLAND_DISPLAY=wayland-conwave QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$conwave" 2>"$log" &
+env -u DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
+    WAYLAND_DISPLAY=wayland-conwave QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$conwave" 2>"$log" &
 session_pids+=($!)
 
 status=0
