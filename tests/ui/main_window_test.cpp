@@ -55,6 +55,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_english.install(QString())); } // English, whatever the desktop's language
     void init();
     void cleanup();
 
@@ -116,6 +117,7 @@ private:
     bool showActive();
     void type(const char *editName, const QString &text);
 
+    conwave::Translations m_english;
     std::unique_ptr<conwave::MainWindow> m_window;
     int m_endStatus = -1;
 };

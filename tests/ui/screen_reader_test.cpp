@@ -1,6 +1,7 @@
 // What the window tells a screen reader through Qt's accessibility interfaces: roles, names, relations, values
 // and descriptions. (That changes reach a real client, and which, the accessibility system test shows: the
 // offscreen platform sends no accessibility events.)
+#include "language.h"
 #include "main_window.h"
 #include "message_box_closer.h"
 
@@ -18,6 +19,7 @@ class ScreenReaderTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_english.install(QString())); } // English, whatever the desktop's language
     void init();
     void cleanup();
 
@@ -35,6 +37,7 @@ private:
     QWidget *control(const char *name) const { return m_window->findChild<QWidget *>(QLatin1String(name)); }
     static QAccessibleInterface *reader(QObject *object) { return QAccessible::queryAccessibleInterface(object); }
 
+    conwave::Translations m_english;
     std::unique_ptr<conwave::MainWindow> m_window;
 };
 
