@@ -187,5 +187,41 @@
         <source>Operation failed</source>
         <translation>Vorgang fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>a number was divided by 0</source>
+        <translation>eine Zahl wurde durch 0 geteilt</translation>
+    </message>
+    <message>
+        <source>the number is too large for a double</source>
+        <translation>die Zahl ist zu groß für doppelte Genauigkeit</translation>
+    </message>
+    <message>
+        <source>a sum is too large for a double</source>
+        <translation>eine Summe ist zu groß für doppelte Genauigkeit</translation>
+    </message>
+    <message>
+        <source>a product is too large for a double</source>
+        <translation>ein Produkt ist zu groß für doppelte Genauigkeit</translation>
+    </message>
+    <message>
+        <source>a quotient is too large for a double</source>
+        <translation>ein Quotient ist zu groß für doppelte Genauigkeit</translation>
+    </message>
+    <message>
+        <source>a coordinate is too large for single precision</source>
+        <translation>eine Koordinate ist zu groß für einfache Genauigkeit</translation>
+    </message>
+    <message>
+        <source>the time of day could not be read</source>
+        <translation>die Uhrzeit konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the time of day could not be written as text</source>
+        <translation>die Uhrzeit konnte nicht als Text geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the picture's world window has no extent</source>
+        <translation>das Weltkoordinatenfenster des Bildes hat keine Ausdehnung</translation>
+    </message>
 </context>
 </TS>

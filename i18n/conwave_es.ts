@@ -187,5 +187,41 @@
         <source>Operation failed</source>
         <translation>La operación ha fallado</translation>
     </message>
+    <message>
+        <source>a number was divided by 0</source>
+        <translation>se ha dividido un número entre 0</translation>
+    </message>
+    <message>
+        <source>the number is too large for a double</source>
+        <translation>el número es demasiado grande para la doble precisión</translation>
+    </message>
+    <message>
+        <source>a sum is too large for a double</source>
+        <translation>una suma es demasiado grande para la doble precisión</translation>
+    </message>
+    <message>
+        <source>a product is too large for a double</source>
+        <translation>un producto es demasiado grande para la doble precisión</translation>
+    </message>
+    <message>
+        <source>a quotient is too large for a double</source>
+        <translation>un cociente es demasiado grande para la doble precisión</translation>
+    </message>
+    <message>
+        <source>a coordinate is too large for single precision</source>
+        <translation>una coordenada es demasiado grande para la precisión simple</translation>
+    </message>
+    <message>
+        <source>the time of day could not be read</source>
+        <translation>no se ha podido leer la hora</translation>
+    </message>
+    <message>
+        <source>the time of day could not be written as text</source>
+        <translation>no se ha podido escribir la hora como texto</translation>
+    </message>
+    <message>
+        <source>the picture's world window has no extent</source>
+        <translation>la ventana de coordenadas de la imagen no tiene extensión</translation>
+    </message>
 </context>
 </TS>

@@ -187,5 +187,41 @@
         <source>Operation failed</source>
         <translation>Échec de l’opération</translation>
     </message>
+    <message>
+        <source>a number was divided by 0</source>
+        <translation>un nombre a été divisé par 0</translation>
+    </message>
+    <message>
+        <source>the number is too large for a double</source>
+        <translation>le nombre est trop grand pour la double précision</translation>
+    </message>
+    <message>
+        <source>a sum is too large for a double</source>
+        <translation>une somme est trop grande pour la double précision</translation>
+    </message>
+    <message>
+        <source>a product is too large for a double</source>
+        <translation>un produit est trop grand pour la double précision</translation>
+    </message>
+    <message>
+        <source>a quotient is too large for a double</source>
+        <translation>un quotient est trop grand pour la double précision</translation>
+    </message>
+    <message>
+        <source>a coordinate is too large for single precision</source>
+        <translation>une coordonnée est trop grande pour la simple précision</translation>
+    </message>
+    <message>
+        <source>the time of day could not be read</source>
+        <translation>l’heure n’a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>the time of day could not be written as text</source>
+        <translation>l’heure n’a pas pu être écrite en texte</translation>
+    </message>
+    <message>
+        <source>the picture's world window has no extent</source>
+        <translation>la fenêtre de coordonnées de l’image n’a pas d’étendue</translation>
+    </message>
 </context>
 </TS>

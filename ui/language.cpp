@@ -31,10 +31,21 @@ QString languageOf(QString setting)
     return {};
 }
 
-// The headlines of RuntimeError::what(), for the translation tools; the rest of a report stays as written.
-constexpr std::array<const char *, 4> kErrorHeadlines{
+// The texts a RuntimeError::what() is made of, "<headline>: <detail>.", as the run-time services write them; here
+// for the translation tools, which read no file below the model. A text not among them stays as written.
+[[maybe_unused]] constexpr std::array<const char *, 4> kErrorHeadlines{
     CONWAVE_WORDS("RuntimeError", "Division by zero"), CONWAVE_WORDS("RuntimeError", "Overflow"),
     CONWAVE_WORDS("RuntimeError", "Subscript out of range"), CONWAVE_WORDS("RuntimeError", "Operation failed")};
+[[maybe_unused]] constexpr std::array<const char *, 9> kErrorDetails{
+    CONWAVE_WORDS("RuntimeError", "a number was divided by 0"),
+    CONWAVE_WORDS("RuntimeError", "the number is too large for a double"),
+    CONWAVE_WORDS("RuntimeError", "a sum is too large for a double"),
+    CONWAVE_WORDS("RuntimeError", "a product is too large for a double"),
+    CONWAVE_WORDS("RuntimeError", "a quotient is too large for a double"),
+    CONWAVE_WORDS("RuntimeError", "a coordinate is too large for single precision"),
+    CONWAVE_WORDS("RuntimeError", "the time of day could not be read"),
+    CONWAVE_WORDS("RuntimeError", "the time of day could not be written as text"),
+    CONWAVE_WORDS("RuntimeError", "the picture's world window has no extent")};
 
 // A number of a sentence with the installed language's decimal sign.
 QString localNumber(const std::string &text)
@@ -143,15 +154,13 @@ QString refusalText(const RestartRefused &refusal)
 
 QString errorText(const RuntimeError &error)
 {
-    QString report = QString::fromUtf8(error.what());
-    for (const char *headline : kErrorHeadlines) {
-        const QString english = QLatin1String(headline) + QLatin1Char(':');
-        if (report.startsWith(english)) {
-            report.replace(0, english.size() - 1, translated("RuntimeError", headline));
-            break;
-        }
-    }
-    return report;
+    const std::string report = error.what();
+    const std::size_t colon = report.find(": ");
+    if (colon == std::string::npos || report.back() != '.')
+        return QString::fromStdString(report);
+    const std::string_view text(report);
+    return translated("RuntimeError", text.substr(0, colon)) + QStringLiteral(": ") +
+           translated("RuntimeError", text.substr(colon + 2, report.size() - colon - 3)) + QLatin1Char('.');
 }
 
 } // namespace conwave

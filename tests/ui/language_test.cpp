@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "message_box_closer.h"
 #include "regime.h"
+#include "runtime_services.h"
 #include "wave_state.h"
 
 #include <QLineEdit>
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void refusalNumbersAreTypedNumbers();
     void typedCommaReadsAsBefore();
     void everyTranslationInstalls();
+    void errorReport_data();
+    void errorReport();
 };
 
 namespace {
@@ -198,6 +201,32 @@ void LanguageTest::everyTranslationInstalls()
         QVERIFY2(warning.contains(QStringLiteral("nWave")) && !warning.contains(QStringLiteral("not a number")),
                  qPrintable(warning));
     }
+}
+
+void LanguageTest::errorReport_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QString>("report");
+
+    QTest::newRow("English as written") << "" << "a sum is too large for a double"
+                                        << "Overflow: a sum is too large for a double.";
+    QTest::newRow("German") << "de" << "a sum is too large for a double"
+                            << QString::fromUtf8("Überlauf: eine Summe ist zu groß für doppelte Genauigkeit.");
+    QTest::newRow("a detail without translation") << "fr" << "slot 51 does not exist"
+                                                  << QString::fromUtf8("Dépassement de capacité: slot 51 does not exist.");
+}
+
+// A run-time error's report in the installed language, as far as its texts are known.
+void LanguageTest::errorReport()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, detail);
+    QFETCH(QString, report);
+    conwave::Translations translations;
+    QVERIFY(translations.install(language));
+    QCOMPARE(conwave::errorText(conwave::RuntimeError(conwave::RuntimeErrorKind::Overflow, detail.toStdString())),
+             report);
 }
 
 QTEST_MAIN(LanguageTest)
