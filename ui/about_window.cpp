@@ -1,6 +1,7 @@
 #include "about_window.h"
 
 #include "application.h"
+#include "language.h"
 #include "window_tables.h"
 
 #include <QLabel>
@@ -11,7 +12,7 @@ namespace {
 
 QLabel *buildLabel(const AboutLabel &row, QWidget *window)
 {
-    auto *label = new QLabel(qText(row.text), window);
+    auto *label = new QLabel(translated("Form_About", row.text), window);
     place(label, row.name, row.place);
     label->setFont(windowFont(row.font));
     label->setWordWrap(row.wraps);
@@ -31,7 +32,7 @@ AboutWindow::AboutWindow(QWidget *parent)
                           Qt::WindowCloseButtonHint)
 {
     setObjectName(qText(kAboutName));
-    setWindowTitle(qText(kAboutCaption));
+    setWindowTitle(translated("Form_About", kAboutCaption));
     setWindowIcon(applicationIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     // The labels are transparent: they show the window's light yellow, not boxes of their own.

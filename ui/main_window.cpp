@@ -1,9 +1,10 @@
 #include "main_window.h"
 
 #include "about_window.h"
+#include "accessibility.h"
 #include "application.h"
 #include "drawing_surface.h"
-#include "regime.h"
+#include "language.h"
 #include "runtime_services.h"
 #include "wave_tick.h"
 
@@ -40,6 +41,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_end([](int status) { QCoreApplication::exit(status); })
 {
+    installAccessibility();
     setObjectName(qText(kForm1Name));
     setWindowTitle(qText(kForm1Caption));
     setWindowIcon(applicationIcon());
@@ -62,19 +64,20 @@ void MainWindow::buildControls()
     setCentralWidget(client);
 
     m_picture = placed(new DrawingSurface(client), kPictureControl);
-    m_picture->setAccessibleName(QStringLiteral("Wavefront picture"));
+    m_picture->setAccessibleName(translated("Form1", kPictureName));
 
     m_parameters = placed(new QGroupBox(client), kParameterFrame);
-    m_parameters->setAccessibleName(QStringLiteral("Parameters"));
+    m_parameters->setAccessibleName(translated("Form1", kParametersName));
     for (std::size_t i = 0; i < kParameterRows.size(); ++i)
         m_rows[i] = buildParameterRow(kParameterRows[i], m_parameters);
 
-    m_clock = placed(new QLabel(qText(kClockCaption), client), kClockLabel);
+    m_clock = placed(new ClockLabel(client), kClockLabel);
     m_clock->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_clock->setAccessibleName(QStringLiteral("Clock"));
+    m_clock->setAccessibleName(translated("Form1", kClockName)); // a named label announces no change of its text
+    m_clock->setText(qText(kClockCaption));
 
-    m_start = placed(new QPushButton(qText(kStartCaption), client), kStartButton);
-    m_start->setAccessibleName(QStringLiteral("Start the animation"));
+    m_start = placed(new QPushButton(translated("Form1", kStartCaption), client), kStartButton);
+    m_start->setAccessibleName(translated("Form1", kStartName));
     m_start->setAutoDefault(false); // Enter in a text box does not press START
     m_start->setDefault(false);
 
@@ -102,7 +105,7 @@ void MainWindow::orderFocus()
 void MainWindow::buildMenu()
 {
     menuBar()->setNativeMenuBar(false);
-    QAction *about = menuBar()->addAction(qText(kMenuAboutCaption));
+    QAction *about = menuBar()->addAction(translated("Form1", kMenuAboutCaption));
     about->setObjectName(qText(kMenuAboutName));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }
@@ -149,7 +152,7 @@ void MainWindow::machAnime()
 // changes them, so the tick does not touch them.
 void MainWindow::describePicture()
 {
-    const QString sentence = QString::fromStdString(conwave::describePicture(m_state));
+    const QString sentence = pictureSentence(m_state);
     m_picture->setToolTip(sentence);
     m_picture->setAccessibleDescription(sentence);
 }
@@ -181,7 +184,7 @@ void MainWindow::refuse(const RestartRefused &refusal)
 {
     if (m_boxOpen)
         return; // the open box already asks for a correction
-    showModalBox(QMessageBox::Warning, QString::fromUtf8(refusal.what()));
+    showModalBox(QMessageBox::Warning, refusalText(refusal));
     activateWindow(); // the box had the activation; the correction is typed here
     for (const ParameterControls &row : m_rows) {
         if (row.row->field == refusal.field()) {
@@ -210,7 +213,7 @@ void MainWindow::endWithError(const RuntimeError &error)
     m_ended = true;
     m_timer->stop();
     m_start->setEnabled(false);
-    showModalBox(QMessageBox::Critical, QString::fromUtf8(error.what()));
+    showModalBox(QMessageBox::Critical, errorText(error));
     m_end(kExitRuntimeError);
 }
 

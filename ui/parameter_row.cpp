@@ -1,5 +1,6 @@
 #include "parameter_row.h"
 
+#include "language.h"
 #include "runtime_services.h"
 
 #include <QHideEvent>
@@ -20,10 +21,13 @@ namespace {
 // and Page Up towards the maximum. In a right-to-left layout the bar is mirrored, and so are Left and Right.
 class ParameterScrollBar final : public QScrollBar {
 public:
-    explicit ParameterScrollBar(QWidget *parent)
+    ParameterScrollBar(const ParameterRow &row, QWidget *parent)
         : QScrollBar(Qt::Horizontal, parent)
+        , m_row(row)
     {
     }
+
+    const ParameterRow &row() const noexcept { return m_row; }
 
 protected:
     // The main window disables its parameters while a modal box is open. A bar held at that moment (the box opened
@@ -54,23 +58,28 @@ protected:
         }
         event->accept();
     }
+
+private:
+    const ParameterRow &m_row;
 };
 
 } // namespace
 
 ParameterControls buildParameterRow(const ParameterRow &row, QWidget *frame)
 {
-    ParameterControls controls{&row, new QLabel(qText(row.caption), frame), new QLineEdit(qText(row.initialText), frame),
-                               new ParameterScrollBar(frame)};
+    ParameterControls controls{&row, new QLabel(qText(row.caption), frame),
+                               new QLineEdit(qText(row.initialText), frame), new ParameterScrollBar(row, frame)};
     place(controls.label, row.label);
     controls.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The caption labels its text box for screen readers and voice control; it has no mnemonic to change focus.
+    controls.label->setBuddy(controls.text);
 
     place(controls.text, row.text);
-    controls.text->setAccessibleName(qText(row.accessibleName));
+    controls.text->setAccessibleName(translated("Form1", row.textName));
 
     QScrollBar *bar = controls.bar;
     place(bar, row.bar);
-    bar->setAccessibleName(qText(row.accessibleName) + QStringLiteral(" scroll bar"));
+    bar->setAccessibleName(translated("Form1", row.barName));
     bar->setRange(row.minimum, row.maximum);
     bar->setValue(row.value);
     bar->setSingleStep(row.smallChange);
@@ -79,6 +88,12 @@ ParameterControls buildParameterRow(const ParameterRow &row, QWidget *frame)
     bar->setTracking(false);
     bar->setFocusPolicy(Qt::StrongFocus); // a scroll bar takes no focus by default
     return controls;
+}
+
+const ParameterRow *parameterRowOf(const QScrollBar *bar)
+{
+    const auto *parameterBar = dynamic_cast<const ParameterScrollBar *>(bar);
+    return parameterBar != nullptr ? &parameterBar->row() : nullptr;
 }
 
 std::string parameterText(const ParameterRow &row, int value)

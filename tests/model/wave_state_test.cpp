@@ -1,5 +1,6 @@
 #include "runtime_services.h"
 #include "wave_state.h"
+#include "words.h"
 #include "wave_tick.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,10 @@ TEST_P(Refusal, NamesTheFieldAndChangesNothing)
         EXPECT_NE(sentence.find(row.says), std::string::npos) << sentence;
         EXPECT_EQ(sentence.back(), '.') << sentence;
         EXPECT_EQ(sentence.find('\n'), std::string::npos) << sentence;
+        // The pattern and the range's texts are what the window words in other languages.
+        EXPECT_EQ(sentence, fillWords(refusalPattern(refusal.reason()), {refusal.lowText(), refusal.highText()}));
+        EXPECT_EQ(textToNumber(refusal.lowText()), refusal.accepted().low);
+        EXPECT_EQ(textToNumber(refusal.highText()), refusal.accepted().high);
     }
     EXPECT_EQ(state, before);
 }
@@ -124,9 +129,13 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, Refusal,
     testing::Values(
         RefusalRow{"ZeroWaves", "1", "0", "1", WaveField::nWave, "from 1 to 50"},
-        RefusalRow{"EmptyWaveCount", "1", "", "1", WaveField::nWave, "cannot be 0"},
-        RefusalRow{"WordForWaveCount", "1", "many", "1", WaveField::nWave, "cannot be 0"},
+        RefusalRow{"EmptyWaveCount", "1", "", "1", WaveField::nWave, "is not a number, so it reads as 0"},
+        RefusalRow{"WordForWaveCount", "1", "abc", "1", WaveField::nWave,
+                   "nWave is not a number, so it reads as 0: enter a number from 1 to 50."},
+        RefusalRow{"BareSignAndPoint", "1", " -.e5", "1", WaveField::nWave, "is not a number"},
         RefusalRow{"NegativeZeroWaves", "1", "-0.0", "1", WaveField::nWave, "cannot be 0"},
+        RefusalRow{"PointThenDigitIsANumber", "1", " +.0", "1", WaveField::nWave, "cannot be 0"},
+        RefusalRow{"TooSmallForADoubleIsANumber", "1", "1e-400", "1", WaveField::nWave, "cannot be 0"},
         RefusalRow{"FiftyOneWaves", "1", "51", "1", WaveField::nWave, "more than 50"},
         RefusalRow{"SixtyWaves", "1", "60", "1", WaveField::nWave, "more than 50"},
         RefusalRow{"AstronomicalWaveCount", "1", "1e300", "1", WaveField::nWave, "more than 50"},

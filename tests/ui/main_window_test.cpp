@@ -1,6 +1,7 @@
 // Form1: its controls against the tables, the keyboard, the scroll bars and START, the timer and the picture,
 // refused texts and run-time errors.
 #include "drawing_surface.h"
+#include "language.h"
 #include "main_window.h"
 #include "message_box_closer.h"
 #include "picture_probe.h"
@@ -54,6 +55,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_english.install(QString())); } // English, whatever the desktop's language
     void init();
     void cleanup();
 
@@ -115,6 +117,7 @@ private:
     bool showActive();
     void type(const char *editName, const QString &text);
 
+    conwave::Translations m_english;
     std::unique_ptr<conwave::MainWindow> m_window;
     int m_endStatus = -1;
 };
@@ -276,12 +279,12 @@ void MainWindowTest::accessibleNames_data()
     QTest::addColumn<QString>("accessible");
 
     QTest::newRow("Picture1") << "Picture1" << "Wavefront picture";
-    QTest::newRow("Text_M") << "Text_M" << "Mach number";
-    QTest::newRow("HScroll_M") << "HScroll_M" << "Mach number scroll bar";
-    QTest::newRow("Text_nWave") << "Text_nWave" << "Number of wavefronts";
-    QTest::newRow("HScroll_nWave") << "HScroll_nWave" << "Number of wavefronts scroll bar";
-    QTest::newRow("Text_tMax") << "Text_tMax" << "Time span";
-    QTest::newRow("HScroll_tMax") << "HScroll_tMax" << "Time span scroll bar";
+    QTest::newRow("Text_M") << "Text_M" << "M, Mach number";
+    QTest::newRow("HScroll_M") << "HScroll_M" << "M, Mach number scroll bar";
+    QTest::newRow("Text_nWave") << "Text_nWave" << "nWave, number of wavefronts";
+    QTest::newRow("HScroll_nWave") << "HScroll_nWave" << "nWave, number of wavefronts scroll bar";
+    QTest::newRow("Text_tMax") << "Text_tMax" << "tMax, time span in seconds";
+    QTest::newRow("HScroll_tMax") << "HScroll_tMax" << "tMax, time span in seconds scroll bar";
     QTest::newRow("Command1") << "Command1" << "Start the animation";
     QTest::newRow("Label5") << "Label5" << "Clock";
 }
@@ -297,14 +300,15 @@ void MainWindowTest::accessibleNames()
 
 void MainWindowTest::captionsFitTheirBoxes_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("text"); // empty: the control's own caption in that language
 
-    QTest::newRow("M=") << "Label1" << "M=";
-    QTest::newRow("nWave =") << "Label2" << "nWave =";
-    QTest::newRow("tMax =") << "Label3" << "tMax =";
-    QTest::newRow("Label5") << "Label5" << "Label5";
-    QTest::newRow("START") << "Command1" << "START";
+    for (const QString language : {"", "de", "fr", "es"}) {
+        const QString tag = language.isEmpty() ? QStringLiteral("en") : language;
+        for (const char *name : {"Label1", "Label2", "Label3", "Label5", "Command1"})
+            QTest::newRow(qPrintable(tag + QLatin1Char(' ') + QLatin1String(name))) << language << name << QString();
+    }
     // The clock in the process's time format, at times of day with the widest digits and both halves of the day.
     for (const int hour : {0, 8, 12, 20, 23}) {
         std::tm local{};
@@ -316,17 +320,31 @@ void MainWindowTest::captionsFitTheirBoxes_data()
         local.tm_sec = 48;
         local.tm_isdst = -1;
         const QString clock = QString::fromLocal8Bit(conwave::clockText(std::mktime(&local)));
-        QTest::newRow(qPrintable(QStringLiteral("clock ") + clock)) << "Label5" << clock;
+        QTest::newRow(qPrintable(QStringLiteral("clock ") + clock)) << QString() << "Label5" << clock;
     }
 }
 
+// Every caption in every language fits the box the tables give it, in the window's font: a translation that
+// would clip is shortened instead.
 void MainWindowTest::captionsFitTheirBoxes()
 {
+    QFETCH(QString, language);
     QFETCH(QString, name);
     QFETCH(QString, text);
 
+    conwave::Translations translations;
+    QVERIFY(translations.install(language));
+    m_window = std::make_unique<conwave::MainWindow>();
     auto *widget = m_window->findChild<QWidget *>(name);
     QVERIFY(widget != nullptr);
+    if (text.isEmpty()) {
+        if (auto *button = qobject_cast<QPushButton *>(widget))
+            text = button->text();
+        else
+            text = qobject_cast<QLabel *>(widget)->text();
+    }
+    if (!language.isEmpty() && name == QStringLiteral("Command1"))
+        QVERIFY2(text != QStringLiteral("START"), "START is translated");
     const QFontMetrics metrics(widget->font());
     QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Liberation Sans"));
     QRect room = widget->contentsRect();
@@ -680,8 +698,8 @@ void MainWindowTest::pictureDescription_data()
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("sentence");
 
-    QTest::newRow("at rest: subsonic") << "HScroll_M" << 0
-        << "Subsonic at Mach 0: the source stays inside its wavefronts, a wavefront every 0.25 s.";
+    QTest::newRow("at rest: concentric") << "HScroll_M" << 0
+        << "At rest at Mach 0: the wavefronts are concentric circles around the source, a wavefront every 0.25 s.";
     QTest::newRow("just below sound") << "HScroll_M" << 9
         << "Subsonic at Mach 0.9: the source stays inside its wavefronts, a wavefront every 0.25 s.";
     QTest::newRow("sonic") << "HScroll_M" << 10
@@ -691,9 +709,9 @@ void MainWindowTest::pictureDescription_data()
     QTest::newRow("M 2: 30.0 degrees") << "HScroll_M" << 20
         << "Supersonic at Mach 2: a Mach cone with a Mach angle of 30.0 degrees, a wavefront every 0.25 s.";
     QTest::newRow("interval from nWave") << "HScroll_nWave" << 10
-        << "Subsonic at Mach 0: the source stays inside its wavefronts, a wavefront every 0.1 s.";
+        << "At rest at Mach 0: the wavefronts are concentric circles around the source, a wavefront every 0.1 s.";
     QTest::newRow("interval from tMax") << "HScroll_tMax" << 3
-        << "Subsonic at Mach 0: the source stays inside its wavefronts, a wavefront every 0.75 s.";
+        << "At rest at Mach 0: the wavefronts are concentric circles around the source, a wavefront every 0.75 s.";
 }
 
 // The picture's tooltip and its accessible description follow every accepted restart.
@@ -708,12 +726,12 @@ void MainWindowTest::pictureDescription()
     QCOMPARE(picture()->toolTip(), sentence);
     QCOMPARE(picture()->accessibleDescription(), sentence);
 
-    // A typed negative Mach number is described by its magnitude, at the next START.
+    // A typed negative Mach number moves the source the other way, from the next START on.
     type("Text_M", QStringLiteral("-2"));
     QCOMPARE(picture()->toolTip(), sentence);
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    QVERIFY2(picture()->toolTip().startsWith(QStringLiteral("Supersonic at Mach 2: a Mach cone with a Mach angle of "
-                                                            "30.0 degrees")),
+    QVERIFY2(picture()->toolTip().startsWith(QStringLiteral("Supersonic at Mach 2, moving the other way: a Mach cone "
+                                                            "with a Mach angle of 30.0 degrees")),
              qPrintable(picture()->toolTip()));
 }
 
