@@ -5,6 +5,8 @@ Programs (all from the same build folder):
   floor (a)  floor_bare_window: a bare 400 x 267 light-cyan widget repainted every 40 ms (the toolkit's floor)
   floor (b)  floor_window: Conwave's window without its model (the floor for this window)
   Conwave    timed_conwave: the shipped window code, watched by the timing hooks below
+  Conwave, German  the same in German (LANG=de_DE.UTF-8; the others run with LANG=C.UTF-8): its translations
+             loaded, its texts and numbers worded in German
 
 Every round runs each program in an order that rotates from round to round:
   starts     a few short starts, each ended once its first frame is painted: start -> first painted frame;
@@ -36,9 +38,10 @@ import threading
 import time
 
 PROGRAMS = [
-    ("floor (a)", "floor_bare_window"),
-    ("floor (b)", "floor_window"),
-    ("Conwave", "timed_conwave"),
+    ("floor (a)", "floor_bare_window", "C.UTF-8"),
+    ("floor (b)", "floor_window", "C.UTF-8"),
+    ("Conwave", "timed_conwave", "C.UTF-8"),
+    ("Conwave, German", "timed_conwave", "de_DE.UTF-8"),
 ]
 # From the picture, which has the focus at start-up: HScroll_M to 3, HScroll_nWave to 30, HScroll_tMax to 4.
 START_KEYS = ["Tab", "Tab", "End", "Tab", "Tab", "Tab", "Tab", "End", "Tab", "End"]
@@ -86,9 +89,10 @@ class Xvfb:
 class Run:
     """One started program, its stderr lines collected with the script's clock."""
 
-    def __init__(self, path, display, log_ticks):
-        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", CONWAVE_REPORT_FIRST_PAINT="1")
-        env.pop("CONWAVE_LOG_TICKS", None)
+    def __init__(self, path, display, log_ticks, lang):
+        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", CONWAVE_REPORT_FIRST_PAINT="1", LANG=lang)
+        for variable in ("CONWAVE_LOG_TICKS", "LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            env.pop(variable, None)
         if log_ticks:
             env["CONWAVE_LOG_TICKS"] = "1"
         self.first_paint = None
@@ -149,18 +153,18 @@ def animates(window, display):
     return first != grab()
 
 
-def first_paints(path, display, starts):
+def first_paints(path, lang, display, starts):
     """Start -> first painted frame [ms], the median of a few starts."""
     times = []
     for _ in range(starts):
-        run = Run(path, display, log_ticks=False)
+        run = Run(path, display, log_ticks=False, lang=lang)
         times.append(run.wait_first_paint())
         run.end()
     return statistics.median(times)
 
 
-def figures_session(path, name, display, xvfb_pid, seconds, settle):
-    run = Run(path, display, log_ticks=False)
+def figures_session(path, lang, name, display, xvfb_pid, seconds, settle):
+    run = Run(path, display, log_ticks=False, lang=lang)
     run.wait_first_paint()
     result = {}
     time.sleep(settle)
@@ -169,8 +173,8 @@ def figures_session(path, name, display, xvfb_pid, seconds, settle):
     result["CPU before START [s]"] = (cpu_ns(run.process.pid) - before) / 1e9
     window = run.press_start(display)
     time.sleep(settle)
-    if name == "Conwave" and not animates(window, display):
-        raise SystemExit("Conwave does not animate after START")
+    if name.startswith("Conwave") and not animates(window, display):
+        raise SystemExit(f"{name} does not animate after START")
     time.sleep(settle)
     before, x_before = cpu_ns(run.process.pid), cpu_ns(xvfb_pid)
     time.sleep(seconds)
@@ -180,8 +184,8 @@ def figures_session(path, name, display, xvfb_pid, seconds, settle):
     return result
 
 
-def tick_session(path, display, seconds, settle):
-    run = Run(path, display, log_ticks=True)
+def tick_session(path, lang, display, seconds, settle):
+    run = Run(path, display, log_ticks=True, lang=lang)
     run.wait_first_paint()
     time.sleep(settle)
     idle_from = time.monotonic_ns()
@@ -224,32 +228,35 @@ def main():
     parser.add_argument("--starts", type=int, default=10, help="short starts per program and round (default: 10)")
     args = parser.parse_args()
 
-    paths = {name: os.path.join(args.build, "bin", exe) for name, exe in PROGRAMS}
+    paths = {name: os.path.join(args.build, "bin", exe) for name, exe, _ in PROGRAMS}
+    langs = {name: lang for name, _, lang in PROGRAMS}
     for path in paths.values():
         if not os.access(path, os.X_OK):
             raise SystemExit(f"missing {path}: build the tree first")
 
     load_before = os.getloadavg()
     xvfb = Xvfb()
-    figures = {name: [] for name, _ in PROGRAMS}
-    ticks = {name: {"before START": [], "animating": []} for name, _ in PROGRAMS}
+    figures = {name: [] for name, _, _ in PROGRAMS}
+    ticks = {name: {"before START": [], "animating": []} for name, _, _ in PROGRAMS}
     try:
         for round_number in range(args.rounds):
-            order = PROGRAMS[round_number % 3:] + PROGRAMS[:round_number % 3]
-            for name, _ in order:
-                result = {"first paint [ms]": first_paints(paths[name], xvfb.display, args.starts)}
-                result.update(figures_session(paths[name], name, xvfb.display, xvfb.process.pid, args.seconds,
-                                              args.settle))
+            turn = round_number % len(PROGRAMS)
+            order = PROGRAMS[turn:] + PROGRAMS[:turn]
+            for name, _, _ in order:
+                result = {"first paint [ms]": first_paints(paths[name], langs[name], xvfb.display, args.starts)}
+                result.update(figures_session(paths[name], langs[name], name, xvfb.display, xvfb.process.pid,
+                                              args.seconds, args.settle))
                 figures[name].append(result)
                 print(f"round {round_number + 1}/{args.rounds} {name}: {result}", file=sys.stderr)
-            for name, _ in order:
-                for phase, values in tick_session(paths[name], xvfb.display, args.seconds, args.settle).items():
+            for name, _, _ in order:
+                for phase, values in tick_session(paths[name], langs[name], xvfb.display, args.seconds,
+                                                  args.settle).items():
                     ticks[name][phase].extend(values)
     finally:
         xvfb.close()
     load_after = os.getloadavg()
 
-    names = [name for name, _ in PROGRAMS]
+    names = [name for name, _, _ in PROGRAMS]
     # figure, how Conwave compares with floor (b), and the limit of that comparison
     targets = [
         ("first paint [ms]", "ratio", 1.1),
@@ -286,6 +293,11 @@ def main():
             met = "yes" if check(values["Conwave"]) else "NO"
             cells = [f"{values[name]:.2f}" for name in names]
             print(f"| tick interval {phase}, {label} [ms] | " + " | ".join(cells) + f" | | {target} | {met} |")
+    german = statistics.median(g["first paint [ms]"] / c["first paint [ms]"]
+                               for g, c in zip(figures["Conwave, German"], figures["Conwave"]))
+    print()
+    print(f"Start to first paint, German against C.UTF-8: {german:.3f} (median of the rounds' ratios; "
+          f"target at most 1.05: {'met' if german <= 1.05 else 'NOT met'})")
     counts = {name: sum(len(v) for v in ticks[name].values()) for name in names}
     print()
     print("Tick intervals counted: " + ", ".join(f"{name} {counts[name]}" for name in names))

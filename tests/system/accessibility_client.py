@@ -80,7 +80,7 @@ def application():
             if app is not None and app.name == "Conwave":
                 return app
         return None
-    return until(conwave, 20.0)
+    return until(conwave, 60.0)  # the sanitizer build starts slowly on a busy machine
 
 
 def find(root, role, name=None, starts=None):

@@ -28,7 +28,7 @@ start_private_display "$work"
 log=$work/strace.log
 strace -f -qq -y -e "$STRACE_CALLS" -o "$log" "$conwave" 2>/dev/null &
 tracer=$!
-window=$(timeout 20 xdotool search --sync --name '^Conwave$' | head -n 1)
+window=$(timeout 60 xdotool search --sync --name '^Conwave$' | head -n 1)
 traced=$(pgrep -P "$tracer" | head -n 1)
 
 # Window coordinates: START lies 24 to 73 px below the menu bar, whose height the style decides; 65 is inside

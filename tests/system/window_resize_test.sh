@@ -23,7 +23,7 @@ unset QT_QPA_PLATFORM
 
 "$conwave" &
 program=$!
-window=$(timeout 20 xdotool search --sync --name '^Conwave$' | head -n 1)
+window=$(timeout 60 xdotool search --sync --name '^Conwave$' | head -n 1)
 sleep 1 # the first frames are painted
 
 hints=$(xprop -id "$window" WM_NORMAL_HINTS)
