@@ -1,4 +1,5 @@
 // conwave-frames: runs the wave model without a window and prints its frames as CSV, or one frame as SVG.
+#include "frame_html.h"
 #include "frame_svg.h"
 #include "runtime_services.h"
 #include "wave_state.h"
@@ -23,6 +24,7 @@ constexpr long long kDefaultSvgTick = 1;
 constexpr std::string_view kUsage =
     "Usage: conwave-frames [--ticks N] [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "       conwave-frames --svg [--ticks N] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
+    "       conwave-frames --html [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "\n"
     "Runs the wave animation without a window. The three texts are read exactly as if typed into the\n"
     "window's M, nWave and tMax boxes and START pressed; without them the program is as at start-up,\n"
@@ -33,11 +35,14 @@ constexpr std::string_view kUsage =
     "wavefronts 1..n, then the source marker as wave 0.\n"
     "--svg: one SVG picture of the frame of tick N (default 1), as the window draws it, with the\n"
     "parameters in a caption below.\n"
+    "--html: one self-contained HTML page that plays the animation in a browser, with pause, single\n"
+    "steps, the view from the ground and boxes for M, nWave and tMax.\n"
     "\n"
     "Exit status: 0 done, 1 run-time error, 2 parameters refused, 64 bad usage.\n";
 
 struct Options {
     bool svg = false;
+    bool html = false;
     std::optional<long long> ticks;
     std::vector<std::string_view> texts;
 };
@@ -68,6 +73,8 @@ Options parseArguments(int argc, char **argv)
             optionsEnded = true;
         } else if (arg == "--svg") {
             options.svg = true;
+        } else if (arg == "--html") {
+            options.html = true;
         } else if (arg == "--ticks") {
             if (k + 1 >= argc)
                 throw UsageError{"--ticks needs a number"};
@@ -82,6 +89,8 @@ Options parseArguments(int argc, char **argv)
         throw UsageError{"give all three texts M_TEXT NWAVE_TEXT TMAX_TEXT, or none"};
     if (options.svg && options.texts.empty())
         throw UsageError{"--svg needs the three texts M_TEXT NWAVE_TEXT TMAX_TEXT"};
+    if (options.html && (options.svg || options.ticks))
+        throw UsageError{"--html takes neither --svg nor --ticks: the page plays every tick"};
     if (options.svg && options.ticks == 0)
         throw UsageError{"--svg draws the frame of tick 1 or later"};
     return options;
@@ -131,6 +140,11 @@ int main(int argc, char **argv)
             std::cerr << "conwave-frames: " << refusal.what() << '\n';
             return kExitRefused;
         }
+    }
+
+    if (options.html) {
+        write(conwave::frameHtml(options.texts, state));
+        return std::fflush(stdout) == 0 ? 0 : kExitRuntimeError;
     }
 
     const long long ticks = options.ticks.value_or(options.svg ? kDefaultSvgTick : kDefaultCsvTicks);

@@ -1,0 +1,256 @@
+// ==== The player ====
+// Plays the window's ticks at 25 per second, pauses, steps and scrubs over the clock cycle, and draws the two views.
+// Every frame is computed afresh from the clock with the rules above, so a frame never depends on how it was reached.
+(() => {
+    const kTickMs = 40;           // the window's timer interval [ms]
+    const kScrubTicks = 100000;   // the longest cycle the scrubber spans: about 67 minutes of playing
+    const kDotRadius = 0.5;       // below this radius [px] a circle is a dot one pixel wide, as in the window
+    const kLargestDrawnRadius = 1e6; // beyond this radius [px] a circle is drawn as its tangent across the picture
+    const kPrintScale = 4;        // device pixels per CSS pixel when printing, for a sharp picture on paper
+    const kBackground = "#80FFFF"; // light cyan
+    const kCircleColour = "#FF0000";
+    const kHalfWorld = 340;       // the world window is (-340, -340) to (680, 340) [m]
+    const world = { left: -kHalfWorld, top: -kHalfWorld, width: 3 * kHalfWorld, height: 2 * kHalfWorld };
+
+    const $ = (id) => document.getElementById(id);
+    const startUp = JSON.parse($("start-up").textContent);
+    const fields = { M: $("text-M"), nWave: $("text-nWave"), tMax: $("text-tMax") };
+
+    let state = Rules.startUp();
+    let clock = 0;        // the model's clock after the last tick [s]
+    let drawnAt = 0;      // the clock the shown frame was drawn at [s]
+    let cycleTick = 0;    // the shown frame's tick within its clock cycle, from 1
+    let cycle = { ticks: 1, whole: true }; // ticks of one clock cycle, up to kScrubTicks
+    let frame = [];       // the shown frame's circles {x, r} [m]
+    let timer = 0;
+
+    // Ticks until the clock passes one emission interval and wraps.
+    function cycleOf(next) {
+        let t = 0;
+        for (let n = 1; n <= kScrubTicks; ++n) {
+            t = Rules.nextClock(t);
+            if (Rules.wraps(next, t)) return { ticks: n, whole: true };
+        }
+        return { ticks: kScrubTicks, whole: false };
+    }
+
+    // n ticks as the window's timer runs them, then the last one is shown.
+    function runTicks(n) {
+        for (let k = 0; k < n; ++k) {
+            const t = Rules.nextClock(clock);
+            cycleTick = clock === 0 ? 1 : cycleTick + 1;
+            drawnAt = t;
+            clock = Rules.wraps(state, t) ? 0 : t;
+        }
+        show();
+    }
+
+    function goToTick(k) {
+        clock = 0;
+        runTicks(Math.max(1, Math.min(k, cycle.ticks)));
+    }
+
+    // ---- Drawing ----
+    const views = [$("source-view"), $("ground-view")].map((canvas) => ({ canvas, context: canvas.getContext("2d"),
+                                                                          scale: 1 }));
+
+    function fit(view, deviceWidth) {
+        const cssWidth = view.canvas.clientWidth, cssHeight = view.canvas.clientHeight;
+        if (cssWidth === 0) return;
+        const width = Math.max(1, Math.round(deviceWidth ?? cssWidth * window.devicePixelRatio));
+        view.scale = width / cssWidth;
+        view.canvas.width = width;
+        view.canvas.height = Math.max(1, Math.round(cssHeight * view.scale));
+    }
+
+    // Circles {x, y, r} in metres onto a view, as the window paints them: one CSS pixel wide outlines, dots for
+    // circles smaller than a pixel, nothing for negative radii, only outlines that can pass through the picture.
+    function paint(view, circles) {
+        const { canvas, context } = view;
+        const width = canvas.width / view.scale, height = canvas.height / view.scale;
+        context.setTransform(view.scale, 0, 0, view.scale, 0, 0);
+        context.fillStyle = kBackground;
+        context.fillRect(0, 0, width, height);
+        const perMetre = width / world.width; // radii are measured along x, so circles stay round
+        const middleX = width / 2, middleY = height / 2;
+        const reach = Math.hypot(width, height) / 2 + 1;
+        const dots = [];
+        context.beginPath();
+        for (const c of circles) {
+            const r = c.r * perMetre;
+            if (!(r >= 0)) continue;
+            const x = (c.x - world.left) * perMetre, y = (c.y - world.top) * height / world.height;
+            if (r < kDotRadius) {
+                dots.push([Math.floor(x), Math.floor(y)]);
+                continue;
+            }
+            const distance = Math.hypot(middleX - x, middleY - y);
+            if (Math.abs(distance - r) > reach) continue;
+            if (r <= kLargestDrawnRadius) {
+                context.moveTo(x + r, y);
+                context.arc(x, y, r, 0, 2 * Math.PI);
+            } else {
+                const ux = (middleX - x) / distance, uy = (middleY - y) / distance;
+                const nearX = middleX - ux * (distance - r), nearY = middleY - uy * (distance - r);
+                context.moveTo(nearX + uy * reach, nearY - ux * reach);
+                context.lineTo(nearX - uy * reach, nearY + ux * reach);
+            }
+        }
+        context.lineWidth = 1;
+        context.strokeStyle = kCircleColour;
+        context.stroke();
+        context.fillStyle = kCircleColour;
+        for (const [x, y] of dots) context.fillRect(x, y, 1, 1);
+    }
+
+    // Ground frame: the wavefronts' centres stay where the source sent them out, and the source moves through them
+    // at -uSource. Shifted by half the source's path in one interval, so that it passes the same place as in the
+    // source view; at most half the window's height, so that it starts in view.
+    function groundCircles() {
+        const path = state.uSource * Math.max(state.dtWave, 0) / 2;
+        const shift = Math.max(-kHalfWorld, Math.min(kHalfWorld, path));
+        const circles = frame.slice(0, -1).map((c, i) => ({ x: shift + state.uSource * (i * state.dtWave), y: 0,
+                                                            r: c.r }));
+        circles.push({ x: shift - state.uSource * drawnAt, y: 0, r: frame[frame.length - 1].r });
+        return circles;
+    }
+
+    function draw() {
+        if (frame.length === 0) return;
+        paint(views[0], frame.map((c) => ({ x: c.x, y: 0, r: c.r })));
+        paint(views[1], groundCircles());
+    }
+
+    function show() {
+        const circles = Rules.circlesAt(state, drawnAt);
+        if (circles === null) {
+            // The window ends with this run-time error; the page stops and says it.
+            pause();
+            showMessage("Overflow: a coordinate is too large for single precision.");
+            return;
+        }
+        frame = circles;
+        draw();
+        const clockText = "tNow = " + Rules.numberToText(drawnAt) + " s";
+        $("clock").textContent = clockText;
+        const scrubber = $("scrubber");
+        scrubber.value = String(Math.min(cycleTick, cycle.ticks));
+        scrubber.setAttribute("aria-valuetext", "tick " + cycleTick + " of " + cycle.ticks +
+                              (cycle.whole ? "" : " or more") + ", " + clockText);
+    }
+
+    // ---- Playing ----
+    function play() {
+        if (timer !== 0) return;
+        timer = setInterval(() => runTicks(1), kTickMs);
+        $("play").textContent = "Pause";
+        $("play").setAttribute("aria-pressed", "true");
+    }
+
+    // Nothing keeps running while paused: no timer, no animation frame.
+    function pause() {
+        if (timer === 0) return;
+        clearInterval(timer);
+        timer = 0;
+        $("play").textContent = "Play";
+        $("play").setAttribute("aria-pressed", "false");
+    }
+
+    const toggle = () => (timer === 0 ? play() : pause());
+
+    function step(direction) {
+        pause();
+        if (direction > 0) runTicks(1);
+        else if (cycleTick > 1) goToTick(cycleTick - 1);
+        else if (cycle.whole) goToTick(cycle.ticks); // back past the wrap: the cycle's last tick
+    }
+
+    // ---- START ----
+    function showMessage(text) {
+        $("refusal").textContent = text;
+        $("refusal").hidden = false;
+    }
+
+    function describe() {
+        const caption = state.started ? "M = " + Rules.numberToText(state.M) + ", nWave = " +
+                                        Rules.numberToText(state.nWave) + ", tMax = " + Rules.numberToText(state.tMax)
+                                      : "before START";
+        $("caption").textContent = caption;
+        $("regime").textContent = Rules.describePicture(state); // the live region says it once per change
+        const mach = Math.abs(state.M);
+        $("mach-angle").hidden = !(mach > 1);
+        $("mach-angle").textContent = "Mach angle: " + Rules.oneDecimal(Rules.machAngleDegrees(mach)) +
+                                      "\u00B0, the angle whose sine is 1/M.";
+    }
+
+    // As the window's START: a refusal changes nothing and names the field to correct.
+    function start() {
+        for (const input of Object.values(fields)) input.removeAttribute("aria-invalid");
+        let next;
+        try {
+            next = Rules.restart(fields.M.value, fields.nWave.value, fields.tMax.value);
+        } catch (refusal) {
+            if (!(refusal instanceof Rules.Refusal)) throw refusal;
+            showMessage(refusal.message);
+            fields[refusal.field].setAttribute("aria-invalid", "true");
+            fields[refusal.field].focus();
+            fields[refusal.field].select();
+            return;
+        }
+        $("refusal").hidden = true;
+        state = next;
+        cycle = cycleOf(state);
+        $("scrubber").max = String(cycle.ticks);
+        describe();
+        goToTick(1);
+    }
+
+    // ---- Wiring ----
+    $("play").addEventListener("click", toggle);
+    $("back").addEventListener("click", () => step(-1));
+    $("forward").addEventListener("click", () => step(1));
+    $("scrubber").addEventListener("input", (event) => goToTick(Number(event.target.value)));
+    $("parameters").addEventListener("submit", (event) => {
+        event.preventDefault();
+        start();
+    });
+    document.addEventListener("keydown", (event) => {
+        const target = event.target;
+        if (event.altKey || event.ctrlKey || event.metaKey) return;
+        if (target instanceof HTMLInputElement && target.type !== "range") return; // typing a number
+        const keys = { " ": toggle, ArrowRight: () => step(1), ArrowUp: () => step(1), ArrowLeft: () => step(-1),
+                       ArrowDown: () => step(-1) };
+        if (!(event.key in keys)) return;
+        event.preventDefault(); // also keeps a focused button from taking the space as a click
+        keys[event.key]();
+    });
+
+    const refit = (deviceWidth) => {
+        for (const view of views) fit(view, deviceWidth?.(view));
+        draw();
+    };
+    const resizes = new ResizeObserver(() => refit());
+    for (const view of views) resizes.observe(view.canvas);
+    window.addEventListener("resize", () => refit());
+    window.addEventListener("beforeprint", () => refit((view) => view.canvas.clientWidth * kPrintScale));
+    window.addEventListener("afterprint", () => refit());
+
+    // What the views show now, for scripts that check the page.
+    window.conwave = Object.freeze({
+        now: () => ({ drawnAt, cycleTick, cycleTicks: cycle.ticks, wholeCycle: cycle.whole, playing: timer !== 0,
+                      source: frame.map((c) => ({ x: c.x, r: c.r })),
+                      ground: frame.length ? groundCircles().map((c) => ({ x: c.x, r: c.r })) : [] }),
+    });
+
+    fields.M.value = startUp.texts[0];
+    fields.nWave.value = startUp.texts[1];
+    fields.tMax.value = startUp.texts[2];
+    if (startUp.started) {
+        start();
+    } else {
+        describe();
+        goToTick(1);
+    }
+    refit();
+    if (!window.matchMedia("(prefers-reduced-motion: reduce)").matches) play();
+})();
