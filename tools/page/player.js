@@ -144,7 +144,6 @@
         if (timer !== 0) return;
         timer = setInterval(() => runTicks(1), kTickMs);
         $("play").textContent = "Pause";
-        $("play").setAttribute("aria-pressed", "true");
     }
 
     // Nothing keeps running while paused: no timer, no animation frame.
@@ -153,7 +152,6 @@
         clearInterval(timer);
         timer = 0;
         $("play").textContent = "Play";
-        $("play").setAttribute("aria-pressed", "false");
     }
 
     const toggle = () => (timer === 0 ? play() : pause());
