@@ -6,7 +6,9 @@
     const kScrubTicks = 100000;   // the longest cycle the scrubber spans: about 67 minutes of playing
     const kDotRadius = 0.5;       // below this radius [px] a circle is a dot one pixel wide, as in the window
     const kLargestDrawnRadius = 1e6; // beyond this radius [px] a circle is drawn as its tangent across the picture
+    const kSeenMargin = 2;        // how far beyond the picture [px] an outline still shows: its width and fringe
     const kPrintScale = 4;        // device pixels per CSS pixel when printing, for a sharp picture on paper
+    const kPrintWidth = 480;      // the printed views' width [CSS px] that the outlines' width is measured against
     const kBackground = "#80FFFF"; // light cyan
     const kCircleColour = "#FF0000";
     const kHalfWorld = 340;       // the world window is (-340, -340) to (680, 340) [m]
@@ -51,16 +53,47 @@
     }
 
     // ---- Drawing ----
-    const views = [$("source-view"), $("ground-view")].map((canvas) => ({ canvas, context: canvas.getContext("2d"),
-                                                                          scale: 1 }));
+    // Opaque canvases: the compositor need not blend them with what lies below.
+    const views = [$("source-view"), $("ground-view")].map((canvas) => ({
+        canvas, context: canvas.getContext("2d", { alpha: false }), scale: 1 }));
 
-    function fit(view, deviceWidth) {
+    function fit(view) {
         const cssWidth = view.canvas.clientWidth, cssHeight = view.canvas.clientHeight;
         if (cssWidth === 0) return;
-        const width = Math.max(1, Math.round(deviceWidth ?? cssWidth * window.devicePixelRatio));
+        const width = Math.max(1, Math.round(cssWidth * window.devicePixelRatio));
         view.scale = width / cssWidth;
         view.canvas.width = width;
         view.canvas.height = Math.max(1, Math.round(cssHeight * view.scale));
+    }
+
+    // The arcs [from, to] [rad] of a circle [px] that pass through the picture, widened by the outline's fringe:
+    // stroking costs in proportion to the length of the outline, seen or not, and most of a large circle lies
+    // outside. Angles run as the canvas draws them, from three o'clock towards six.
+    function seenArcs(x, y, r, width, height) {
+        const box = { left: -kSeenMargin, top: -kSeenMargin, right: width + kSeenMargin, bottom: height + kSeenMargin };
+        const inside = (angle) => {
+            const px = x + r * Math.cos(angle), py = y + r * Math.sin(angle);
+            return px >= box.left && px <= box.right && py >= box.top && py <= box.bottom;
+        };
+        const turn = 2 * Math.PI;
+        const crossings = [];
+        for (const edge of [box.left, box.right]) {
+            const c = (edge - x) / r;
+            if (Math.abs(c) < 1) crossings.push(Math.acos(c), turn - Math.acos(c));
+        }
+        for (const edge of [box.top, box.bottom]) {
+            const s = (edge - y) / r;
+            if (Math.abs(s) < 1) crossings.push((Math.asin(s) + turn) % turn, Math.PI - Math.asin(s));
+        }
+        if (crossings.length === 0) return inside(0) ? [[0, turn]] : [];
+        crossings.sort((a, b) => a - b);
+        crossings.push(crossings[0] + turn);
+        const arcs = [];
+        for (let k = 0; k + 1 < crossings.length; ++k) {
+            const [from, to] = [crossings[k], crossings[k + 1]];
+            if (to > from && inside((from + to) / 2)) arcs.push([from, to]);
+        }
+        return arcs;
     }
 
     // Circles {x, y, r} in metres onto a view, as the window paints them: one CSS pixel wide outlines, dots for
@@ -87,8 +120,10 @@
             const distance = Math.hypot(middleX - x, middleY - y);
             if (Math.abs(distance - r) > reach) continue;
             if (r <= kLargestDrawnRadius) {
-                context.moveTo(x + r, y);
-                context.arc(x, y, r, 0, 2 * Math.PI);
+                for (const [from, to] of seenArcs(x, y, r, width, height)) {
+                    context.moveTo(x + r * Math.cos(from), y + r * Math.sin(from));
+                    context.arc(x, y, r, from, to);
+                }
             } else {
                 const ux = (middleX - x) / distance, uy = (middleY - y) / distance;
                 const nearX = middleX - ux * (distance - r), nearY = middleY - uy * (distance - r);
@@ -115,9 +150,11 @@
         return circles;
     }
 
+    const sourceCircles = () => frame.map((c) => ({ x: c.x, y: 0, r: c.r }));
+
     function draw() {
         if (frame.length === 0) return;
-        paint(views[0], frame.map((c) => ({ x: c.x, y: 0, r: c.r })));
+        paint(views[0], sourceCircles());
         paint(views[1], groundCircles());
     }
 
@@ -223,15 +260,35 @@
         keys[event.key]();
     });
 
-    const refit = (deviceWidth) => {
-        for (const view of views) fit(view, deviceWidth?.(view));
+    const refit = () => {
+        for (const view of views) fit(view);
         draw();
     };
     const resizes = new ResizeObserver(() => refit());
     for (const view of views) resizes.observe(view.canvas);
     window.addEventListener("resize", () => refit());
-    window.addEventListener("beforeprint", () => refit((view) => view.canvas.clientWidth * kPrintScale));
-    window.addEventListener("afterprint", () => refit());
+    // Printing: each view as a picture of four device pixels per CSS pixel, made when printing begins, so that the
+    // paper shows the current frame sharply whatever the screen's resolution and the paper's layout.
+    const printed = views.map((view) => {
+        const image = document.createElement("img");
+        image.className = "printed";
+        image.alt = "";
+        image.setAttribute("aria-hidden", "true");
+        view.canvas.after(image);
+        return image;
+    });
+    function preparePrint() {
+        if (frame.length === 0) return;
+        [sourceCircles(), groundCircles()].forEach((circles, k) => {
+            const canvas = document.createElement("canvas");
+            canvas.width = kPrintWidth * kPrintScale;
+            canvas.height = Math.round(kPrintWidth * world.height / world.width * kPrintScale);
+            paint({ canvas, context: canvas.getContext("2d", { alpha: false }), scale: kPrintScale }, circles);
+            printed[k].src = canvas.toDataURL("image/png");
+        });
+    }
+    window.addEventListener("beforeprint", preparePrint);
+    window.matchMedia("print").addEventListener("change", (query) => query.matches && preparePrint());
 
     // What the views show now, for scripts that check the page.
     window.conwave = Object.freeze({

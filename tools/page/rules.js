@@ -97,8 +97,15 @@ const Rules = (() => {
         return sign + fixed.replace(/\.?0+$/, "").replace(/\.$/, "");
     }
 
-    // At most 15 significant digits, no trailing zeros; 0 also for -0.
-    const numberToText = (value) => (value === 0 ? "0" : generalText(value, 15));
+    // At most 15 significant digits, no trailing zeros; 0 also for -0. The clock is written at every tick, so the
+    // exact digits are worked out only where the browser's own rounding can differ: a value whose 16th digit is 5.
+    function numberToText(value) {
+        if (value === 0) return "0";
+        const sixteen = value.toPrecision(16);
+        const fifteen = value.toPrecision(15);
+        if (/5(e|$)/.test(sixteen) || fifteen.includes("e") || Math.abs(value) < 1e-4) return generalText(value, 15);
+        return fifteen.includes(".") ? fifteen.replace(/\.?0+$/, "") : fifteen;
+    }
 
     // One digit after the point, as the Mach angle is said, rounded half to even as the program's library does.
     function oneDecimal(value) {
