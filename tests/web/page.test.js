@@ -91,6 +91,10 @@ describe("frames equal the CSV", () => {
     it("draws the circles where the frame says, in the window's colours", async () => {
         const page = await open(h.fileUrl(h.pageFile(["1.2", "4", "1"])));
         await page.setViewport({ width: 1200, height: 900, deviceScaleFactor: 2 });
+        await page.waitForFunction(() => {
+            const canvas = document.getElementById("source-view");
+            return Math.abs(canvas.width - 2 * canvas.clientWidth) <= 1;
+        }, { timeout: 10000 });
         const { source } = await h.now(page);
         const pixels = await page.$eval("#source-view", (canvas, circles) => {
             const image = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height);
@@ -101,7 +105,7 @@ describe("frames equal the CSV", () => {
             };
             const outer = circles[3];
             return { top: at(outer.x, -outer.r), inside: at(outer.x, -outer.r / 2), corner: at(-330, -330),
-                     scale: canvas.width / canvas.clientWidth };
+                     scale: Math.round(canvas.width / canvas.clientWidth) };
         }, source);
         assert.equal(pixels.scale, 2, "device pixels at the screen's resolution");
         assert.ok(pixels.top[0] > 200 && pixels.top[1] < 150 && pixels.top[2] < 150, `red outline: ${pixels.top}`);

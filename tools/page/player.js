@@ -57,13 +57,20 @@
     const views = [$("source-view"), $("ground-view")].map((canvas) => ({
         canvas, context: canvas.getContext("2d", { alpha: false }), scale: 1 }));
 
-    function fit(view) {
+    // The backing store at the screen's resolution: exactly the device pixels the canvas covers where the browser
+    // says how many (then the compositor copies it without scaling), else its CSS size times devicePixelRatio.
+    function fit(view, devicePixels) {
         const cssWidth = view.canvas.clientWidth, cssHeight = view.canvas.clientHeight;
-        if (cssWidth === 0) return;
-        const width = Math.max(1, Math.round(cssWidth * window.devicePixelRatio));
+        if (cssWidth === 0 || cssHeight === 0) return;
+        let width = Math.round(cssWidth * window.devicePixelRatio);
+        let height = Math.round(cssHeight * window.devicePixelRatio);
+        // The browser's count settles the rounding; one that disagrees more (as under emulated resolutions) is stale.
+        const near = (count, estimate) => Math.abs(count - estimate) <= 1;
+        if (devicePixels && near(devicePixels.inlineSize, width) && near(devicePixels.blockSize, height))
+            [width, height] = [devicePixels.inlineSize, devicePixels.blockSize];
         view.scale = width / cssWidth;
-        view.canvas.width = width;
-        view.canvas.height = Math.max(1, Math.round(cssHeight * view.scale));
+        if (view.canvas.width !== width) view.canvas.width = width;
+        if (view.canvas.height !== height) view.canvas.height = height;
     }
 
     // The arcs [from, to] [rad] of a circle [px] that pass through the picture, widened by the outline's fringe:
@@ -260,12 +267,20 @@
         keys[event.key]();
     });
 
-    const refit = () => {
-        for (const view of views) fit(view);
+    const refit = (entries = []) => {
+        for (const view of views)
+            fit(view, entries.find((entry) => entry.target === view.canvas)?.devicePixelContentBoxSize?.[0]);
         draw();
     };
-    const resizes = new ResizeObserver(() => refit());
-    for (const view of views) resizes.observe(view.canvas);
+    // Also a change of zoom or screen resolution: the device pixels change while the CSS size may not.
+    const resizes = new ResizeObserver(refit);
+    for (const view of views) {
+        try {
+            resizes.observe(view.canvas, { box: "device-pixel-content-box" });
+        } catch {
+            resizes.observe(view.canvas); // browsers that cannot count device pixels
+        }
+    }
     window.addEventListener("resize", () => refit());
     // Printing: each view as a picture of four device pixels per CSS pixel, made when printing begins, so that the
     // paper shows the current frame sharply whatever the screen's resolution and the paper's layout.
