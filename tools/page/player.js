@@ -8,6 +8,7 @@
     const kLargestDrawnRadius = 1e6; // beyond this radius [px] a circle is drawn as its tangent across the picture
     const kSeenMargin = 2;        // how far beyond the picture [px] an outline still shows: its width and fringe
     const kPrintScale = 4;        // device pixels per CSS pixel when printing, for a sharp picture on paper
+    const kStripShare = 0.08;     // the clock's strip below each picture, as a share of the picture's height
     const kPrintWidth = 480;      // the printed views' width [CSS px] that the outlines' width is measured against
     const kBackground = "#80FFFF"; // light cyan
     const kCircleColour = "#FF0000";
@@ -69,8 +70,10 @@
         if (devicePixels && near(devicePixels.inlineSize, width) && near(devicePixels.blockSize, height))
             [width, height] = [devicePixels.inlineSize, devicePixels.blockSize];
         view.scale = width / cssWidth;
-        if (view.canvas.width !== width) view.canvas.width = width;
-        if (view.canvas.height !== height) view.canvas.height = height;
+        if (view.canvas.width !== width || view.canvas.height !== height) {
+            [view.canvas.width, view.canvas.height] = [width, height];
+            view.font = null; // a resized canvas starts with a fresh drawing state
+        }
     }
 
     // The arcs [from, to] [rad] of a circle [px] that pass through the picture, widened by the outline's fringe:
@@ -107,7 +110,7 @@
     // circles smaller than a pixel, nothing for negative radii, only outlines that can pass through the picture.
     function paint(view, circles) {
         const { canvas, context } = view;
-        const width = canvas.width / view.scale, height = canvas.height / view.scale;
+        const width = canvas.width / view.scale, height = canvas.height / view.scale / (1 + kStripShare);
         context.setTransform(view.scale, 0, 0, view.scale, 0, 0);
         context.fillStyle = kBackground;
         context.fillRect(0, 0, width, height);
@@ -143,7 +146,31 @@
         context.stroke();
         context.fillStyle = kCircleColour;
         for (const [x, y] of dots) context.fillRect(x, y, 1, 1);
+        paintStrip(view, width, height);
     }
+
+    // Below the picture, on the same canvas: the clock and where it is in its cycle. Written into the page's text
+    // at every tick, they would make the browser lay out and paint the page 25 times a second.
+    function paintStrip(view, width, top) {
+        const context = view.context;
+        const height = top * kStripShare;
+        context.fillStyle = "#FFFFFF";
+        context.fillRect(0, top, width, height + 1);
+        context.fillStyle = "#555555";
+        const bar = Math.max(1, Math.round(height / 8));
+        context.fillRect(0, top, width * Math.min(cycleTick, cycle.ticks) / cycle.ticks, bar);
+        context.fillStyle = "#111111";
+        const font = Math.min(16, height * 0.62).toFixed(1) + "px system-ui, sans-serif";
+        if (view.font !== font) {
+            // Parsing a font costs more than drawing the text: only when the size changes or the canvas was reset.
+            context.font = view.font = font;
+            context.textBaseline = "middle";
+        }
+        context.fillText(clockText() + "   tick " + cycleTick + " of " + cycle.ticks + (cycle.whole ? "" : "+"),
+                         4, top + bar + (height - bar) / 2);
+    }
+
+    const clockText = () => "tNow = " + Rules.numberToText(drawnAt) + " s";
 
     // Ground frame: the wavefronts' centres stay where the source sent them out, and the source moves through them
     // at -uSource. Shifted by half the source's path in one interval, so that it passes the same place as in the
@@ -175,12 +202,17 @@
         }
         frame = circles;
         draw();
-        const clockText = "tNow = " + Rules.numberToText(drawnAt) + " s";
-        $("clock").textContent = clockText;
+        if (timer === 0) showClock();
+    }
+
+    // The clock in the page's text and on the scrubber: while playing only the pictures change, and these follow
+    // when the animation stops.
+    function showClock() {
+        $("clock").textContent = clockText();
         const scrubber = $("scrubber");
         scrubber.value = String(Math.min(cycleTick, cycle.ticks));
         scrubber.setAttribute("aria-valuetext", "tick " + cycleTick + " of " + cycle.ticks +
-                              (cycle.whole ? "" : " or more") + ", " + clockText);
+                              (cycle.whole ? "" : " or more") + ", " + clockText());
     }
 
     // ---- Playing ----
@@ -188,6 +220,7 @@
         if (timer !== 0) return;
         timer = setInterval(() => runTicks(1), kTickMs);
         $("play").textContent = "Pause";
+        document.body.classList.add("playing");
     }
 
     // Nothing keeps running while paused: no timer, no animation frame.
@@ -196,6 +229,8 @@
         clearInterval(timer);
         timer = 0;
         $("play").textContent = "Play";
+        document.body.classList.remove("playing");
+        showClock();
     }
 
     const toggle = () => (timer === 0 ? play() : pause());
@@ -297,7 +332,7 @@
         [sourceCircles(), groundCircles()].forEach((circles, k) => {
             const canvas = document.createElement("canvas");
             canvas.width = kPrintWidth * kPrintScale;
-            canvas.height = Math.round(kPrintWidth * world.height / world.width * kPrintScale);
+            canvas.height = Math.round(kPrintWidth * world.height / world.width * (1 + kStripShare) * kPrintScale);
             paint({ canvas, context: canvas.getContext("2d", { alpha: false }), scale: kPrintScale }, circles);
             printed[k].src = canvas.toDataURL("image/png");
         });
