@@ -162,7 +162,14 @@ describe("keyboard", () => {
         assert.equal((await h.now(page)).cycleTick, paused.cycleTick + 1);
         await page.keyboard.press("ArrowLeft");
         await page.keyboard.press("ArrowLeft");
-        assert.equal((await h.now(page)).cycleTick, paused.cycleTick - 1);
+        const stepped = await h.now(page);
+        assert.equal(stepped.cycleTick, paused.cycleTick - 1);
+        // Paused, the page's text says the clock as the program's SVG caption does for that tick of the first cycle.
+        const caption = h.run(["--svg", "--ticks", String(stepped.cycleTick), "2", "12", "2"]).out
+            .match(/tNow = [^<]* s/)[0];
+        assert.equal(await page.$eval("#clock", (o) => o.textContent), caption);
+        assert.match(await page.$eval("#scrubber", (s) => s.getAttribute("aria-valuetext")),
+                     new RegExp(`^tick ${stepped.cycleTick} of ${stepped.cycleTicks}, ${caption}$`));
 
         // Tab reaches the controls and shows where the focus is; space on a step button plays, as everywhere.
         const outlines = [];

@@ -101,7 +101,8 @@ const scrubTo = (page, tick) => page.$eval("#scrubber", (scrubber, value) => {
 // Types the three texts into the page's boxes, as a reader would, and presses Enter for START.
 async function typeTexts(page, texts) {
     for (const [k, id] of ["#text-M", "#text-nWave", "#text-tMax"].entries()) {
-        await page.click(id, { clickCount: 3 });
+        await page.click(id);
+        await page.$eval(id, (input) => input.select()); // a triple click selects a word or a line, not always all
         await page.keyboard.press("Backspace");
         await page.type(id, texts[k]);
     }
