@@ -128,7 +128,8 @@ async function main() {
         const results = { floor: [], page: [] };
         for (let round = 0; round < rounds; ++round) {
             const order = round % 2 === 0 ? ["floor", "page"] : ["page", "floor"];
-            for (const which of order) results[which].push(await measure(browser, which === "floor" ? floorUrl : pageUrl));
+            for (const which of order)
+                results[which].push(await measure(browser, which === "floor" ? floorUrl : pageUrl));
         }
 
         // Paused: nothing may run, nothing may be left pending.
@@ -148,28 +149,33 @@ async function main() {
         const cpu = (which) => results[which].map((r) => r.cpuNs / 1e9);
         const ratios = results.page.map((r, k) => r.cpuNs / results.floor[k].cpuNs);
         const intervals = (which) => results[which].flatMap((r) => r.intervals);
-        const row = (label, floor, page, target, met) => console.log(`| ${label} | ${floor} | ${page} | ${target} | ${met} |`);
+        const row = (label, floor, page, target, met) =>
+            console.log(`| ${label} | ${floor} | ${page} | ${target} | ${met} |`);
         const f = (x, digits = 3) => Number(x.toPrecision(digits));
         const range = (values) => `${f(median(values))} [${f(Math.min(...values))} .. ${f(Math.max(...values))}]`;
         const p90 = percentile(intervals("page"), 0.9);
         const ratio = median(ratios);
 
-        console.log(`Chromium ${(await browser.version()).replace(/^[^/]*\//, "")}, ${rounds} rounds of ${spanMs / 1000} s, ` +
+        const version = (await browser.version()).replace(/^[^/]*\//, "");
+        console.log(`Chromium ${version}, ${rounds} rounds of ${spanMs / 1000} s, ` +
                     `views ${size.w} x ${size.h} CSS px each, ${os.cpus().length} processors, ` +
                     `load average ${os.loadavg().map((x) => x.toFixed(2)).join(" ")}\n`);
         console.log("| figure | floor page | Conwave page | target | met |\n|---|---|---|---|---|");
         row("page size [KiB]", "", f(html.length / 1024), "under 100 KiB", html.length < 100 * 1024 ? "yes" : "no");
         row(`browser CPU over ${spanMs / 1000} s playing [s]`, range(cpu("floor")), range(cpu("page")), "", "");
-        row("CPU, Conwave / floor, median of the rounds' ratios", "", `${f(ratio)} (rounds: ${ratios.map((x) => f(x, 2)).join(", ")})`,
+        const rounded = ratios.map((x) => f(x, 2)).join(", ");
+        row("CPU, Conwave / floor, median of the rounds' ratios", "", `${f(ratio)} (rounds: ${rounded})`,
             "at most 1.2", ratio <= 1.2 ? "yes" : "no");
-        row("frame interval playing, median [ms]", f(median(intervals("floor"))), f(median(intervals("page"))), "40 ms", "");
+        row("frame interval playing, median [ms]", f(median(intervals("floor"))), f(median(intervals("page"))),
+            "40 ms", "");
         row("frame interval playing, 90th percentile [ms]", f(percentile(intervals("floor"), 0.9)), f(p90),
             "at most 44 ms", p90 <= 44 ? "yes" : "no");
         row(`paused ${kPausedMs / 1000} s: callbacks run, timers or frames pending`, "",
             `${pausedLog.callbacks}, ${pausedLog.pending.length}`, "0, 0",
             !stillPlaying && pausedLog.callbacks === 0 && pausedLog.pending.length === 0 ? "yes" : "no");
         row(`browser CPU over ${kPausedMs / 1000} s paused [s]`, "", f(pausedCpuNs / 1e9), "", "");
-        console.log(`\n${intervals("page").length} frame intervals of the page, ${intervals("floor").length} of the floor.`);
+        console.log(`\n${intervals("page").length} frame intervals of the page, ` +
+                    `${intervals("floor").length} of the floor.`);
     } finally {
         await browser.close();
         fs.rmSync(scratch, { recursive: true, force: true });

@@ -120,7 +120,8 @@ describe("ground view", () => {
         const [M, dtWave] = [1.2, 0.25];
         const uSource = M * 340;
         const page = await open(h.fileUrl(h.pageFile(texts)));
-        const near = (a, b, what) => assert.ok(Math.abs(a - b) <= 1e-6 * Math.max(1, Math.abs(b)), `${what}: ${a} ${b}`);
+        const near = (a, b, what) =>
+            assert.ok(Math.abs(a - b) <= 1e-6 * Math.max(1, Math.abs(b)), `${what}: ${a} ${b}`);
         let previous = null;
         for (let tick = 1; tick <= 9; ++tick) {
             const now = await h.now(page);
@@ -288,8 +289,8 @@ describe("self-contained", () => {
                 response.end(fs.readFileSync(file));
             } else if (request.url === "/lesson.html") {
                 response.writeHead(200, { "content-type": "text/html; charset=utf-8" });
-                response.end('<!DOCTYPE html><title>Lesson</title><link rel="icon" href="data:,"><iframe src="page.html" width="800" height="700" ' +
-                             'title="Conwave"></iframe>');
+                response.end('<!DOCTYPE html><title>Lesson</title><link rel="icon" href="data:,">' +
+                             '<iframe src="page.html" width="800" height="700" title="Conwave"></iframe>');
             } else {
                 response.writeHead(404);
                 response.end();
