@@ -302,6 +302,14 @@ describe("self-contained", () => {
         }
     });
 
+    it("carries any typed text safely, shown in its box as typed", async () => {
+        const texts = ["2</script><b>", "4\"&<!--", "1\\u0041"];
+        const page = await open(h.fileUrl(h.pageFile(texts)));
+        const shown = await page.$$eval("#parameters input", (inputs) => inputs.map((input) => input.value));
+        assert.deepEqual(shown, texts);
+        h.assertFrameIs(await h.now(page), h.csvTicks(texts, 1)[1], "tick 1");
+    });
+
     it("is written as the other modes are: usage errors and refusals", () => {
         assert.equal(h.run(["--html", "--svg", "1", "4", "1"]).status, 64);
         assert.equal(h.run(["--html", "--ticks", "3"]).status, 64);
