@@ -1,33 +1,15 @@
 // Floor (a) of the whole-program figures, the toolkit alone: a bare window showing a 400 x 267 light-cyan widget
 // that a 40 ms timer repaints. Written plainly and sharing no code with Conwave, so that a cost of Conwave's own
-// window code shows as a cost and not as part of the floor. Understands the same opt-in timing variables as
-// Conwave (docs/performance.md).
+// window code shows as a cost and not as part of the floor. Its timing hooks are those of the measured Conwave.
 #include <QApplication>
 #include <QColor>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
 
-#include <charconv>
-#include <chrono>
-#include <cstdio>
-#include <cstring>
+#include "timing_hooks.h"
 
 namespace {
-
-// One line "<what> <steady clock [ns]>" on stderr.
-void reportTime(const char *what)
-{
-    const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-        std::chrono::steady_clock::now().time_since_epoch());
-    char line[64];
-    const std::size_t length = std::strlen(what);
-    std::memcpy(line, what, length);
-    line[length] = ' ';
-    char *end = std::to_chars(line + length + 1, line + sizeof line - 1, now.count()).ptr;
-    *end++ = '\n';
-    std::fwrite(line, 1, static_cast<std::size_t>(end - line), stderr);
-}
 
 class CyanWidget final : public QWidget {
 public:
@@ -40,16 +22,9 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
-        if (m_reportFirstPaint) {
-            m_reportFirstPaint = false;
-            QMetaObject::invokeMethod(this, [] { reportTime("first-paint"); }, Qt::QueuedConnection);
-        }
         QPainter painter(this);
         painter.fillRect(rect(), QColor(128, 255, 255));
     }
-
-private:
-    bool m_reportFirstPaint = qEnvironmentVariableIsSet("CONWAVE_REPORT_FIRST_PAINT");
 };
 
 } // namespace
@@ -60,15 +35,11 @@ int main(int argc, char *argv[])
     CyanWidget widget;
     widget.setWindowTitle(QStringLiteral("Floor: bare window"));
 
-    const bool logTicks = qEnvironmentVariableIsSet("CONWAVE_LOG_TICKS");
     QTimer timer;
     timer.setTimerType(Qt::PreciseTimer);
     timer.setInterval(40); // ms
-    QObject::connect(&timer, &QTimer::timeout, &widget, [&widget, logTicks] {
-        if (logTicks)
-            reportTime("tick");
-        widget.update();
-    });
+    QObject::connect(&timer, &QTimer::timeout, &widget, [&widget] { widget.update(); });
+    const conwave::bench::TimingHooks hooks(&widget, &timer);
     timer.start();
     widget.show();
     return QApplication::exec();

@@ -1,8 +1,7 @@
 // Floor (b) of the whole-program figures: Conwave's main window without its model. The same controls at the same
 // places (the numbers are copied, in pixels), the menu bar, and a 40 ms timer that clears the picture and sets the
 // clock label; no circles. Written plainly and sharing no code with Conwave, so that a slow path in Conwave's own
-// window code shows as a cost and not as part of the floor. Understands the same opt-in timing variables as
-// Conwave (docs/performance.md).
+// window code shows as a cost and not as part of the floor. Its timing hooks are those of the measured Conwave.
 #include <QApplication>
 #include <QColor>
 #include <QFont>
@@ -18,27 +17,11 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include <charconv>
-#include <chrono>
-#include <cstdio>
-#include <cstring>
+#include "timing_hooks.h"
+
 #include <ctime>
 
 namespace {
-
-// One line "<what> <steady clock [ns]>" on stderr.
-void reportTime(const char *what)
-{
-    const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-        std::chrono::steady_clock::now().time_since_epoch());
-    char line[64];
-    const std::size_t length = std::strlen(what);
-    std::memcpy(line, what, length);
-    line[length] = ' ';
-    char *end = std::to_chars(line + length + 1, line + sizeof line - 1, now.count()).ptr;
-    *end++ = '\n';
-    std::fwrite(line, 1, static_cast<std::size_t>(end - line), stderr);
-}
 
 QString timeOfDay()
 {
@@ -65,17 +48,10 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
-        if (m_reportFirstPaint) {
-            m_reportFirstPaint = false;
-            QMetaObject::invokeMethod(this, [] { reportTime("first-paint"); }, Qt::QueuedConnection);
-        }
         QPainter painter(this);
         drawFrame(&painter);
         painter.fillRect(contentsRect(), QColor(128, 255, 255));
     }
-
-private:
-    bool m_reportFirstPaint = qEnvironmentVariableIsSet("CONWAVE_REPORT_FIRST_PAINT");
 };
 
 struct Row {
@@ -147,11 +123,10 @@ public:
         m_timer.setTimerType(Qt::PreciseTimer);
         m_timer.setInterval(40); // ms
         connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (m_logTicks)
-                reportTime("tick");
             m_picture->update();
             m_clock->setText(timeOfDay());
         });
+        new conwave::bench::TimingHooks(m_picture, &m_timer, this);
         m_timer.start();
 
         layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -162,7 +137,6 @@ private:
     Picture *m_picture = nullptr;
     QLabel *m_clock = nullptr;
     QTimer m_timer;
-    bool m_logTicks = qEnvironmentVariableIsSet("CONWAVE_LOG_TICKS");
 };
 
 } // namespace

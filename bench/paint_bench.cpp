@@ -23,7 +23,7 @@ void paintFrames(benchmark::State &run, const char *mach, const char *nWave, con
 {
     const auto ratio = static_cast<int>(run.range(0));
     conwave::DrawingSurface surface;
-    surface.resize(conwave::pixelRect(conwave::kPicture1.place).size());
+    surface.resize(conwave::pixelRect(conwave::kPictureControl.place).size());
     surface.Scale(-340.0, -340.0, 680.0, 340.0); // the world window Form1 sets from aSound = 340
     conwave::WaveState state;
     conwave::initialise(state);
@@ -45,7 +45,7 @@ void paintClearOnly(benchmark::State &run)
 {
     const auto ratio = static_cast<int>(run.range(0));
     conwave::DrawingSurface surface;
-    surface.resize(conwave::pixelRect(conwave::kPicture1.place).size());
+    surface.resize(conwave::pixelRect(conwave::kPictureControl.place).size());
     surface.Scale(-340.0, -340.0, 680.0, 340.0);
     QImage backing(surface.size() * ratio, kBackingFormat);
     backing.setDevicePixelRatio(ratio);

@@ -2,6 +2,8 @@
 
 #include "runtime_services.h"
 #include "wave_state.h"
+#include "wave_tick.h"
+#include "words.h"
 
 #include <charconv>
 #include <cmath>
@@ -18,6 +20,48 @@ std::string oneDecimal(double value)
     return std::string(text, result.ptr);
 }
 
+// Three figures, or as many more as it takes not to read as Mach 1 when the regime is not sonic (1.0001).
+std::string machText(double mach)
+{
+    std::string text = readableNumber(mach);
+    for (int figures = 4; figures <= 15 && mach != 1.0 && textToNumber(text) == 1.0; ++figures)
+        text = readableNumber(mach, figures);
+    return text;
+}
+
+// Every pattern the sentence is made of. The context names them for the translators.
+constexpr std::string_view kBeforeStart = CONWAVE_WORDS("Picture", "Press START to begin the animation.");
+constexpr std::string_view kSentence = CONWAVE_WORDS("Picture", "%1, %2.");
+constexpr std::string_view kAtRest =
+    CONWAVE_WORDS("Picture", "At rest at Mach %1: the wavefronts are concentric circles around the source");
+constexpr std::string_view kSubsonic =
+    CONWAVE_WORDS("Picture", "Subsonic at Mach %1: the source stays inside its wavefronts");
+constexpr std::string_view kSubsonicOtherWay = CONWAVE_WORDS(
+    "Picture", "Subsonic at Mach %1, moving the other way: the source stays inside its wavefronts");
+constexpr std::string_view kSonic = CONWAVE_WORDS("Picture", "Sonic at Mach %1: every wavefront touches the source");
+constexpr std::string_view kSonicOtherWay =
+    CONWAVE_WORDS("Picture", "Sonic at Mach %1, moving the other way: every wavefront touches the source");
+constexpr std::string_view kSupersonic =
+    CONWAVE_WORDS("Picture", "Supersonic at Mach %1: a Mach cone with a Mach angle of %2 degrees");
+constexpr std::string_view kSupersonicOtherWay = CONWAVE_WORDS(
+    "Picture", "Supersonic at Mach %1, moving the other way: a Mach cone with a Mach angle of %2 degrees");
+constexpr std::string_view kEvery = CONWAVE_WORDS("Picture", "a wavefront every %1 s");
+constexpr std::string_view kStandsStill =
+    CONWAVE_WORDS("Picture", "a wavefront every %1 s, less than one frame of %2 s: the picture stands still");
+constexpr std::string_view kNoWavefront = CONWAVE_WORDS("Picture", "with no wavefront drawn");
+
+std::string_view regimePattern(const PictureFacts &facts)
+{
+    switch (facts.regime) {
+    case Regime::NotStarted: return kBeforeStart;
+    case Regime::AtRest: return kAtRest;
+    case Regime::Subsonic: return facts.movesOtherWay ? kSubsonicOtherWay : kSubsonic;
+    case Regime::Sonic: return facts.movesOtherWay ? kSonicOtherWay : kSonic;
+    case Regime::Supersonic: return facts.movesOtherWay ? kSupersonicOtherWay : kSupersonic;
+    }
+    return kBeforeStart;
+}
+
 } // namespace
 
 double machAngleDegrees(double M)
@@ -28,23 +72,55 @@ double machAngleDegrees(double M)
     return std::asin(1.0 / mach) * 180.0 / std::numbers::pi;
 }
 
-std::string describePicture(const WaveState &state)
+PictureFacts pictureFacts(const WaveState &state)
 {
+    PictureFacts facts;
     if (state.nWave == 0.0) // only before the first restart: the restart refuses 0
-        return "Press START to begin the animation.";
-    const double mach = std::fabs(state.M);
-    const std::string speed = "Mach " + numberToText(mach);
-    std::string regime;
-    if (mach < 1.0)
-        regime = "Subsonic at " + speed + ": the source stays inside its wavefronts";
-    else if (mach == 1.0)
-        regime = "Sonic at " + speed + ": every wavefront touches the source";
+        return facts;
+    facts.mach = std::fabs(state.M);
+    facts.machAngle = machAngleDegrees(facts.mach);
+    facts.interval = std::fabs(state.dtWave);
+    facts.movesOtherWay = state.M < 0.0;
+    facts.noWavefront = waveCount(state.nWave) == 0;
+    // The clock passes an interval shorter than a tick at once and starts again: every frame is the first.
+    facts.standsStill = facts.interval < kTickSeconds;
+    if (facts.mach == 0.0)
+        facts.regime = Regime::AtRest;
+    else if (facts.mach < 1.0)
+        facts.regime = Regime::Subsonic;
+    else if (facts.mach == 1.0)
+        facts.regime = Regime::Sonic;
     else
-        regime = "Supersonic at " + speed + ": a Mach cone with a Mach angle of " +
-                 oneDecimal(machAngleDegrees(mach)) + " degrees";
-    if (waveCount(state.nWave) == 0)
-        return regime + ", with no wavefront drawn.";
-    return regime + ", a wavefront every " + numberToText(std::fabs(state.dtWave)) + " s.";
+        facts.regime = Regime::Supersonic;
+    return facts;
 }
+
+PictureWords pictureWords(const PictureFacts &facts)
+{
+    PictureWords words;
+    words.regime = regimePattern(facts);
+    if (facts.regime == Regime::NotStarted) {
+        words.sentence = kBeforeStart;
+        return words;
+    }
+    words.sentence = kSentence;
+    words.interval = facts.noWavefront ? kNoWavefront : facts.standsStill ? kStandsStill : kEvery;
+    words.machText = machText(facts.mach);
+    words.angleText = oneDecimal(facts.machAngle);
+    words.intervalText = readableNumber(facts.interval);
+    words.tickText = readableNumber(kTickSeconds);
+    return words;
+}
+
+std::string describePicture(const PictureFacts &facts)
+{
+    const PictureWords words = pictureWords(facts);
+    if (facts.regime == Regime::NotStarted)
+        return std::string(words.sentence);
+    return fillWords(words.sentence, {fillWords(words.regime, {words.machText, words.angleText}),
+                                      fillWords(words.interval, {words.intervalText, words.tickText})});
+}
+
+std::string describePicture(const WaveState &state) { return describePicture(pictureFacts(state)); }
 
 } // namespace conwave

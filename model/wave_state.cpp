@@ -2,24 +2,32 @@
 
 #include "runtime_services.h"
 #include "wave_tick.h"
+#include "words.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace conwave {
 
 namespace {
 
+constexpr double kMaxScrollMach = 3.0; // the Mach scroll bar's largest value
+constexpr double kMaxScrollSpan = 4.0; // the time-span scroll bar's largest value [s]
+
 // Largest centre or radius the restart lets through. The margin below the largest float covers the rounding of
 // the tick's arithmetic and of the clock's running sum, which are many orders of magnitude smaller.
-constexpr double kMaxScrollMach = 3.0; // the Mach scroll bar's largest value
-
 constexpr double kGeometryLimit = static_cast<double>(std::numeric_limits<float>::max()) * (1.0 - 1e-6);
 
+// The ranges of the refusals that suggest ordinary values rather than work out a limit.
+constexpr AcceptedRange kOrdinaryMach{0.0, kMaxScrollMach};
+constexpr AcceptedRange kWaveCounts{1.0, kMaxWaves};
+constexpr AcceptedRange kOrdinarySpan{1.0, kMaxScrollSpan};
+
 // A limit for a refusal message: three significant digits, rounded towards zero so that the number shown is
-// itself accepted.
+// itself accepted. limit is positive and finite.
 std::string limitText(double limit)
 {
     const double power = std::pow(10.0, std::floor(std::log10(limit)) - 2.0);
@@ -29,27 +37,57 @@ std::string limitText(double limit)
     return std::string(buffer, result.ptr);
 }
 
+// A refusal that asks for a number from -limit to limit.
+[[noreturn]] void refuseBeyond(WaveField field, RefusalReason reason, double limit)
+{
+    const std::string text = limitText(limit);
+    const double shown = textToNumber(text);
+    throw RestartRefused(field, reason, {-shown, shown}, "-" + text, text);
+}
+
+// A refusal that asks for one of the ordinary values.
+[[noreturn]] void refuse(WaveField field, RefusalReason reason, AcceptedRange accepted)
+{
+    throw RestartRefused(field, reason, accepted, numberToText(accepted.low), numberToText(accepted.high));
+}
+
 double readField(std::string_view text, WaveField field)
 {
     try {
         return textToNumber(text);
     } catch (const RuntimeError &) {
         switch (field) {
-        case WaveField::M:
-            throw RestartRefused(field, "The Mach number M is too large: enter a number such as 0 to 3.");
-        case WaveField::nWave:
-            throw RestartRefused(field, "The number of wavefronts nWave is too large: enter a number from 1 to 50.");
-        case WaveField::tMax:
-            throw RestartRefused(field, "The time span tMax is too large: enter a number of seconds such as 1 to 4.");
+        case WaveField::M: refuse(field, RefusalReason::MachTooLargeForADouble, kOrdinaryMach);
+        case WaveField::nWave: refuse(field, RefusalReason::WaveCountTooLargeForADouble, kWaveCounts);
+        case WaveField::tMax: refuse(field, RefusalReason::SpanTooLargeForADouble, kOrdinarySpan);
         }
         throw;
     }
+}
+
+// Whether the text begins with a number, by the rules of textToNumber: blanks, an optional sign, then a digit, or
+// a point followed by one. Otherwise the text reads as 0 for want of a number.
+bool beginsWithNumber(std::string_view text)
+{
+    std::size_t p = text.find_first_not_of(" \t\r\n");
+    if (p == std::string_view::npos)
+        return false;
+    if (text[p] == '+' || text[p] == '-')
+        ++p;
+    const auto digit = [&text](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    return digit(p) || (p < text.size() && text[p] == '.' && digit(p + 1));
 }
 
 // Every circle of a clock cycle has an age of at most kTickSeconds + n * dtWave: the clock is drawn at values up to
 // dtWave + 0.04 and wavefront i is (i - 1) * dtWave older. With a negative interval the clock is drawn at 0.04
 // only, so the ages run from 0.04 down to 0.04 - (n - 1) * |dtWave|. Centres and radii are the ages times uSource
 // and aSound.
+//
+// A refusal names the field whose change alone makes the picture fit, with the values that do. The Mach number is
+// blamed when the span would fit at any Mach number the scroll bar gives, or when no span fits at this Mach number
+// but this span fits at a smaller one; the span when some span fits at this Mach number. Otherwise neither alone
+// can be mended: the Mach number is asked to fit a span up to the scroll bar's longest, after which the span is
+// the one to correct.
 void checkGeometry(const WaveState &next)
 {
     const int waves = waveCount(next.nWave);
@@ -60,24 +98,61 @@ void checkGeometry(const WaveState &next)
     const double speed = std::max(next.aSound, std::fabs(next.uSource));
     if (ageLimit * speed <= kGeometryLimit)
         return;
-    // The Mach number is to blame only when the span would fit at any Mach number the scroll bar gives (up to 3);
-    // otherwise the span is too long, whatever else was typed.
     const double ordinarySpeed = std::clamp(std::fabs(next.uSource), next.aSound, kMaxScrollMach * next.aSound);
-    if (ageLimit * ordinarySpeed <= kGeometryLimit) {
-        const std::string limit = limitText(kGeometryLimit / (ageLimit * next.aSound));
-        throw RestartRefused(WaveField::M, "The Mach number M is too large to draw with these wavefronts: enter a "
-                                           "number from -" + limit + " to " + limit + ".");
-    }
-    const std::string limit = limitText((kGeometryLimit / speed - kTickSeconds) * std::fabs(next.nWave) / waves);
-    throw RestartRefused(WaveField::tMax, "The time span tMax is too long to draw at this Mach number: enter a number "
-                                          "of seconds from -" + limit + " to " + limit + ".");
+    const double spanLimit = (kGeometryLimit / speed - kTickSeconds) * next.nWave / waves;
+    const bool spanFitsSomeMach = ageLimit * next.aSound <= kGeometryLimit;
+    if (ageLimit * ordinarySpeed <= kGeometryLimit || (!(spanLimit > 0.0) && spanFitsSomeMach))
+        refuseBeyond(WaveField::M, RefusalReason::MachTooLargeForWaves, kGeometryLimit / (ageLimit * next.aSound));
+    if (spanLimit > 0.0)
+        refuseBeyond(WaveField::tMax, RefusalReason::SpanTooLongForMach, spanLimit);
+    refuseBeyond(WaveField::M, RefusalReason::MachTooLargeForAnySpan,
+                 kGeometryLimit / ((kTickSeconds + kMaxScrollSpan) * next.aSound));
 }
 
 } // namespace
 
-RestartRefused::RestartRefused(WaveField field, const std::string &message)
-    : std::runtime_error(message)
+std::string_view refusalPattern(RefusalReason reason)
+{
+    switch (reason) {
+    case RefusalReason::MachTooLargeForADouble:
+        return CONWAVE_WORDS("Refusal", "The Mach number M is too large: enter a number such as %1 to %2.");
+    case RefusalReason::WaveCountTooLargeForADouble:
+        return CONWAVE_WORDS("Refusal", "The number of wavefronts nWave is too large: enter a number from %1 to %2.");
+    case RefusalReason::SpanTooLargeForADouble:
+        return CONWAVE_WORDS("Refusal",
+                             "The time span tMax is too large: enter a number of seconds such as %1 to %2.");
+    case RefusalReason::NoWaves:
+        return CONWAVE_WORDS("Refusal", "The number of wavefronts nWave cannot be 0: enter a number from %1 to %2.");
+    case RefusalReason::WaveCountNotANumber:
+        return CONWAVE_WORDS("Refusal", "The number of wavefronts nWave is not a number, so it reads as 0: enter a "
+                                        "number from %1 to %2.");
+    case RefusalReason::TooManyWaves:
+        return CONWAVE_WORDS("Refusal", "The number of wavefronts nWave cannot be more than 50: enter a number from "
+                                        "%1 to %2.");
+    case RefusalReason::WaveCountTooSmallForSpan:
+        return CONWAVE_WORDS("Refusal", "The number of wavefronts nWave is too small for this time span: enter a "
+                                        "number from %1 to %2.");
+    case RefusalReason::MachTooLargeForWaves:
+        return CONWAVE_WORDS("Refusal", "The Mach number M is too large to draw with these wavefronts: enter a "
+                                        "number from %1 to %2.");
+    case RefusalReason::SpanTooLongForMach:
+        return CONWAVE_WORDS("Refusal", "The time span tMax is too long to draw at this Mach number: enter a number "
+                                        "of seconds from %1 to %2.");
+    case RefusalReason::MachTooLargeForAnySpan:
+        return CONWAVE_WORDS("Refusal", "The Mach number M is too large to draw at any time span: enter a number "
+                                        "from %1 to %2.");
+    }
+    return {};
+}
+
+RestartRefused::RestartRefused(WaveField field, RefusalReason reason, AcceptedRange accepted, std::string lowText,
+                               std::string highText)
+    : std::runtime_error(fillWords(refusalPattern(reason), {lowText, highText}))
     , m_field(field)
+    , m_reason(reason)
+    , m_accepted(accepted)
+    , m_lowText(std::move(lowText))
+    , m_highText(std::move(highText))
 {
 }
 
@@ -97,22 +172,19 @@ void restart(WaveState &state, std::string_view mText, std::string_view nWaveTex
     next.nWave = readField(nWaveText, WaveField::nWave);
     next.tMax = readField(tMaxText, WaveField::tMax);
     if (next.nWave == 0.0)
-        throw RestartRefused(WaveField::nWave,
-                             "The number of wavefronts nWave cannot be 0: enter a number from 1 to 50.");
+        refuse(WaveField::nWave,
+               beginsWithNumber(nWaveText) ? RefusalReason::NoWaves : RefusalReason::WaveCountNotANumber, kWaveCounts);
     if (waveCount(next.nWave) > kMaxWaves)
-        throw RestartRefused(WaveField::nWave,
-                             "The number of wavefronts nWave cannot be more than 50: enter a number from 1 to 50.");
+        refuse(WaveField::nWave, RefusalReason::TooManyWaves, kWaveCounts);
     try {
         next.dtWave = checkedDivide(next.tMax, next.nWave);
     } catch (const RuntimeError &) {
-        throw RestartRefused(WaveField::nWave,
-                             "The number of wavefronts nWave is too small for this time span: enter a number from 1 "
-                             "to 50.");
+        refuse(WaveField::nWave, RefusalReason::WaveCountTooSmallForSpan, kWaveCounts);
     }
     try {
         next.uSource = checkedMultiply(next.M, next.aSound);
     } catch (const RuntimeError &) {
-        throw RestartRefused(WaveField::M, "The Mach number M is too large: enter a number such as 0 to 3.");
+        refuse(WaveField::M, RefusalReason::MachTooLargeForADouble, kOrdinaryMach);
     }
     next.tNow = 0.0;
     checkGeometry(next);

@@ -31,15 +31,49 @@ struct WaveState {
 // The three parameter texts, in the order the restart reads them.
 enum class WaveField { M, nWave, tMax };
 
-// Parameters the restart will not take. what() is one plain sentence naming the field and what is accepted.
+// The values a refusal asks for in its field, as the message shows them: low and high are the numbers its texts
+// read as, so typing either (or anything between, the other fields unchanged) gets past this refusal.
+struct AcceptedRange {
+    double low = 0.0;
+    double high = 0.0;
+};
+
+// Why a restart refused; each reason has one English pattern (refusalPattern) whose %1 and %2 take the ends of the
+// accepted range.
+enum class RefusalReason {
+    MachTooLargeForADouble,
+    WaveCountTooLargeForADouble,
+    SpanTooLargeForADouble,
+    NoWaves,             // nWave reads as 0
+    WaveCountNotANumber, // nWave does not begin with a number, so it reads as 0
+    TooManyWaves,
+    WaveCountTooSmallForSpan,
+    MachTooLargeForWaves,
+    SpanTooLongForMach,
+    MachTooLargeForAnySpan,
+};
+
+std::string_view refusalPattern(RefusalReason reason);
+
+// Parameters the restart will not take. what() is one plain English sentence naming the field and what is
+// accepted: refusalPattern(reason()) filled with lowText() and highText(), the texts of accepted().
 class RestartRefused : public std::runtime_error {
 public:
-    RestartRefused(WaveField field, const std::string &message);
+    RestartRefused(WaveField field, RefusalReason reason, AcceptedRange accepted, std::string lowText,
+                   std::string highText);
 
     WaveField field() const noexcept { return m_field; }
+    RefusalReason reason() const noexcept { return m_reason; }
+    AcceptedRange accepted() const noexcept { return m_accepted; }
+    const std::string &lowText() const noexcept { return m_lowText; }
+    const std::string &highText() const noexcept { return m_highText; }
 
 private:
     WaveField m_field;
+    RefusalReason m_reason;
+    AcceptedRange m_accepted;
+    std::string m_lowText;
+    std::string m_highText;
 };
 
 // How many wavefronts a frame draws for a given nWave: the loop counter 1, 2, 3, ... runs while it is not above

@@ -141,7 +141,12 @@ std::string shortestText(float value) { return shortest(value); }
 std::string clockText(std::time_t now)
 {
     std::tm local{};
-    if (localtime_r(&now, &local) == nullptr)
+#ifdef _WIN32
+    const bool read = localtime_s(&local, &now) == 0; // the C runtime of Windows has no localtime_r
+#else
+    const bool read = localtime_r(&now, &local) != nullptr;
+#endif
+    if (!read)
         throw RuntimeError(RuntimeErrorKind::FailedOperation, "the time of day could not be read");
     char buffer[128];
     const std::size_t length = std::strftime(buffer, sizeof buffer, "%X", &local);

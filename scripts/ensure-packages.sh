@@ -6,10 +6,17 @@ packages=(
     cmake g++ make                  # the build
     libgtest-dev libbenchmark-dev   # tests and benchmarks
     qt6-base-dev                    # the window program: Qt 6 Widgets
+    qt6-tools-dev qt6-l10n-tools    # its translations: Qt Linguist's CMake functions, lupdate and lrelease
+    qt6-translations-l10n           # Qt's own texts in other languages (the buttons of a message box)
+    qt6-wayland                     # runs natively on a Wayland desktop; the Wayland test
     fonts-liberation2               # the main window's face: narrow enough for its caption boxes
     fonts-dejavu-core fonts-dejavu-extra # the About window's faces (DejaVu Sans, condensed)
     binutils-mingw-w64-x86-64       # compiles the Windows resource script in a test
     strace xvfb xdotool             # prove that the programs write no files and open no sockets
+    weston                          # a headless Wayland compositor for the Wayland test
+    python3-pyatspi at-spi2-core dbus # a real accessibility client, its buses, for the screen-reader test
+    imagemagick x11-utils           # screenshots of the windows, their size hints on a real X server
+    locales                         # the German locale the start-up figures are measured in
     valgrind                        # and leak nothing
     desktop-file-utils appstream    # validate the desktop entry and the metainfo
     dpkg-dev file                   # the Debian package: dependencies computed from the binary
@@ -19,14 +26,24 @@ packages=(
 # npm installs the page tests' pinned packages; a Node.js from elsewhere may bring its own npm.
 command -v npm >/dev/null 2>&1 || packages+=(npm)
 
+as_root=()
+[ "$(id -u)" -ne 0 ] && as_root=(sudo)
+
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
-[ "${#missing[@]}" -eq 0 ] && exit 0
+if [ "${#missing[@]}" -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-as_root=()
-[ "$(id -u)" -ne 0 ] && as_root=(sudo)
-"${as_root[@]}" apt-get update
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+# A German desktop's locale, for measuring start-up as a German user starts Conwave.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+    echo "Generating the locale de_DE.UTF-8"
+    "${as_root[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen ||
+        echo 'de_DE.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+    "${as_root[@]}" locale-gen
+fi

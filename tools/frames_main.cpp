@@ -1,6 +1,8 @@
 // conwave-frames: runs the wave model without a window and prints its frames as CSV, or one frame as SVG.
 #include "frame_html.h"
+#include "frame_csv.h"
 #include "frame_svg.h"
+#include "print_svg.h"
 #include "runtime_services.h"
 #include "wave_state.h"
 #include "wave_tick.h"
@@ -24,6 +26,8 @@ constexpr long long kDefaultSvgTick = 1;
 constexpr std::string_view kUsage =
     "Usage: conwave-frames [--ticks N] [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "       conwave-frames --svg [--ticks N] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
+    "       conwave-frames --svg --print [--ticks N] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
+    "       conwave-frames [--ticks N] CSV_FORM... [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "       conwave-frames --html [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "\n"
     "Runs the wave animation without a window. The three texts are read exactly as if typed into the\n"
@@ -37,12 +41,22 @@ constexpr std::string_view kUsage =
     "parameters in a caption below.\n"
     "--html: one self-contained HTML page that plays the animation in a browser, with pause, single\n"
     "steps, the view from the ground and boxes for M, nWave and tMax.\n"
+    "--svg --print: the same frame drawn for paper, at most 170 mm wide and to a stated scale, in black\n"
+    "on white: the source, the air's speed, a scale bar, the Mach lines and angle, and a caption.\n"
+    "\n"
+    "CSV_FORM, for spreadsheets (without them the CSV stays exact, as scripts read it):\n"
+    "  --digits N       every number rounded to N significant digits (1 to 15)\n"
+    "  --no-source      wavefront rows only, without the source marker's rows (wave 0)\n"
+    "  --age            a last column, age: seconds since each wavefront was emitted\n"
+    "  --decimal-comma  cells separated by \";\" and decimal commas (0,04), for spreadsheets that use them\n"
     "\n"
     "Exit status: 0 done, 1 run-time error, 2 parameters refused, 64 bad usage.\n";
 
 struct Options {
     bool svg = false;
     bool html = false;
+    bool print = false;
+    conwave::CsvForm csv;
     std::optional<long long> ticks;
     std::vector<std::string_view> texts;
 };
@@ -60,6 +74,26 @@ struct UsageError {
     std::string why;
 };
 
+// The options of the CSV's spreadsheet forms; false for any other argument. k moves past a value it takes.
+bool csvFormOption(conwave::CsvForm &form, std::string_view arg, int &k, int argc, char **argv)
+{
+    if (arg == "--no-source") {
+        form.source = false;
+    } else if (arg == "--age") {
+        form.age = true;
+    } else if (arg == "--decimal-comma") {
+        form.decimalComma = true;
+    } else if (arg == "--digits") {
+        const std::optional<long long> digits = k + 1 < argc ? parseCount(argv[++k]) : std::nullopt;
+        if (!digits || *digits < 1 || *digits > 15)
+            throw UsageError{"--digits needs a whole number from 1 to 15"};
+        form.digits = static_cast<int>(*digits);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // Options first; "-1" is a negative Mach number, not an option, and "--" ends the options.
 Options parseArguments(int argc, char **argv)
 {
@@ -75,6 +109,10 @@ Options parseArguments(int argc, char **argv)
             options.svg = true;
         } else if (arg == "--html") {
             options.html = true;
+        } else if (arg == "--print") {
+            options.print = true;
+        } else if (csvFormOption(options.csv, arg, k, argc, argv)) {
+            // taken
         } else if (arg == "--ticks") {
             if (k + 1 >= argc)
                 throw UsageError{"--ticks needs a number"};
@@ -89,24 +127,15 @@ Options parseArguments(int argc, char **argv)
         throw UsageError{"give all three texts M_TEXT NWAVE_TEXT TMAX_TEXT, or none"};
     if (options.svg && options.texts.empty())
         throw UsageError{"--svg needs the three texts M_TEXT NWAVE_TEXT TMAX_TEXT"};
-    if (options.html && (options.svg || options.ticks))
-        throw UsageError{"--html takes neither --svg nor --ticks: the page plays every tick"};
+    if (options.html && (options.svg || options.ticks || options.csv != conwave::CsvForm{}))
+        throw UsageError{"--html takes neither --svg, --ticks nor a CSV form: the page plays every tick"};
+    if (options.print && !options.svg)
+        throw UsageError{"--print goes with --svg"};
+    if (options.svg && options.csv != conwave::CsvForm{})
+        throw UsageError{"--digits, --no-source, --age and --decimal-comma are for the CSV, not --svg"};
     if (options.svg && options.ticks == 0)
         throw UsageError{"--svg draws the frame of tick 1 or later"};
     return options;
-}
-
-void appendCsv(std::string &out, long long tickNumber, double drawnAt, const conwave::WaveFrame &frame)
-{
-    const std::string prefix = std::to_string(tickNumber) + ',' + conwave::shortestText(drawnAt) + ',';
-    for (std::size_t k = 0; k < frame.size(); ++k) {
-        const conwave::WaveCircle &c = frame[k];
-        const std::size_t wave = k + 1 < frame.size() ? k + 1 : 0; // the last circle is the source marker
-        char colour[16];
-        std::snprintf(colour, sizeof colour, "0x%08X", static_cast<unsigned>(c.colour));
-        out += prefix + std::to_string(wave) + ',' + conwave::shortestText(c.x) + ',' + conwave::shortestText(c.y) +
-               ',' + conwave::shortestText(c.radius) + ',' + colour + '\n';
-    }
 }
 
 void write(const std::string &text) { std::fwrite(text.data(), 1, text.size(), stdout); }
@@ -148,7 +177,7 @@ int main(int argc, char **argv)
     }
 
     const long long ticks = options.ticks.value_or(options.svg ? kDefaultSvgTick : kDefaultCsvTicks);
-    std::string out = options.svg ? std::string() : std::string("tick,tNow,wave,x,y,radius,colour\n");
+    std::string out = options.svg ? std::string() : conwave::csvHeader(options.csv);
     conwave::RecordingSink sink;
     for (long long n = 1; n <= ticks; ++n) {
         double drawnAt = 0.0;
@@ -161,10 +190,11 @@ int main(int argc, char **argv)
         }
         if (options.svg) {
             if (n == ticks)
-                out = conwave::frameSvg(state, drawnAt, sink.frame());
+                out = options.print ? conwave::printSvg(state, drawnAt, sink.frame())
+                                    : conwave::frameSvg(state, drawnAt, sink.frame());
             continue;
         }
-        appendCsv(out, n, drawnAt, sink.frame());
+        conwave::appendCsv(out, options.csv, n, drawnAt, state.dtWave, sink.frame());
         if (out.size() > (1u << 16)) {
             write(out);
             out.clear();

@@ -1,6 +1,7 @@
 #include "about_window.h"
 
 #include "application.h"
+#include "language.h"
 #include "window_tables.h"
 
 #include <QLabel>
@@ -9,13 +10,10 @@ namespace conwave {
 
 namespace {
 
-QString qText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 QLabel *buildLabel(const AboutLabel &row, QWidget *window)
 {
-    auto *label = new QLabel(qText(row.text), window);
-    label->setObjectName(qText(row.name));
-    label->setGeometry(pixelRect(row.place));
+    auto *label = new QLabel(translated("Form_About", row.text), window);
+    place(label, row.name, row.place);
     label->setFont(windowFont(row.font));
     label->setWordWrap(row.wraps);
     label->setAlignment((row.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
@@ -34,7 +32,7 @@ AboutWindow::AboutWindow(QWidget *parent)
                           Qt::WindowCloseButtonHint)
 {
     setObjectName(qText(kAboutName));
-    setWindowTitle(qText(kAboutCaption));
+    setWindowTitle(translated("Form_About", kAboutCaption));
     setWindowIcon(applicationIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     // The labels are transparent: they show the window's light yellow, not boxes of their own.

@@ -1,5 +1,6 @@
 #include "drawing_surface.h"
 
+#include "circle_clip.h"
 #include "runtime_services.h"
 #include "window_tables.h"
 
@@ -9,12 +10,8 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
-#include <string_view>
 
 namespace conwave {
 
@@ -28,100 +25,10 @@ constexpr double kLargestDrawnRadius = 1.0e6;
 // antialiased fringe.
 constexpr double kSeenMargin = 2.0;
 
-// Which quarters of a circle [px] pass through a box. Quarter q spans 90 q to 90 (q + 1) degrees, counted
-// counter-clockwise on screen from three o'clock as the painter counts them.
-std::array<bool, 4> quartersInBox(QPointF centre, double radius, const QRectF &box)
-{
-    constexpr double kTurn = 2.0 * std::numbers::pi;
-    const auto at = [&](double angle) {
-        return QPointF(centre.x() + radius * std::cos(angle), centre.y() - radius * std::sin(angle));
-    };
-    std::array<double, 9> crossings{}; // angles [rad] where the circle meets an edge: at most two per edge
-    int n = 0;
-    for (const double x : {box.left(), box.right()}) {
-        const double c = (x - centre.x()) / radius;
-        if (std::abs(c) < 1.0) {
-            crossings[n++] = std::acos(c);
-            crossings[n++] = kTurn - std::acos(c);
-        }
-    }
-    for (const double y : {box.top(), box.bottom()}) {
-        const double s = (centre.y() - y) / radius;
-        if (std::abs(s) < 1.0) {
-            crossings[n++] = std::fmod(std::asin(s) + kTurn, kTurn);
-            crossings[n++] = std::numbers::pi - std::asin(s);
-        }
-    }
-    std::array<bool, 4> seen{};
-    if (n == 0) {
-        const bool inside = box.contains(at(0.0)); // otherwise around the box or beside it
-        seen.fill(inside);
-        return seen;
-    }
-    std::sort(crossings.begin(), crossings.begin() + n);
-    crossings[n] = crossings[0] + kTurn;
-    constexpr double kQuarter = kTurn / 4.0;
-    for (int i = 0; i < n; ++i) {
-        const double from = crossings[i];
-        const double to = crossings[i + 1];
-        if (!(to > from) || !box.contains(at((from + to) / 2.0)))
-            continue;
-        for (auto q = static_cast<int>(from / kQuarter); q * kQuarter < to; ++q)
-            seen[static_cast<std::size_t>(q % 4)] = true;
-    }
-    return seen;
-}
-
-// The quarters of the circle in `bounds` that are marked, as the very curves the painter draws a whole circle
-// with: it starts at three o'clock and goes clockwise, one cubic curve per quarter.
-QPainterPath quarterArcs(const QRectF &bounds, const std::array<bool, 4> &quarters)
-{
-    int gap = 0; // a quarter left out: every run of marked quarters starts after one
-    while (quarters[static_cast<std::size_t>(gap)])
-        ++gap;
-    QPainterPath arcs;
-    double runStart = 0.0; // degrees
-    int runLength = 0;
-    for (int step = 1; step <= 4; ++step) {
-        const int quarter = (gap - step + 4) % 4; // clockwise from the gap
-        if (quarters[static_cast<std::size_t>(quarter)]) {
-            if (runLength++ == 0)
-                runStart = 90.0 * (gap - step + 1);
-            continue;
-        }
-        if (runLength > 0) {
-            arcs.arcMoveTo(bounds, runStart);
-            arcs.arcTo(bounds, runStart, -90.0 * runLength);
-            runLength = 0;
-        }
-    }
-    return arcs;
-}
-
-// Opt-in timing for the measuring script in bench/ (see docs/performance.md); read once, so unset they cost a
-// test of a flag. The first paint is reported when the event loop is back, after the window went to the screen.
-constexpr const char *kReportFirstPaint = "CONWAVE_REPORT_FIRST_PAINT";
-constexpr const char *kLogTicks = "CONWAVE_LOG_TICKS";
-
-// One line "<what> <steady clock [ns]>" on stderr.
-void reportTime(std::string_view what)
-{
-    const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-        std::chrono::steady_clock::now().time_since_epoch());
-    char line[64];
-    char *end = std::copy(what.begin(), what.end(), line);
-    *end++ = ' ';
-    end = std::to_chars(end, line + sizeof line - 1, now.count()).ptr;
-    *end++ = '\n';
-    std::fwrite(line, 1, static_cast<std::size_t>(end - line), stderr);
-}
-
 } // namespace
 
 DrawingSurface::DrawingSurface(QWidget *parent)
     : QFrame(parent)
-    , m_reportFirstPaint(qEnvironmentVariableIsSet(kReportFirstPaint))
-    , m_logTicks(qEnvironmentVariableIsSet(kLogTicks))
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken); // the single-line border
     setLineWidth(1);
@@ -142,12 +49,7 @@ void DrawingSurface::Scale(double x1, double y1, double x2, double y2)
 }
 
 // Every tick starts with Cls.
-void DrawingSurface::Cls()
-{
-    if (m_logTicks)
-        reportTime("tick");
-    m_frame.clear();
-}
+void DrawingSurface::Cls() { m_frame.clear(); }
 
 void DrawingSurface::Circle(float x, float y, float radius, std::uint32_t colour)
 {
@@ -203,10 +105,6 @@ double DrawingSurface::toPixels(const QRect &inner, double radius) const
 
 void DrawingSurface::paintEvent(QPaintEvent *event)
 {
-    if (m_reportFirstPaint) {
-        m_reportFirstPaint = false;
-        QMetaObject::invokeMethod(this, [] { reportTime("first-paint"); }, Qt::QueuedConnection);
-    }
     QPainter painter(this);
     const QRect inner = contentsRect();
     if (!inner.contains(event->rect()))

@@ -47,8 +47,6 @@ private:
     double m_bottom = 1.0;
     WaveFrame m_frame;
     WaveFrame m_onScreen; // the frame the screen shows, or shows at the repaint already asked for
-    bool m_reportFirstPaint = false;
-    bool m_logTicks = false;
 };
 
 } // namespace conwave

@@ -1,18 +1,17 @@
 #include "main_window.h"
 
 #include "about_window.h"
+#include "accessibility.h"
 #include "application.h"
 #include "drawing_surface.h"
-#include "regime.h"
+#include "language.h"
 #include "runtime_services.h"
 #include "wave_tick.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -29,13 +28,10 @@ namespace conwave {
 
 namespace {
 
-QString qText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 template <typename W>
 W *placed(W *widget, const Control &control)
 {
-    widget->setObjectName(qText(control.name));
-    widget->setGeometry(pixelRect(control.place));
+    place(widget, control);
     return widget;
 }
 
@@ -45,6 +41,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_end([](int status) { QCoreApplication::exit(status); })
 {
+    installAccessibility();
     setObjectName(qText(kForm1Name));
     setWindowTitle(qText(kForm1Caption));
     setWindowIcon(applicationIcon());
@@ -53,33 +50,34 @@ MainWindow::MainWindow(QWidget *parent)
     buildMenu();
     load();
     connectSignals();
-    // The client area is fixed; the window takes its size from it and the menu bar above it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    resize(sizeHint());
+    resize(minimumSizeHint()); // the client area below the menu bar
 }
 
 MainWindow::~MainWindow() { delete m_about; }
 
 void MainWindow::buildControls()
 {
+    // The controls keep their places and sizes whatever the window's size: they have no layout, and the client area
+    // only grows, showing plain window background where it opens up.
     auto *client = new QWidget(this);
-    client->setFixedSize(pixelSize(kForm1ClientWidth, kForm1ClientHeight));
+    client->setMinimumSize(pixelSize(kForm1ClientWidth, kForm1ClientHeight));
     setCentralWidget(client);
 
-    m_picture = placed(new DrawingSurface(client), kPicture1);
-    m_picture->setAccessibleName(QStringLiteral("Wavefront picture"));
+    m_picture = placed(new DrawingSurface(client), kPictureControl);
+    m_picture->setAccessibleName(translated("Form1", kPictureName));
 
-    auto *frame = placed(new QGroupBox(client), kFrame2);
-    frame->setAccessibleName(QStringLiteral("Parameters"));
+    m_parameters = placed(new QGroupBox(client), kParameterFrame);
+    m_parameters->setAccessibleName(translated("Form1", kParametersName));
     for (std::size_t i = 0; i < kParameterRows.size(); ++i)
-        m_rows[i] = buildParameterRow(kParameterRows[i], frame);
+        m_rows[i] = buildParameterRow(kParameterRows[i], m_parameters);
 
-    m_clock = placed(new QLabel(qText(kClockCaption), client), kLabel5);
+    m_clock = placed(new ClockLabel(client), kClockLabel);
     m_clock->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_clock->setAccessibleName(QStringLiteral("Clock"));
+    m_clock->setAccessibleName(translated("Form1", kClockName)); // a named label announces no change of its text
+    m_clock->setText(qText(kClockCaption));
 
-    m_start = placed(new QPushButton(qText(kStartCaption), client), kCommand1);
-    m_start->setAccessibleName(QStringLiteral("Start the animation"));
+    m_start = placed(new QPushButton(translated("Form1", kStartCaption), client), kStartButton);
+    m_start->setAccessibleName(translated("Form1", kStartName));
     m_start->setAutoDefault(false); // Enter in a text box does not press START
     m_start->setDefault(false);
 
@@ -93,7 +91,7 @@ void MainWindow::buildControls()
 // and has the focus at start-up.
 void MainWindow::orderFocus()
 {
-    std::vector<std::pair<int, QWidget *>> order{{kPicture1.tab, m_picture}, {kCommand1.tab, m_start}};
+    std::vector<std::pair<int, QWidget *>> order{{kPictureControl.tab, m_picture}, {kStartButton.tab, m_start}};
     for (const ParameterControls &row : m_rows) {
         order.emplace_back(row.row->text.tab, row.text);
         order.emplace_back(row.row->bar.tab, row.bar);
@@ -107,7 +105,7 @@ void MainWindow::orderFocus()
 void MainWindow::buildMenu()
 {
     menuBar()->setNativeMenuBar(false);
-    QAction *about = menuBar()->addAction(qText(kMenuAboutCaption));
+    QAction *about = menuBar()->addAction(translated("Form1", kMenuAboutCaption));
     about->setObjectName(qText(kMenuAboutName));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }
@@ -140,6 +138,8 @@ void MainWindow::parameterChanged(const ParameterControls &row, int value)
 
 void MainWindow::machAnime()
 {
+    if (m_ended)
+        return;
     // The rows are in the order the restart reads them: M, nWave, tMax.
     const auto text = [this](std::size_t i) { return m_rows[i].text->text().toStdString(); };
     restart(m_state, text(0), text(1), text(2));
@@ -152,7 +152,7 @@ void MainWindow::machAnime()
 // changes them, so the tick does not touch them.
 void MainWindow::describePicture()
 {
-    const QString sentence = QString::fromStdString(conwave::describePicture(m_state));
+    const QString sentence = pictureSentence(m_state);
     m_picture->setToolTip(sentence);
     m_picture->setAccessibleDescription(sentence);
 }
@@ -166,14 +166,25 @@ void MainWindow::startAnimation()
     }
 }
 
+// Every box the window opens goes this way, and returns when the user has closed it. While it is open the
+// parameter frame is disabled: a scroll bar held since before it opened drops its repeat at once (a disabled bar
+// stops repeating), and no control beneath the box can restart the animation.
+void MainWindow::showModalBox(QMessageBox::Icon icon, const QString &text)
+{
+    m_boxOpen = true;
+    m_parameters->setEnabled(false);
+    QMessageBox box(icon, qText(kForm1Caption), text, QMessageBox::Ok, this);
+    box.exec();
+    m_parameters->setEnabled(!m_ended);
+    m_boxOpen = false;
+}
+
 // The previous animation goes on; the user corrects the text the restart named.
 void MainWindow::refuse(const RestartRefused &refusal)
 {
-    if (m_refusalShown)
+    if (m_boxOpen)
         return; // the open box already asks for a correction
-    m_refusalShown = true;
-    QMessageBox::warning(this, qText(kForm1Caption), QString::fromUtf8(refusal.what()));
-    m_refusalShown = false;
+    showModalBox(QMessageBox::Warning, refusalText(refusal));
     activateWindow(); // the box had the activation; the correction is typed here
     for (const ParameterControls &row : m_rows) {
         if (row.row->field == refusal.field()) {
@@ -185,6 +196,8 @@ void MainWindow::refuse(const RestartRefused &refusal)
 
 void MainWindow::tickTimer()
 {
+    if (m_ended)
+        return; // no tick runs after a run-time error
     try {
         tick(m_state, *m_picture);
         m_clock->setText(QString::fromLocal8Bit(clockText(std::time(nullptr))));
@@ -193,11 +206,14 @@ void MainWindow::tickTimer()
     }
 }
 
-// The timer stops first: the report's own event loop would otherwise go on ticking.
+// The program is over from here: the timer stops before the report appears, and nothing starts it again, neither
+// a control released beneath the report nor a restart already queued.
 void MainWindow::endWithError(const RuntimeError &error)
 {
+    m_ended = true;
     m_timer->stop();
-    QMessageBox::critical(this, qText(kForm1Caption), QString::fromUtf8(error.what()));
+    m_start->setEnabled(false);
+    showModalBox(QMessageBox::Critical, errorText(error));
     m_end(kExitRuntimeError);
 }
 

@@ -5,11 +5,13 @@
 #include "wave_state.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 
 #include <array>
 #include <functional>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -61,17 +63,20 @@ private:
     void load();
     void describePicture();
     void parameterChanged(const ParameterControls &row, int value);
+    void showModalBox(QMessageBox::Icon icon, const QString &text);
     void refuse(const RestartRefused &refusal);
     void endWithError(const RuntimeError &error);
 
     WaveState m_state;
     DrawingSurface *m_picture = nullptr;
+    QGroupBox *m_parameters = nullptr;
     QPushButton *m_start = nullptr;
     QLabel *m_clock = nullptr;
     QTimer *m_timer = nullptr;
     std::array<ParameterControls, kParameterRows.size()> m_rows{};
     QPointer<AboutWindow> m_about;
-    bool m_refusalShown = false;
+    bool m_boxOpen = false;
+    bool m_ended = false; // a run-time error was reported: the animation never runs again
     ProgramEnd m_end;
 };
 

@@ -1,9 +1,10 @@
 #include "parameter_row.h"
 
+#include "language.h"
 #include "runtime_services.h"
 
+#include <QHideEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -14,35 +15,40 @@ namespace conwave {
 
 namespace {
 
-// A horizontal bar whose keys move it the way the user reads it: Left/Up and Page Up towards the minimum,
-// Right/Down and Page Down towards the maximum, Home and End to the ends; each press is one change.
+// A horizontal bar whose keys move it the way the user reads it: Left, Up and Page Up towards the minimum, Right,
+// Down and Page Down towards the maximum, Home and End to the ends; each press is one change. Qt's own scroll bar
+// runs Left and Right backwards (its controls are inverted for vertical bars), and turning that off would send Up
+// and Page Up towards the maximum. In a right-to-left layout the bar is mirrored, and so are Left and Right.
 class ParameterScrollBar final : public QScrollBar {
 public:
-    explicit ParameterScrollBar(QWidget *parent)
+    ParameterScrollBar(const ParameterRow &row, QWidget *parent)
         : QScrollBar(Qt::Horizontal, parent)
+        , m_row(row)
     {
     }
 
+    const ParameterRow &row() const noexcept { return m_row; }
+
 protected:
-    // An arrow or track press acts at once, and a refused change opens a warning while the button is still held;
-    // the release then goes to the blocked window, never to the bar, which would go on stepping by itself. So a bar
-    // that loses its window to a modal box lets go as if the button had been released.
-    bool event(QEvent *event) override
+    // The main window disables its parameters while a modal box is open. A bar held at that moment (the box opened
+    // at the press of an arrow or the track) lets go of what it held, as a hidden bar does: the release will go to
+    // the box, and the bar would otherwise keep its step armed and its arrow drawn pressed.
+    void changeEvent(QEvent *event) override
     {
-        if (event->type() == QEvent::WindowBlocked && (repeatAction() != SliderNoAction || isSliderDown())) {
-            QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton,
-                                Qt::NoModifier);
-            QScrollBar::mouseReleaseEvent(&release);
+        QScrollBar::changeEvent(event);
+        if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+            QHideEvent letGo;
+            QScrollBar::hideEvent(&letGo);
         }
-        return QScrollBar::event(event);
     }
 
     void keyPressEvent(QKeyEvent *event) override
     {
+        const bool mirrored = isRightToLeft();
         switch (event->key()) {
-        case Qt::Key_Left:
+        case Qt::Key_Left: triggerAction(mirrored ? SliderSingleStepAdd : SliderSingleStepSub); break;
+        case Qt::Key_Right: triggerAction(mirrored ? SliderSingleStepSub : SliderSingleStepAdd); break;
         case Qt::Key_Up: triggerAction(SliderSingleStepSub); break;
-        case Qt::Key_Right:
         case Qt::Key_Down: triggerAction(SliderSingleStepAdd); break;
         case Qt::Key_PageUp: triggerAction(SliderPageStepSub); break;
         case Qt::Key_PageDown: triggerAction(SliderPageStepAdd); break;
@@ -52,31 +58,28 @@ protected:
         }
         event->accept();
     }
+
+private:
+    const ParameterRow &m_row;
 };
-
-QString qText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-void place(QWidget *widget, const Control &control)
-{
-    widget->setObjectName(qText(control.name));
-    widget->setGeometry(pixelRect(control.place));
-}
 
 } // namespace
 
 ParameterControls buildParameterRow(const ParameterRow &row, QWidget *frame)
 {
-    ParameterControls controls{&row, new QLabel(qText(row.caption), frame), new QLineEdit(qText(row.initialText), frame),
-                               new ParameterScrollBar(frame)};
+    ParameterControls controls{&row, new QLabel(qText(row.caption), frame),
+                               new QLineEdit(qText(row.initialText), frame), new ParameterScrollBar(row, frame)};
     place(controls.label, row.label);
     controls.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The caption labels its text box for screen readers and voice control; it has no mnemonic to change focus.
+    controls.label->setBuddy(controls.text);
 
     place(controls.text, row.text);
-    controls.text->setAccessibleName(qText(row.accessibleName));
+    controls.text->setAccessibleName(translated("Form1", row.textName));
 
     QScrollBar *bar = controls.bar;
     place(bar, row.bar);
-    bar->setAccessibleName(qText(row.accessibleName) + QStringLiteral(" scroll bar"));
+    bar->setAccessibleName(translated("Form1", row.barName));
     bar->setRange(row.minimum, row.maximum);
     bar->setValue(row.value);
     bar->setSingleStep(row.smallChange);
@@ -85,6 +88,12 @@ ParameterControls buildParameterRow(const ParameterRow &row, QWidget *frame)
     bar->setTracking(false);
     bar->setFocusPolicy(Qt::StrongFocus); // a scroll bar takes no focus by default
     return controls;
+}
+
+const ParameterRow *parameterRowOf(const QScrollBar *bar)
+{
+    const auto *parameterBar = dynamic_cast<const ParameterScrollBar *>(bar);
+    return parameterBar != nullptr ? &parameterBar->row() : nullptr;
 }
 
 std::string parameterText(const ParameterRow &row, int value)

@@ -22,6 +22,9 @@ struct ParameterControls {
 // Creates the row's three controls inside the frame, at their places, with their initial texts and values.
 ParameterControls buildParameterRow(const ParameterRow &row, QWidget *frame);
 
+// The table row of one of the parameter scroll bars; nullptr for any other scroll bar.
+const ParameterRow *parameterRowOf(const QScrollBar *bar);
+
 // The text a scroll value writes into its text box: 0.5 for HScroll_M at 5, 4 for HScroll_nWave at 4.
 std::string parameterText(const ParameterRow &row, int value);
 

@@ -4,8 +4,18 @@
 #include <QFont>
 #include <QRect>
 #include <QSize>
+#include <QString>
+#include <QWidget>
 
 namespace conwave {
+
+QString qText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+void place(QWidget *widget, std::string_view name, const TwipRect &twips)
+{
+    widget->setObjectName(qText(name));
+    widget->setGeometry(pixelRect(twips));
+}
 
 QRect pixelRect(const TwipRect &twips)
 {

@@ -3,6 +3,7 @@
 
 #include "picture_look.h"
 #include "wave_state.h"
+#include "words.h"
 
 #include <array>
 #include <cstdint>
@@ -13,6 +14,8 @@ class QColor;
 class QFont;
 class QRect;
 class QSize;
+class QString;
+class QWidget;
 
 namespace conwave {
 
@@ -55,6 +58,13 @@ struct Control {
     int tab = -1;
 };
 
+// A table's text as Qt holds it.
+QString qText(std::string_view text);
+
+// Gives the widget its object name and its place (twips, relative to its parent).
+void place(QWidget *widget, std::string_view name, const TwipRect &twips);
+inline void place(QWidget *widget, const Control &control) { place(widget, control.name, control.place); }
+
 // ---- Form1, the main window ------------------------------------------------------------------------------------
 
 inline constexpr std::string_view kForm1Name = "Form1";
@@ -63,19 +73,25 @@ inline constexpr int kForm1ClientWidth = 6225;  // twips, below the menu bar
 inline constexpr int kForm1ClientHeight = 5640; // twips
 inline constexpr FontSpec kForm1Font{Face::SmallSans, 7.5, false}; // "tMax =" fills its 33 px box at 8 pt
 
-inline constexpr Control kPicture1{"Picture1", {120, 1560, kPictureWidthTwips, kPictureHeightTwips}, 0};
-inline constexpr Control kFrame2{"Frame2", {2400, 0, 3735, 1455}, 1};
-inline constexpr Control kLabel5{"Label5", {240, 1200, 975, 255}, 5};
-inline constexpr Control kCommand1{"Command1", {120, 360, 1215, 735}, 6};
+inline constexpr Control kPictureControl{"Picture1", {120, 1560, kPictureWidthTwips, kPictureHeightTwips}, 0};
+inline constexpr Control kParameterFrame{"Frame2", {2400, 0, 3735, 1455}, 1};
+inline constexpr Control kClockLabel{"Label5", {240, 1200, 975, 255}, 5};
+inline constexpr Control kStartButton{"Command1", {120, 360, 1215, 735}, 6};
 
 inline constexpr std::string_view kClockCaption = "Label5"; // until the first tick writes the time
-inline constexpr std::string_view kStartCaption = "START";
+inline constexpr std::string_view kStartCaption = CONWAVE_WORDS("Form1", "START");
 
 inline constexpr std::string_view kTimerName = "Timer1";
 inline constexpr int kTimerIntervalMs = 40; // one animation tick
 
 inline constexpr std::string_view kMenuAboutName = "Mn_About";
-inline constexpr std::string_view kMenuAboutCaption = "About";
+inline constexpr std::string_view kMenuAboutCaption = CONWAVE_WORDS("Form1", "About");
+
+// What screen readers call the controls whose captions do not say it.
+inline constexpr std::string_view kPictureName = CONWAVE_WORDS("Form1", "Wavefront picture");
+inline constexpr std::string_view kParametersName = CONWAVE_WORDS("Form1", "Parameters");
+inline constexpr std::string_view kClockName = CONWAVE_WORDS("Form1", "Clock");
+inline constexpr std::string_view kStartName = CONWAVE_WORDS("Form1", "Start the animation");
 
 // One parameter row inside Frame2: caption label, text box and scroll bar.
 struct ParameterRow {
@@ -91,23 +107,29 @@ struct ParameterRow {
     int smallChange;
     int largeChange;
     int divisor; // the text shows the bar's value divided by this
-    std::string_view accessibleName;
+    std::string_view textName; // for screen readers and voice control: the caption's symbol first, then its meaning
+    std::string_view barName;
 };
 
 inline constexpr std::array<ParameterRow, 3> kParameterRows{{
     // HScroll_M counts tenths: 0 to 30 are Mach 0 to 3.0 in steps of 0.1.
     {WaveField::M, {"Label1", {480, 240, 375, 255}, 4}, "M=", {"Text_M", {960, 240, 495, 285}, 2}, "0",
-     {"HScroll_M", {1440, 240, 2055, 255}, 3}, 0, 30, 0, 1, 5, 10, "Mach number"},
+     {"HScroll_M", {1440, 240, 2055, 255}, 3}, 0, 30, 0, 1, 5, 10,
+     CONWAVE_WORDS("Form1", "M, Mach number"), CONWAVE_WORDS("Form1", "M, Mach number scroll bar")},
     {WaveField::nWave, {"Label2", {120, 600, 735, 255}, 10}, "nWave =", {"Text_nWave", {960, 600, 495, 285}, 8}, "4",
-     {"HScroll_nWave", {1440, 600, 2055, 255}, 11}, 1, 30, 4, 1, 1, 1, "Number of wavefronts"},
+     {"HScroll_nWave", {1440, 600, 2055, 255}, 11}, 1, 30, 4, 1, 1, 1,
+     CONWAVE_WORDS("Form1", "nWave, number of wavefronts"),
+     CONWAVE_WORDS("Form1", "nWave, number of wavefronts scroll bar")},
     {WaveField::tMax, {"Label3", {240, 960, 495, 255}, 9}, "tMax =", {"Text_tMax", {960, 960, 495, 285}, 7}, "1",
-     {"HScroll_tMax", {1440, 960, 2055, 255}, 12}, 1, 4, 1, 1, 1, 1, "Time span"},
+     {"HScroll_tMax", {1440, 960, 2055, 255}, 12}, 1, 4, 1, 1, 1, 1,
+     CONWAVE_WORDS("Form1", "tMax, time span in seconds"),
+     CONWAVE_WORDS("Form1", "tMax, time span in seconds scroll bar")},
 }};
 
 // ---- Form_About ------------------------------------------------------------------------------------------------
 
 inline constexpr std::string_view kAboutName = "Form_About";
-inline constexpr std::string_view kAboutCaption = "About";
+inline constexpr std::string_view kAboutCaption = CONWAVE_WORDS("Form_About", "About");
 inline constexpr int kAboutClientWidth = 3600;  // twips
 inline constexpr int kAboutClientHeight = 3150; // twips
 inline constexpr std::uint32_t kAboutBackground = 0x00C0FFFF; // light yellow
@@ -128,13 +150,15 @@ inline constexpr FontSpec kAboutText{Face::Verdana, 8.25, false};
 inline constexpr std::array<AboutLabel, 6> kAboutLabels{{
     {"Label1", "Conwave", {1080, 120, 1215, 375}, 0x000000FF, {Face::SmallSans, 12.0, true}, Align::Left, false},
     {"Label2",
-     "This Program simulates wave propagation from a point distribution source for choosen Mach numbers in "
-     "subsonic - supersonic regimes",
+     CONWAVE_WORDS("Form_About", "This Program simulates wave propagation from a point distribution source for "
+                                 "choosen Mach numbers in subsonic - supersonic regimes"),
      {360, 600, 2655, 1095}, 0x00008000, kAboutText, Align::Centre, true},
-    {"Label7", "Developed by the Conwave team", {480, 1920, 2535, 255}, std::nullopt, kAboutText, Align::Centre, false},
-    {"Label8", "Last modified on April 2007", {480, 2160, 2415, 255}, std::nullopt, kAboutText, Align::Centre, false},
-    {"Label4", "For comments and questions e-mail to", {120, 2520, 3375, 255}, std::nullopt, kAboutText, Align::Left,
-     false},
+    {"Label7", CONWAVE_WORDS("Form_About", "Developed by the Conwave team"), {480, 1920, 2535, 255}, std::nullopt,
+     kAboutText, Align::Centre, false},
+    {"Label8", CONWAVE_WORDS("Form_About", "Last modified on April 2007"), {480, 2160, 2415, 255}, std::nullopt,
+     kAboutText, Align::Centre, false},
+    {"Label4", CONWAVE_WORDS("Form_About", "For comments and questions e-mail to"), {120, 2520, 3375, 255},
+     std::nullopt, kAboutText, Align::Left, false},
     {"Label5", "conwave@example.org", {840, 2760, 1935, 255}, 0x00FF0000, kAboutText, Align::Left, false},
 }};
 

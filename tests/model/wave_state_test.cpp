@@ -1,11 +1,16 @@
 #include "runtime_services.h"
 #include "wave_state.h"
+#include "words.h"
 #include "wave_tick.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace conwave {
 namespace {
@@ -112,6 +117,10 @@ TEST_P(Refusal, NamesTheFieldAndChangesNothing)
         EXPECT_NE(sentence.find(row.says), std::string::npos) << sentence;
         EXPECT_EQ(sentence.back(), '.') << sentence;
         EXPECT_EQ(sentence.find('\n'), std::string::npos) << sentence;
+        // The pattern and the range's texts are what the window words in other languages.
+        EXPECT_EQ(sentence, fillWords(refusalPattern(refusal.reason()), {refusal.lowText(), refusal.highText()}));
+        EXPECT_EQ(textToNumber(refusal.lowText()), refusal.accepted().low);
+        EXPECT_EQ(textToNumber(refusal.highText()), refusal.accepted().high);
     }
     EXPECT_EQ(state, before);
 }
@@ -120,9 +129,13 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, Refusal,
     testing::Values(
         RefusalRow{"ZeroWaves", "1", "0", "1", WaveField::nWave, "from 1 to 50"},
-        RefusalRow{"EmptyWaveCount", "1", "", "1", WaveField::nWave, "cannot be 0"},
-        RefusalRow{"WordForWaveCount", "1", "many", "1", WaveField::nWave, "cannot be 0"},
+        RefusalRow{"EmptyWaveCount", "1", "", "1", WaveField::nWave, "is not a number, so it reads as 0"},
+        RefusalRow{"WordForWaveCount", "1", "abc", "1", WaveField::nWave,
+                   "nWave is not a number, so it reads as 0: enter a number from 1 to 50."},
+        RefusalRow{"BareSignAndPoint", "1", " -.e5", "1", WaveField::nWave, "is not a number"},
         RefusalRow{"NegativeZeroWaves", "1", "-0.0", "1", WaveField::nWave, "cannot be 0"},
+        RefusalRow{"PointThenDigitIsANumber", "1", " +.0", "1", WaveField::nWave, "cannot be 0"},
+        RefusalRow{"TooSmallForADoubleIsANumber", "1", "1e-400", "1", WaveField::nWave, "cannot be 0"},
         RefusalRow{"FiftyOneWaves", "1", "51", "1", WaveField::nWave, "more than 50"},
         RefusalRow{"SixtyWaves", "1", "60", "1", WaveField::nWave, "more than 50"},
         RefusalRow{"AstronomicalWaveCount", "1", "1e300", "1", WaveField::nWave, "more than 50"},
@@ -138,7 +151,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"SpanTooLongAtAnOrdinaryMach", "1.2", "4", "1e36", WaveField::tMax,
                    "enter a number of seconds from -"},
         RefusalRow{"MachAloneTooLarge", "1e30", "2", "1e30", WaveField::M, "enter a number from -"},
-        RefusalRow{"BothTooLarge", "1e30", "2", "1e37", WaveField::tMax, "enter a number of seconds from -"}),
+        RefusalRow{"BothTooLarge", "1e30", "2", "1e37", WaveField::tMax, "enter a number of seconds from -"},
+        // Even a span of 0 leaves the newest wavefront 0.04 s old, too far downstream at this speed.
+        RefusalRow{"NoSpanFitsThisMach", "1e38", "1", "1e36", WaveField::M, "with these wavefronts: enter a number from -1 to 1."},
+        RefusalRow{"NoSpanFitsAndTheSpanIsAbsurd", "-1e38", "3", "1e300", WaveField::M, "at any time span"}),
     [](const testing::TestParamInfo<RefusalRow> &info) { return std::string(info.param.name); });
 
 TEST(RefusalLimit, TheLimitNamedInARefusalIsItselfAcceptedAndDrawsAWholeCycle)
@@ -180,6 +196,93 @@ TEST(RefusalLimit, TheLimitNamedInARefusalIsItselfAcceptedAndDrawsAWholeCycle)
         EXPECT_NO_THROW(tick(state, sink));
         EXPECT_EQ(sink.frame().size(), static_cast<std::size_t>(waveCount(state.nWave)) + 1);
     }
+}
+
+// A user who types what each refusal asks for, in the field it names, the other texts unchanged.
+enum class Pick { Low, Middle, High };
+
+// Texts for one field: random signs, mantissas and exponents up to +-308, now and then an ordinary value.
+std::string extremeText(std::mt19937_64 &random)
+{
+    std::uniform_int_distribution<int> exponent(-308, 308), digits(100, 999), coin(0, 7);
+    const int kind = coin(random);
+    if (kind == 0)
+        return std::to_string(digits(random) % 5); // 0 to 4, as the scroll bars give
+    std::string text = kind % 2 == 0 ? "-" : "";
+    const int d = digits(random);
+    return text + std::to_string(d / 100) + '.' + std::to_string(d % 100) + 'e' + std::to_string(exponent(random));
+}
+
+// The number the text after `lead` reads as; NaN when the sentence has no such part.
+double numberAfter(const std::string &sentence, const std::string &lead)
+{
+    const std::size_t at = sentence.rfind(lead);
+    return at == std::string::npos ? std::nan("") : textToNumber(std::string_view(sentence).substr(at + lead.size()));
+}
+
+// Follows the refusals from three texts until the restart accepts; the fields the refusals named, in order.
+std::vector<WaveField> followRefusals(std::array<std::string, 3> texts, Pick pick)
+{
+    std::vector<WaveField> named;
+    for (int attempt = 0; attempt <= 3; ++attempt) {
+        WaveState state = startedUp();
+        try {
+            restart(state, texts[0], texts[1], texts[2]);
+            return named;
+        } catch (const RestartRefused &refusal) {
+            const std::string sentence = refusal.what();
+            SCOPED_TRACE(texts[0] + " " + texts[1] + " " + texts[2] + ": " + sentence);
+            for (const char *never : {"nan", "inf", "NaN", "Inf"})
+                EXPECT_EQ(sentence.find(never), std::string::npos);
+            const AcceptedRange range = refusal.accepted();
+            EXPECT_TRUE(std::isfinite(range.low) && std::isfinite(range.high) && range.low <= range.high);
+            // The message shows the range: "... from LOW to HIGH." or "... such as LOW to HIGH."
+            EXPECT_EQ(numberAfter(sentence, " to "), range.high);
+            const double low = sentence.find(" from ") != std::string::npos ? numberAfter(sentence, " from ")
+                                                                            : numberAfter(sentence, " such as ");
+            EXPECT_EQ(low, range.low);
+            EXPECT_EQ(std::count(named.begin(), named.end(), refusal.field()), 0) << "the same field twice";
+            if (testing::Test::HasFailure())
+                return named;
+            named.push_back(refusal.field());
+            const double value = pick == Pick::Low    ? range.low
+                                 : pick == Pick::High ? range.high
+                                                      : range.low + (range.high - range.low) / 2;
+            texts[static_cast<std::size_t>(refusal.field())] = numberToText(value);
+        }
+    }
+    ADD_FAILURE() << "still refused after every field was corrected";
+    return named;
+}
+
+TEST(RefusalProperty, FollowingTheRefusalsOfExtremeTextsReachesAnAcceptedRestart)
+{
+    std::mt19937_64 random(20261210);
+    std::array<int, 3> namedByField{};
+    int longestChain = 0;
+    for (int n = 0; n < 4000 && !testing::Test::HasFailure(); ++n) {
+        const std::array<std::string, 3> texts{extremeText(random), extremeText(random), extremeText(random)};
+        for (const Pick pick : {Pick::Low, Pick::Middle, Pick::High}) {
+            const std::vector<WaveField> named = followRefusals(texts, pick);
+            for (const WaveField field : named)
+                ++namedByField[static_cast<std::size_t>(field)];
+            longestChain = std::max(longestChain, static_cast<int>(named.size()));
+        }
+    }
+    // The texts reach every field's refusals, and cases where one correction leads to the next.
+    for (const int count : namedByField)
+        EXPECT_GT(count, 500);
+    EXPECT_GE(longestChain, 2);
+}
+
+// When only one field is beyond what can be drawn, a value from its refusal's range is accepted straight away.
+TEST(RefusalProperty, OneBadFieldIsMendedByItsOwnRange)
+{
+    for (const std::array<std::string, 3> &texts : std::vector<std::array<std::string, 3>>{
+             {"1e38", "1", "1"}, {"1e38", "1", "1e36"}, {"-1e36", "30", "4"}, {"2", "4", "1e37"}, {"0", "50", "-1e38"}, {"1", "0", "1"},
+             {"1", "1e-320", "1e10"}, {"3", "4", "1e400"}})
+        for (const Pick pick : {Pick::Low, Pick::Middle, Pick::High})
+            EXPECT_EQ(followRefusals(texts, pick).size(), 1u) << texts[0] << " " << texts[1] << " " << texts[2];
 }
 
 TEST(WaveCount, ComparesTheCounterWithTheBoundUnchanged)

@@ -34,6 +34,11 @@ for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6; do
     grep -qE "(^|, )$package \(>= [^)]+\)(,|$)" <<<"$depends" || fail "Depends lacks a computed entry for $package"
 done
 
+recommends=$(field Recommends)
+for package in qt6-wayland qt6-translations-l10n; do
+    grep -qE "(^|, )$package(,|$)" <<<"$recommends" || fail "Recommends lacks $package: $recommends"
+done
+
 # Contents: exactly the installed files under /usr, owned by root; programs executable, data read-only.
 listing=$(dpkg-deb -c "$deb")
 if ! diff -u <(sed 's|^|usr/|' "$here/installed_files.txt") \

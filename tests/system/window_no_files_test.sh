@@ -6,13 +6,14 @@
 set -euo pipefail
 conwave=$1
 source "$(dirname "$0")/strace_checks.sh"
+source "$(dirname "$0")/private_display.sh"
 
 work=$(mktemp -d)
-xvfb=""
+XVFB_PID=""
 traced=""
 cleanup() {
     [ -n "$traced" ] && kill "$traced" 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -22,10 +23,7 @@ export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
 unset XDG_CACHE_HOME XDG_CONFIG_HOME XDG_DATA_HOME QT_QPA_PLATFORM
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-Xvfb -displayfd 5 -noreset -nolisten tcp -screen 0 1024x768x24 5>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+start_private_display "$work"
 
 log=$work/strace.log
 strace -f -qq -y -e "$STRACE_CALLS" -o "$log" "$conwave" 2>/dev/null &

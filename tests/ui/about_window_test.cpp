@@ -1,6 +1,7 @@
 // Form_About and Mn_About: the labels of the table, one window at most, made anew after closing, and the
 // program that goes on while it is open.
 #include "about_window.h"
+#include "language.h"
 #include "main_window.h"
 #include "window_tables.h"
 
@@ -124,14 +125,22 @@ void AboutWindowTest::labels()
 
 void AboutWindowTest::labelsFitTheirBoxes_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("name");
-    for (const char *name : {"Label1", "Label2", "Label7", "Label8", "Label4", "Label5"})
-        QTest::newRow(name) << name;
+    for (const QString language : {"", "de", "fr", "es"})
+        for (const char *name : {"Label1", "Label2", "Label7", "Label8", "Label4", "Label5"})
+            QTest::newRow(qPrintable((language.isEmpty() ? QStringLiteral("en") : language) + QLatin1Char(' ') +
+                                     QLatin1String(name)))
+                << language << name;
 }
 
+// In every language each label's text fits its box: the description in its lines, the others on one line.
 void AboutWindowTest::labelsFitTheirBoxes()
 {
+    QFETCH(QString, language);
     QFETCH(QString, name);
+    conwave::Translations translations;
+    QVERIFY(translations.install(language));
     chooseAbout();
     auto *label = about()->findChild<QLabel *>(name);
     QVERIFY(label != nullptr);
@@ -139,7 +148,10 @@ void AboutWindowTest::labelsFitTheirBoxes()
     const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
     const QRect needed = metrics.boundingRect(label->contentsRect(), flags, label->text());
     QVERIFY2(label->contentsRect().contains(needed),
-             qPrintable(QStringLiteral("needs %1 x %2 px").arg(needed.width()).arg(needed.height())));
+             qPrintable(QStringLiteral("%1 needs %2 x %3 px")
+                            .arg(label->text())
+                            .arg(needed.width())
+                            .arg(needed.height())));
 }
 
 void AboutWindowTest::windowItself()

@@ -68,7 +68,7 @@ private:
 void DrawingSurfaceTest::init()
 {
     m_surface = std::make_unique<conwave::DrawingSurface>();
-    m_surface->resize(conwave::pixelRect(conwave::kPicture1.place).size());
+    m_surface->resize(conwave::pixelRect(conwave::kPictureControl.place).size());
     m_surface->Scale(-340, -340, 680, 340);
 }
 

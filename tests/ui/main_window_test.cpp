@@ -1,6 +1,7 @@
 // Form1: its controls against the tables, the keyboard, the scroll bars and START, the timer and the picture,
 // refused texts and run-time errors.
 #include "drawing_surface.h"
+#include "language.h"
 #include "main_window.h"
 #include "message_box_closer.h"
 #include "picture_probe.h"
@@ -32,6 +33,7 @@ using conwave::test::WorldMap;
 using conwave::test::PaintCounter;
 using conwave::test::deliverPostedEvents;
 using conwave::test::scrollPart;
+using conwave::test::repeating;
 using conwave::test::sendMouse;
 
 namespace {
@@ -53,6 +55,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_english.install(QString())); } // English, whatever the desktop's language
     void init();
     void cleanup();
 
@@ -95,7 +98,9 @@ private Q_SLOTS:
     void refusalKeepsProgramAndAnimation_data();
     void refusalKeepsProgramAndAnimation();
     void refusalBoxesDoNotStack();
+    void refusalUnderAHeldArrow();
     void runtimeErrorStopsReportsAndEnds();
+    void runtimeErrorUnderAHeldArrow();
     void runtimeErrorEndsProcessWithStatus1();
 
 private:
@@ -112,6 +117,7 @@ private:
     bool showActive();
     void type(const char *editName, const QString &text);
 
+    conwave::Translations m_english;
     std::unique_ptr<conwave::MainWindow> m_window;
     int m_endStatus = -1;
 };
@@ -150,11 +156,16 @@ void MainWindowTest::clientAreaBelowMenuBar()
     QCOMPARE(m_window->centralWidget()->y(), menu->geometry().bottom() + 1);
     QCOMPARE(m_window->size(), QSize(415, 376 + menu->height()));
 
-    const QRect before = picture()->geometry();
+    // The window grows, even to the whole screen, but not below its client area; nothing in it moves or resizes.
+    QCOMPARE(m_window->minimumSizeHint(), m_window->size());
+    QCOMPARE(m_window->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    std::vector<std::pair<QWidget *, QRect>> before;
+    for (QWidget *child : m_window->centralWidget()->findChildren<QWidget *>())
+        before.emplace_back(child, child->geometry());
     m_window->resize(700, 700);
-    QTest::qWait(0);
-    QCOMPARE(picture()->geometry(), before);
-    QCOMPARE(m_window->centralWidget()->size(), QSize(415, 376));
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->centralWidget()->size(), QSize(700, 700 - menu->height()), 1000);
+    for (const auto &[child, geometry] : before)
+        QVERIFY2(child->geometry() == geometry, qPrintable(child->objectName()));
 }
 
 void MainWindowTest::controlGeometry_data()
@@ -268,12 +279,12 @@ void MainWindowTest::accessibleNames_data()
     QTest::addColumn<QString>("accessible");
 
     QTest::newRow("Picture1") << "Picture1" << "Wavefront picture";
-    QTest::newRow("Text_M") << "Text_M" << "Mach number";
-    QTest::newRow("HScroll_M") << "HScroll_M" << "Mach number scroll bar";
-    QTest::newRow("Text_nWave") << "Text_nWave" << "Number of wavefronts";
-    QTest::newRow("HScroll_nWave") << "HScroll_nWave" << "Number of wavefronts scroll bar";
-    QTest::newRow("Text_tMax") << "Text_tMax" << "Time span";
-    QTest::newRow("HScroll_tMax") << "HScroll_tMax" << "Time span scroll bar";
+    QTest::newRow("Text_M") << "Text_M" << "M, Mach number";
+    QTest::newRow("HScroll_M") << "HScroll_M" << "M, Mach number scroll bar";
+    QTest::newRow("Text_nWave") << "Text_nWave" << "nWave, number of wavefronts";
+    QTest::newRow("HScroll_nWave") << "HScroll_nWave" << "nWave, number of wavefronts scroll bar";
+    QTest::newRow("Text_tMax") << "Text_tMax" << "tMax, time span in seconds";
+    QTest::newRow("HScroll_tMax") << "HScroll_tMax" << "tMax, time span in seconds scroll bar";
     QTest::newRow("Command1") << "Command1" << "Start the animation";
     QTest::newRow("Label5") << "Label5" << "Clock";
 }
@@ -289,14 +300,15 @@ void MainWindowTest::accessibleNames()
 
 void MainWindowTest::captionsFitTheirBoxes_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("text"); // empty: the control's own caption in that language
 
-    QTest::newRow("M=") << "Label1" << "M=";
-    QTest::newRow("nWave =") << "Label2" << "nWave =";
-    QTest::newRow("tMax =") << "Label3" << "tMax =";
-    QTest::newRow("Label5") << "Label5" << "Label5";
-    QTest::newRow("START") << "Command1" << "START";
+    for (const QString language : {"", "de", "fr", "es"}) {
+        const QString tag = language.isEmpty() ? QStringLiteral("en") : language;
+        for (const char *name : {"Label1", "Label2", "Label3", "Label5", "Command1"})
+            QTest::newRow(qPrintable(tag + QLatin1Char(' ') + QLatin1String(name))) << language << name << QString();
+    }
     // The clock in the process's time format, at times of day with the widest digits and both halves of the day.
     for (const int hour : {0, 8, 12, 20, 23}) {
         std::tm local{};
@@ -308,17 +320,31 @@ void MainWindowTest::captionsFitTheirBoxes_data()
         local.tm_sec = 48;
         local.tm_isdst = -1;
         const QString clock = QString::fromLocal8Bit(conwave::clockText(std::mktime(&local)));
-        QTest::newRow(qPrintable(QStringLiteral("clock ") + clock)) << "Label5" << clock;
+        QTest::newRow(qPrintable(QStringLiteral("clock ") + clock)) << QString() << "Label5" << clock;
     }
 }
 
+// Every caption in every language fits the box the tables give it, in the window's font: a translation that
+// would clip is shortened instead.
 void MainWindowTest::captionsFitTheirBoxes()
 {
+    QFETCH(QString, language);
     QFETCH(QString, name);
     QFETCH(QString, text);
 
+    conwave::Translations translations;
+    QVERIFY(translations.install(language));
+    m_window = std::make_unique<conwave::MainWindow>();
     auto *widget = m_window->findChild<QWidget *>(name);
     QVERIFY(widget != nullptr);
+    if (text.isEmpty()) {
+        if (auto *button = qobject_cast<QPushButton *>(widget))
+            text = button->text();
+        else
+            text = qobject_cast<QLabel *>(widget)->text();
+    }
+    if (!language.isEmpty() && name == QStringLiteral("Command1"))
+        QVERIFY2(text != QStringLiteral("START"), "START is translated");
     const QFontMetrics metrics(widget->font());
     QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Liberation Sans"));
     QRect room = widget->contentsRect();
@@ -446,17 +472,22 @@ void MainWindowTest::scrollKeys_data()
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("rightToLeft");
 
-    QTest::newRow("M: Right adds a small change") << "HScroll_M" << 10 << int(Qt::Key_Right) << 11;
-    QTest::newRow("M: Left takes one") << "HScroll_M" << 10 << int(Qt::Key_Left) << 9;
-    QTest::newRow("M: Down adds one") << "HScroll_M" << 10 << int(Qt::Key_Down) << 11;
-    QTest::newRow("M: Up takes one") << "HScroll_M" << 10 << int(Qt::Key_Up) << 9;
-    QTest::newRow("M: Page Down adds a large change") << "HScroll_M" << 10 << int(Qt::Key_PageDown) << 15;
-    QTest::newRow("M: Page Up takes a large change") << "HScroll_M" << 10 << int(Qt::Key_PageUp) << 5;
-    QTest::newRow("M: Home goes to the minimum") << "HScroll_M" << 10 << int(Qt::Key_Home) << 0;
-    QTest::newRow("M: End goes to the maximum") << "HScroll_M" << 10 << int(Qt::Key_End) << 30;
-    QTest::newRow("nWave: Page Down adds 1") << "HScroll_nWave" << 4 << int(Qt::Key_PageDown) << 5;
-    QTest::newRow("tMax: End is 4") << "HScroll_tMax" << 2 << int(Qt::Key_End) << 4;
+    QTest::newRow("M: Right adds a small change") << "HScroll_M" << 10 << int(Qt::Key_Right) << 11 << false;
+    QTest::newRow("M: Left takes one") << "HScroll_M" << 10 << int(Qt::Key_Left) << 9 << false;
+    QTest::newRow("M: Down adds one") << "HScroll_M" << 10 << int(Qt::Key_Down) << 11 << false;
+    QTest::newRow("M: Up takes one") << "HScroll_M" << 10 << int(Qt::Key_Up) << 9 << false;
+    QTest::newRow("M: Page Down adds a large change") << "HScroll_M" << 10 << int(Qt::Key_PageDown) << 15 << false;
+    QTest::newRow("M: Page Up takes a large change") << "HScroll_M" << 10 << int(Qt::Key_PageUp) << 5 << false;
+    QTest::newRow("M: Home goes to the minimum") << "HScroll_M" << 10 << int(Qt::Key_Home) << 0 << false;
+    QTest::newRow("M: End goes to the maximum") << "HScroll_M" << 10 << int(Qt::Key_End) << 30 << false;
+    QTest::newRow("nWave: Page Down adds 1") << "HScroll_nWave" << 4 << int(Qt::Key_PageDown) << 5 << false;
+    QTest::newRow("tMax: End is 4") << "HScroll_tMax" << 2 << int(Qt::Key_End) << 4 << false;
+    // Mirrored, the maximum is at the left end, and Left moves towards it.
+    QTest::newRow("right-to-left M: Left adds one") << "HScroll_M" << 10 << int(Qt::Key_Left) << 11 << true;
+    QTest::newRow("right-to-left M: Right takes one") << "HScroll_M" << 10 << int(Qt::Key_Right) << 9 << true;
+    QTest::newRow("right-to-left M: Up still takes one") << "HScroll_M" << 10 << int(Qt::Key_Up) << 9 << true;
 }
 
 void MainWindowTest::scrollKeys()
@@ -465,8 +496,10 @@ void MainWindowTest::scrollKeys()
     QFETCH(int, start);
     QFETCH(int, key);
     QFETCH(int, value);
+    QFETCH(bool, rightToLeft);
 
     auto *scroll = m_window->findChild<QScrollBar *>(bar);
+    scroll->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     scroll->setValue(start);
     QVERIFY(scroll->focusPolicy() & Qt::TabFocus);
     QSignalSpy changes(scroll, &QScrollBar::valueChanged);
@@ -665,8 +698,8 @@ void MainWindowTest::pictureDescription_data()
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("sentence");
 
-    QTest::newRow("at rest: subsonic") << "HScroll_M" << 0
-        << "Subsonic at Mach 0: the source stays inside its wavefronts, a wavefront every 0.25 s.";
+    QTest::newRow("at rest: concentric") << "HScroll_M" << 0
+        << "At rest at Mach 0: the wavefronts are concentric circles around the source, a wavefront every 0.25 s.";
     QTest::newRow("just below sound") << "HScroll_M" << 9
         << "Subsonic at Mach 0.9: the source stays inside its wavefronts, a wavefront every 0.25 s.";
     QTest::newRow("sonic") << "HScroll_M" << 10
@@ -676,9 +709,9 @@ void MainWindowTest::pictureDescription_data()
     QTest::newRow("M 2: 30.0 degrees") << "HScroll_M" << 20
         << "Supersonic at Mach 2: a Mach cone with a Mach angle of 30.0 degrees, a wavefront every 0.25 s.";
     QTest::newRow("interval from nWave") << "HScroll_nWave" << 10
-        << "Subsonic at Mach 0: the source stays inside its wavefronts, a wavefront every 0.1 s.";
+        << "At rest at Mach 0: the wavefronts are concentric circles around the source, a wavefront every 0.1 s.";
     QTest::newRow("interval from tMax") << "HScroll_tMax" << 3
-        << "Subsonic at Mach 0: the source stays inside its wavefronts, a wavefront every 0.75 s.";
+        << "At rest at Mach 0: the wavefronts are concentric circles around the source, a wavefront every 0.75 s.";
 }
 
 // The picture's tooltip and its accessible description follow every accepted restart.
@@ -693,12 +726,12 @@ void MainWindowTest::pictureDescription()
     QCOMPARE(picture()->toolTip(), sentence);
     QCOMPARE(picture()->accessibleDescription(), sentence);
 
-    // A typed negative Mach number is described by its magnitude, at the next START.
+    // A typed negative Mach number moves the source the other way, from the next START on.
     type("Text_M", QStringLiteral("-2"));
     QCOMPARE(picture()->toolTip(), sentence);
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    QVERIFY2(picture()->toolTip().startsWith(QStringLiteral("Supersonic at Mach 2: a Mach cone with a Mach angle of "
-                                                            "30.0 degrees")),
+    QVERIFY2(picture()->toolTip().startsWith(QStringLiteral("Supersonic at Mach 2, moving the other way: a Mach cone "
+                                                            "with a Mach angle of 30.0 degrees")),
              qPrintable(picture()->toolTip()));
 }
 
@@ -792,6 +825,27 @@ void MainWindowTest::refusalBoxesDoNotStack()
     QCOMPARE(m_endStatus, -1);
 }
 
+// The arrow's press refuses the texts; the button is still down when the warning opens, and its release goes to
+// the box. One warning, and the bar neither repeats nor stays pressed afterwards.
+void MainWindowTest::refusalUnderAHeldArrow()
+{
+    QVERIFY(showActive());
+    type("Text_nWave", QStringLiteral("0"));
+    auto *bar = control<QScrollBar>("HScroll_M");
+    const QPoint arrow = scrollPart(bar, QStyle::SC_ScrollBarAddLine).center();
+    bool repeatingUnderTheBox = true;
+    MessageBoxCloser closer([&](QMessageBox *) { repeatingUnderTheBox = repeating(bar) != QAbstractSlider::SliderNoAction; });
+    sendMouse(bar, QEvent::MouseButtonPress, arrow, Qt::LeftButton);
+    QCOMPARE(closer.seen().size(), std::size_t{1});
+    QVERIFY(!repeatingUnderTheBox);
+    QCOMPARE(repeating(bar), QAbstractSlider::SliderNoAction);
+    QVERIFY(bar->isEnabled());
+    QCOMPARE(bar->value(), 1); // the one step of the press
+    auto *offending = control<QLineEdit>("Text_nWave");
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), static_cast<QWidget *>(offending), 1000);
+    QCOMPARE(offending->selectedText(), QStringLiteral("0"));
+}
+
 // Only a state set up by hand reaches the 51st slot: the restart refuses more than 50 wavefronts.
 void MainWindowTest::runtimeErrorStopsReportsAndEnds()
 {
@@ -811,6 +865,35 @@ void MainWindowTest::runtimeErrorStopsReportsAndEnds()
     QVERIFY(!timer()->isActive());
     QCOMPARE(m_endStatus, conwave::kExitRuntimeError);
     QCOMPARE(picture()->frame().size(), std::size_t{50}); // wavefronts 1 to 50 were drawn before slot 51
+}
+
+// The user holds an arrow when a tick fails: the timer stops before the report, the bar lets go, and nothing that
+// reaches the window beneath the report (the bar's release, a queued START) starts the animation again.
+void MainWindowTest::runtimeErrorUnderAHeldArrow()
+{
+    QVERIFY(showActive());
+    auto *bar = control<QScrollBar>("HScroll_M");
+    const QPoint arrow = scrollPart(bar, QStyle::SC_ScrollBarAddLine).center();
+    sendMouse(bar, QEvent::MouseButtonPress, arrow, Qt::LeftButton);
+    QCOMPARE(repeating(bar), QAbstractSlider::SliderSingleStepAdd); // held: it would step again
+    m_window->waveState().nWave = 60;
+    bool tickingWhileReported = true;
+    MessageBoxCloser closer([&](QMessageBox *) {
+        tickingWhileReported = timer()->isActive();
+        sendMouse(bar, QEvent::MouseButtonRelease, arrow, Qt::NoButton);
+        QTimer::singleShot(0, control<QPushButton>("Command1"), &QPushButton::click);
+        QTimer::singleShot(0, m_window.get(), [this] { m_window->startAnimation(); });
+    });
+    m_window->tickTimer();
+    QCOMPARE(closer.seen().size(), std::size_t{1});
+    QCOMPARE(closer.seen().front().icon, QMessageBox::Critical);
+    QVERIFY(!tickingWhileReported);
+    QCOMPARE(m_endStatus, conwave::kExitRuntimeError);
+    QCoreApplication::processEvents();
+    QVERIFY(!timer()->isActive());
+    QCOMPARE(repeating(bar), QAbstractSlider::SliderNoAction);
+    QCOMPARE(bar->value(), 1);
+    QCOMPARE(m_window->waveState().nWave, 60.0); // no restart ran after the error
 }
 
 void MainWindowTest::runtimeErrorEndsProcessWithStatus1()

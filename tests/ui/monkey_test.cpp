@@ -67,6 +67,7 @@ using conwave::WaveState;
 using conwave::test::MessageBoxCloser;
 using conwave::test::scrollPart;
 using conwave::test::sendMouse;
+using conwave::test::repeating;
 
 namespace {
 
@@ -301,12 +302,6 @@ std::pair<QString, Intent> megabyte(Dice &dice, qsizetype room)
 }
 
 
-// QAbstractSlider keeps its autorepeat to itself; a derived class may name it.
-struct SliderPeek : QScrollBar {
-    using QAbstractSlider::repeatAction;
-};
-
-QAbstractSlider::SliderAction repeating(const QScrollBar *bar) { return (bar->*(&SliderPeek::repeatAction))(); }
 
 QString stepName(QAbstractSlider::SliderAction action)
 {

@@ -35,6 +35,17 @@ inline void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseBu
     QApplication::sendEvent(widget, &event);
 }
 
+// QAbstractSlider keeps its autorepeat to itself; a derived class may name it.
+struct SliderPeek : QScrollBar {
+    using QAbstractSlider::repeatAction;
+};
+
+// The step a scroll bar repeats while a button is held on its arrow or track.
+inline QAbstractSlider::SliderAction repeating(const QScrollBar *bar)
+{
+    return (bar->*(&SliderPeek::repeatAction))();
+}
+
 // Counts the paint events a widget receives.
 class PaintCounter final : public QObject {
 public:

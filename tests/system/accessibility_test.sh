@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Conwave through a real accessibility client, in English and in German: a private X server, session bus and
+# accessibility bus, the program with its accessibility bridge on, and accessibility_client.py reading and
+# driving it. Everything started here is stopped by its process id.
+set -euo pipefail
+conwave=$1
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+source "$here/session.sh"
+trap 'end_session; rm -rf "$work"' EXIT
+
+# Debian's own Python holds pyatspi, whichever python3 comes first on the path.
+python=/usr/bin/python3
+[ -x "$python" ] || python=python3
+
+start_user
+start_x
+start_buses
+status=0
+for language in en de; do
+    case $language in
+    en) locale=C.UTF-8 ;;
+    de) locale=de_DE.UTF-8 ;;
+    esac
+    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=$locale "$conwave" 2>"$work/conwave-$language.log" &
+    program=$!
+    "$python" "$here/accessibility_client.py" "$language" || status=1
+    kill "$program" 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+done
+exit "$status"

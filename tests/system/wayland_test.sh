@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Conwave as a native Wayland client (qt6-wayland) on Weston's headless backend: its main window is an xdg-shell
+# toplevel titled "Conwave" whose app_id is the desktop entry's id, and after START it animates. The client's
+# protocol log (WAYLAND_DEBUG) shows what it asks of the compositor; the animation shows as a stream of committed
+# frames, where before START only the clock commits, once a second. START is pressed through the accessibility
+# bus, as a keyboard or a screen reader user would press it: the headless compositor has no input devices.
+set -euo pipefail
+conwave=$1
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+source "$here/session.sh"
+trap 'end_session; rm -rf "$work"' EXIT
+python=/usr/bin/python3
+[ -x "$python" ] || python=python3
+
+start_user
+start_buses
+weston --backend=headless-backend.so --shell=desktop-shell.so --socket=wayland-conwave --no-config --idle-time=0 \
+    --width=1024 --height=768 >"$work/weston.log" 2>&1 &
+session_pids+=($!)
+for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/wayland-conwave" ] && break; sleep 0.1; done
+[ -S "$XDG_RUNTIME_DIR/wayland-conwave" ] || { cat "$work/weston.log"; echo "FAIL: weston did not start"; exit 1; }
+
+log=$work/client.log
+env -u DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
+    WAYLAND_DISPLAY=wayland-conwave QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$conwave" 2>"$log" &
+session_pids+=($!)
+
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+# Waits up to 10 s for a line of the log that matches.
+await_line() {
+    local _
+    for _ in $(seq 100); do grep -qE -e "$1" "$log" && return 0; sleep 0.1; done
+    return 1
+}
+
+await_line '-> xdg_toplevel@[0-9]+\.set_title\("Conwave"\)' || fail "no xdg-shell toplevel titled Conwave"
+toplevel=$(grep -oE -- '-> xdg_toplevel@[0-9]+\.set_title\("Conwave"\)' "$log" | head -n 1 | grep -oE '@[0-9]+' || true)
+grep -qE -- "-> xdg_toplevel$toplevel\.set_app_id\(\"org\.example\.conwave\"\)" "$log" ||
+    fail "the toplevel's app_id is not org.example.conwave: $(grep -oE 'set_app_id\([^)]*\)' "$log" | head -n 1)"
+# The toplevel's surface: the one its xdg_surface was made for.
+xdg_surface=$(grep -oE -- "-> xdg_surface@[0-9]+\.get_toplevel\(new id xdg_toplevel$toplevel\)" "$log" |
+    grep -oE '^-> xdg_surface@[0-9]+' | grep -oE '@[0-9]+' || true)
+surface=$(grep -oE -- "get_xdg_surface\(new id xdg_surface$xdg_surface, wl_surface@[0-9]+\)" "$log" |
+    grep -oE 'wl_surface@[0-9]+' || true)
+[ -n "$surface" ] || fail "no surface for the toplevel"
+echo "toplevel xdg_toplevel$toplevel on $surface"
+
+commits() { grep -cE -- "-> $surface\.commit\(\)" "$log" || true; }
+# Commits of the window's surface during two seconds from now.
+commits_in_two_seconds() {
+    local before
+    before=$(commits)
+    sleep 2
+    echo $(($(commits) - before))
+}
+
+await_line "-> $surface\.commit\(\)" || fail "the window never committed a frame"
+idle=$(commits_in_two_seconds)
+"$python" "$here/accessibility_client.py" --press-start || fail "START could not be pressed"
+animating=$(commits_in_two_seconds)
+echo "frames committed in 2 s: $idle before START, $animating after"
+# 2 s of ticks are 50 frames; the clock alone gives about 2.
+[ "$idle" -le 6 ] || fail "the window commits $idle frames in 2 s before START"
+[ "$animating" -ge 25 ] || fail "the window commits only $animating frames in 2 s after START"
+
+# About: a toplevel of its own, without a parent (no owner window), with the same app_id. Qt 6.4 draws its title
+# bar on Weston itself, with its one decoration, which shows minimise and maximise on every window whatever its
+# flags; the flags the window asks for are those X11 window managers get (about_hints_test.sh).
+"$python" "$here/accessibility_client.py" --open-about || fail "About could not be chosen"
+await_line '-> xdg_toplevel@[0-9]+\.set_title\("About"\)' || fail "no xdg-shell toplevel titled About"
+about=$(grep -oE -- '-> xdg_toplevel@[0-9]+\.set_title\("About"\)' "$log" | head -n 1 | grep -oE '@[0-9]+' || true)
+grep -qE -- "-> xdg_toplevel$about\.set_parent\(xdg_toplevel" "$log" && fail "the About toplevel has a parent"
+grep -qE -- "-> xdg_toplevel$about\.set_app_id\(\"org\.example\.conwave\"\)" "$log" || fail "About's app_id"
+[ "$status" -eq 0 ] && echo "Conwave is a Wayland toplevel titled Conwave, app_id org.example.conwave, animating;" \
+    "About is a toplevel of its own"
+exit "$status"

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The main window on a real X server: its size hints fix a minimum (the client area below the menu bar) and no
+# maximum, so a window manager lets the user resize and maximise it; resized, every control stays where it was and
+# as it was (the screenshot of the old client area is unchanged, but for the running clock), and the area that
+# opens up is plain window background.
+set -euo pipefail
+conwave=$1
+source "$(dirname "$0")/private_display.sh"
+
+work=$(mktemp -d)
+XVFB_PID=""
+program=""
+cleanup() {
+    [ -n "$program" ] && kill "$program" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+start_private_display "$work"
+unset QT_QPA_PLATFORM
+
+"$conwave" &
+program=$!
+window=$(timeout 20 xdotool search --sync --name '^Conwave$' | head -n 1)
+sleep 1 # the first frames are painted
+
+hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+echo "$hints"
+read -r width height < <(xdotool getwindowgeometry --shell "$window" | awk -F= '/WIDTH/{w=$2} /HEIGHT/{h=$2} END{print w, h}')
+grep -q "program specified minimum size: $width by $height" <<<"$hints" || fail "the minimum size is not the window's size ${width}x$height"
+grep -q "maximum size" <<<"$hints" && fail "the window has a maximum size"
+
+menu=$((height - 376)) # the client area is 376 px high below the menu bar
+# The clock label changes every second: it is left out of the comparison.
+unclocked() { convert "$1" -crop "${width}x${height}+0+0" +repage -fill black -draw "rectangle 10,$((menu + 76)) 95,$((menu + 100))" "$2"; }
+import -window "$window" "$work/before.png"
+unclocked "$work/before.png" "$work/before-masked.png"
+
+xdotool windowsize "$window" 900 700
+for _ in $(seq 50); do
+    xdotool getwindowgeometry "$window" | grep -q "Geometry: 900x700" && break
+    sleep 0.1
+done
+xdotool getwindowgeometry "$window" | grep -q "Geometry: 900x700" || fail "the window did not take the size 900x700"
+sleep 0.5 # the new area is painted
+import -window "$window" "$work/after.png"
+unclocked "$work/after.png" "$work/after-masked.png"
+
+changed=$(compare -metric AE "$work/before-masked.png" "$work/after-masked.png" null: 2>&1 || true)
+[ "$changed" = "0" ] || fail "$changed pixels of the controls changed when the window grew"
+for area in "$((900 - width))x$((700 - menu))+$width+$menu" "${width}x$((700 - height))+0+$height"; do
+    colours=$(convert "$work/after.png" -crop "$area" +repage -format %k info:)
+    [ "$colours" = "1" ] || fail "the opened area $area shows $colours colours, not plain background"
+done
+echo "resized from ${width}x$height to 900x700: the controls unchanged, the new area plain background"

@@ -1,0 +1,385 @@
+// conwave-frames --svg --print: read back with a real XML parser, its circles against the CSV of the same tick
+// through the picture's own viewBox, its Mach lines against the circles, its words against the window's sentence.
+#include "run_frames.h"
+
+#include "regime.h"
+#include "runtime_services.h"
+#include "wave_state.h"
+
+#include <QString>
+#include <QStringList>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double kDrawingPrecision = 0.01; // [mm] far below what a printer or a ruler resolves
+
+struct Element {
+    QString name, cls, text;
+    QXmlStreamAttributes a;
+    double number(const char *key) const { return a.value(key).toDouble(); }
+};
+
+struct Picture {
+    Element outer, viewport;
+    std::vector<Element> elements;
+    QStringList caption;
+
+    std::vector<const Element *> all(const QString &name, const QString &cls) const
+    {
+        std::vector<const Element *> found;
+        for (const Element &e : elements)
+            if (e.name == name && e.cls == cls)
+                found.push_back(&e);
+        return found;
+    }
+    QString label(const QString &cls) const
+    {
+        const auto found = all("text", cls);
+        return found.empty() ? QString() : found.front()->text;
+    }
+};
+
+Picture parse(const std::string &text)
+{
+    Picture picture;
+    QXmlStreamReader xml(QString::fromStdString(text));
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        Element e{xml.name().toString(), xml.attributes().value("class").toString(), {}, xml.attributes()};
+        if (e.name == u"svg") {
+            (picture.outer.name.isEmpty() ? picture.outer : picture.viewport) = e;
+            continue;
+        }
+        if (e.name == u"tspan")
+            picture.caption.push_back(xml.readElementText());
+        else if (e.name == u"text" && e.cls != u"caption")
+            e.text = xml.readElementText();
+        picture.elements.push_back(e);
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << " at line " << xml.lineNumber();
+    return picture;
+}
+
+// The viewBox (metres) placed in the viewport (millimetres), as SVG's xMidYMid meet places it.
+struct Transform {
+    double scale = 0, dx = 0, dy = 0;
+    double x(double world) const { return world * scale + dx; }
+    double y(double world) const { return world * scale + dy; }
+};
+
+Transform transformOf(const Element &viewport)
+{
+    EXPECT_EQ(viewport.a.value("preserveAspectRatio"), u"xMidYMid meet");
+    const QStringList box = viewport.a.value("viewBox").toString().split(' ');
+    EXPECT_EQ(box.size(), 4);
+    const double vx = box.value(0).toDouble(), vy = box.value(1).toDouble();
+    const double vw = box.value(2).toDouble(), vh = box.value(3).toDouble();
+    const double w = viewport.number("width"), h = viewport.number("height");
+    Transform t;
+    t.scale = std::min(w / vw, h / vh);
+    t.dx = viewport.number("x") + (w - vw * t.scale) / 2 - vx * t.scale;
+    t.dy = viewport.number("y") + (h - vh * t.scale) / 2 - vy * t.scale;
+    return t;
+}
+
+bool grey(const QString &colour)
+{
+    if (colour == u"none")
+        return true;
+    return colour.size() == 7 && colour.startsWith('#') && colour.mid(1, 2) == colour.mid(3, 2) &&
+           colour.mid(3, 2) == colour.mid(5, 2);
+}
+
+std::string oneDecimal(double value)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1).ptr;
+    return std::string(text, end);
+}
+
+struct Circle {
+    int wave;
+    double x, y, r;
+};
+
+// The CSV rows of the last tick, as the frame driver writes them without --svg.
+std::vector<Circle> csvCircles(const std::vector<std::string> &texts, const std::string &ticks)
+{
+    std::vector<std::string> args = {"--ticks", ticks};
+    args.insert(args.end(), texts.begin(), texts.end());
+    std::vector<Circle> circles;
+    for (const std::string &line : lines(runFrames(args).out))
+        if (line.rfind(ticks + ",", 0) == 0) {
+            const std::vector<std::string> cell = fields(line);
+            circles.push_back({std::stoi(cell[2]), std::stof(cell[3]), std::stof(cell[4]), std::stof(cell[5])});
+        }
+    return circles;
+}
+
+struct PrintRow {
+    const char *name;
+    std::vector<std::string> texts;
+    const char *ticks;
+    const char *speed;    // the air's speed as the arrow's label rounds it [m/s]
+    const char *interval; // between wavefronts, rounded for reading [s]
+    const char *tNow;     // the frame's clock, rounded for reading [s]
+    bool fronts;          // some wavefront is drawn
+};
+
+void PrintTo(const PrintRow &row, std::ostream *out) { *out << row.name; }
+
+class PrintSvg : public testing::TestWithParam<PrintRow> {
+protected:
+    void SetUp() override
+    {
+        const PrintRow &row = GetParam();
+        std::vector<std::string> args = {"--svg", "--print", "--ticks", row.ticks};
+        args.insert(args.end(), row.texts.begin(), row.texts.end());
+        const Result run = runFrames(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        picture = parse(run.out);
+        paper = transformOf(picture.viewport);
+        csv = csvCircles(row.texts, row.ticks);
+        ASSERT_FALSE(csv.empty());
+        source = csv.back();
+        ASSERT_EQ(source.wave, 0);
+        M = conwave::textToNumber(row.texts[0]);
+    }
+
+    // Metres on paper per metre in the world: the scale the picture states in words.
+    double statedMetresPerCentimetre() const
+    {
+        const std::string statement = picture.label("scale-statement").toStdString();
+        const std::string prefix = "Scale: 1 cm = ";
+        EXPECT_EQ(statement.rfind(prefix, 0), 0u) << statement;
+        return std::stod(statement.substr(prefix.size()));
+    }
+
+    // "wavefronts 0.3 mm wide" [mm]
+    double statedOutline() const
+    {
+        const std::string note = picture.label("scale-note").toStdString();
+        const std::size_t at = note.find("wavefronts ");
+        EXPECT_NE(at, std::string::npos) << note;
+        return at == std::string::npos ? 0.0 : std::stod(note.substr(at + 11));
+    }
+
+    Picture picture;
+    Transform paper;
+    std::vector<Circle> csv;
+    Circle source{};
+    double M = 0;
+};
+
+TEST_P(PrintSvg, IsGreyscaleMillimetresWithinTheWidthOfAPage)
+{
+    const QString width = picture.outer.a.value("width").toString();
+    const QString height = picture.outer.a.value("height").toString();
+    ASSERT_TRUE(width.endsWith("mm") && height.endsWith("mm")) << width.toStdString();
+    EXPECT_LE(width.chopped(2).toDouble(), 170.0);
+    // One unit of the drawing is one millimetre.
+    EXPECT_EQ(picture.outer.a.value("viewBox"), "0 0 " + width.chopped(2) + ' ' + height.chopped(2));
+    for (const Element &e : picture.elements)
+        for (const char *paint : {"fill", "stroke"})
+            EXPECT_TRUE(!e.a.hasAttribute(paint) || grey(e.a.value(paint).toString()))
+                << e.name.toStdString() << ' ' << paint;
+    // White paper under everything: the first shape drawn.
+    const auto firstShape = std::find_if(picture.elements.begin(), picture.elements.end(),
+                                         [](const Element &e) { return e.name != u"title" && e.name != u"desc"; });
+    ASSERT_NE(firstShape, picture.elements.end());
+    const Element &paperRect = *firstShape;
+    EXPECT_EQ(paperRect.name.toStdString(), "rect");
+    EXPECT_EQ(paperRect.a.value("fill"), u"#FFFFFF");
+    EXPECT_EQ(paperRect.a.value("width"), width.chopped(2));
+}
+
+TEST_P(PrintSvg, StatesItsScaleAndOutlineWidthTruly)
+{
+    EXPECT_NEAR(statedMetresPerCentimetre(), 10.0 / paper.scale, 1e-9);
+    const auto blocks = picture.all("rect", "scale");
+    ASSERT_FALSE(blocks.empty());
+    double length = 0;
+    for (const Element *block : blocks)
+        length += block->number("width");
+    const auto marks = picture.all("text", "scale");
+    ASSERT_EQ(marks.size(), blocks.size() + 1);
+    EXPECT_EQ(marks.back()->text.toStdString(),
+              conwave::numberToText(length / 10 * statedMetresPerCentimetre()) + " m");
+
+    // The outline drawn in metres is as many millimetres on paper as the note says.
+    const double outline = statedOutline();
+    EXPECT_GT(outline, 0.0);
+    for (const Element *wave : picture.all("circle", "wave"))
+        EXPECT_NEAR(wave->number("stroke-width") * paper.scale, outline, 1e-9);
+    for (const Element *dot : picture.all("circle", "dot"))
+        EXPECT_NEAR(dot->number("r") * paper.scale, outline / 2, 1e-9);
+}
+
+TEST_P(PrintSvg, DrawsTheCirclesOfTheCsvRowsOfThatTick)
+{
+    std::vector<const Element *> drawn;
+    for (const Element &e : picture.elements)
+        if (e.name == u"circle" && (e.cls == u"wave" || e.cls == u"dot"))
+            drawn.push_back(&e);
+    std::vector<Circle> expected;
+    for (const Circle &c : csv)
+        if (c.wave != 0 && c.r >= 0) // negative radii are not drawn
+            expected.push_back(c);
+    EXPECT_EQ(!expected.empty(), GetParam().fronts);
+    ASSERT_EQ(drawn.size(), expected.size());
+    const double outlineMetres = statedOutline() / paper.scale;
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(drawn[k]->a.value("cx").toFloat(), static_cast<float>(expected[k].x));
+        EXPECT_EQ(drawn[k]->a.value("cy").toFloat(), static_cast<float>(expected[k].y));
+        if (drawn[k]->cls == u"wave")
+            EXPECT_EQ(drawn[k]->a.value("r").toFloat(), static_cast<float>(expected[k].r));
+        else // a circle thinner than its own outline: a dot of that width at its centre
+            EXPECT_LT(expected[k].r, outlineMetres / 2);
+    }
+
+    // The source: a solid dot 2 mm across at the marker's centre, with its name beside it.
+    const auto dots = picture.all("circle", "source");
+    ASSERT_EQ(dots.size(), 1u);
+    EXPECT_EQ(dots[0]->number("cx"), source.x);
+    EXPECT_EQ(dots[0]->number("cy"), source.y);
+    EXPECT_NEAR(2 * dots[0]->number("r") * paper.scale, 2.0, 1e-9);
+    EXPECT_EQ(picture.label("source"), u"source");
+}
+
+TEST_P(PrintSvg, MachLinesTouchEveryWavefrontTheConeMeets)
+{
+    const auto machLines = picture.all("line", "mach");
+    if (!(std::fabs(M) > 1.0)) {
+        EXPECT_TRUE(machLines.empty());
+        EXPECT_TRUE(picture.all("path", "arc").empty());
+        return;
+    }
+    ASSERT_EQ(machLines.size(), 2u);
+    const double machAngle = std::asin(1.0 / std::fabs(M));
+    // The picture's edges in metres.
+    const Element &view = picture.viewport;
+    const double left = (view.number("x") - paper.dx) / paper.scale;
+    const double right = (view.number("x") + view.number("width") - paper.dx) / paper.scale;
+    const double top = (view.number("y") - paper.dy) / paper.scale;
+    const double bottom = (view.number("y") + view.number("height") - paper.dy) / paper.scale;
+    int touching = 0;
+    for (const Element *line : machLines) {
+        const double x1 = line->number("x1"), y1 = line->number("y1"), x2 = line->number("x2"), y2 = line->number("y2");
+        EXPECT_EQ(x1, source.x);
+        EXPECT_EQ(y1, source.y);
+        const double length = std::hypot(x2 - x1, y2 - y1);
+        const double ux = (x2 - x1) / length, uy = (y2 - y1) / length;
+        EXPECT_GT(ux * M, 0.0) << "the cone opens downstream";
+        EXPECT_NEAR(std::acos(std::fabs(ux)), machAngle, 1e-9);
+        for (const Circle &c : csv) {
+            if (c.wave == 0 || c.r <= 0)
+                continue;
+            // The foot of the perpendicular from the centre is where the line would touch the circle.
+            const double along = (c.x - x1) * ux + (c.y - y1) * uy;
+            const double fx = x1 + along * ux, fy = y1 + along * uy;
+            if (fx < left || fx > right || fy < top || fy > bottom)
+                continue; // touches outside the picture
+            ++touching;
+            EXPECT_LE(along, length * (1 + 1e-12)) << "the line reaches every point of contact in the picture";
+            const double gap = std::hypot(c.x - fx, c.y - fy) - c.r;
+            EXPECT_LE(std::fabs(gap) * paper.scale, kDrawingPrecision) << "wave " << c.wave;
+        }
+    }
+    EXPECT_EQ(touching > 0, GetParam().fronts);
+
+    // The arc from the axis to a Mach line spans the Mach angle, and its label says it to a tenth of a degree.
+    const auto arcs = picture.all("path", "arc");
+    ASSERT_EQ(arcs.size(), 1u);
+    const QStringList d = arcs[0]->a.value("d").toString().split(' ');
+    ASSERT_EQ(d.size(), 11);
+    const double ax = d[1].toDouble() - source.x, ay = d[2].toDouble() - source.y;
+    const double bx = d[9].toDouble() - source.x, by = d[10].toDouble() - source.y;
+    EXPECT_EQ(ay, 0.0);
+    EXPECT_GT(ax * M, 0.0);
+    EXPECT_NEAR(std::hypot(ax, ay), d[4].toDouble(), 1e-9);
+    EXPECT_NEAR(std::hypot(bx, by), d[4].toDouble(), 1e-9);
+    EXPECT_NEAR(std::acos((ax * bx + ay * by) / (std::hypot(ax, ay) * std::hypot(bx, by))), machAngle, 1e-9);
+    EXPECT_EQ(picture.label("angle").toStdString(), oneDecimal(machAngle * 180 / std::numbers::pi) + "\u00B0");
+}
+
+TEST_P(PrintSvg, AtMachOneEveryFrontTouchesTheLineThroughTheSource)
+{
+    const auto sonic = picture.all("line", "sonic");
+    if (std::fabs(M) != 1.0) {
+        EXPECT_TRUE(sonic.empty());
+        return;
+    }
+    ASSERT_EQ(sonic.size(), 1u);
+    EXPECT_EQ(sonic[0]->number("x1"), source.x);
+    EXPECT_EQ(sonic[0]->number("x2"), source.x);
+    EXPECT_LE(sonic[0]->number("y1"), source.y - 300);
+    EXPECT_GE(sonic[0]->number("y2"), source.y + 300);
+    for (const Circle &c : csv)
+        EXPECT_TRUE(c.wave == 0 || c.r <= 0 ||
+                    std::fabs(std::fabs(c.x - source.x) - c.r) * paper.scale <= kDrawingPrecision)
+            << c.wave;
+}
+
+TEST_P(PrintSvg, ShowsTheAirFlowingDownstreamAtTheSourceSpeed)
+{
+    const auto arrows = picture.all("line", "flow");
+    const std::string words = picture.label("flow").toStdString();
+    if (M == 0.0) {
+        EXPECT_TRUE(arrows.empty());
+        EXPECT_NE(words.find("at rest"), std::string::npos) << words;
+        return;
+    }
+    ASSERT_EQ(arrows.size(), 1u);
+    EXPECT_GT((arrows[0]->number("x2") - arrows[0]->number("x1")) * M, 0.0);
+    EXPECT_NE(words.find(std::string(" ") + GetParam().speed + " m/s"), std::string::npos) << words;
+}
+
+TEST_P(PrintSvg, CaptionSaysWhatTheWindowSays)
+{
+    const PrintRow &row = GetParam();
+    conwave::WaveState state;
+    conwave::initialise(state);
+    conwave::restart(state, row.texts[0], row.texts[1], row.texts[2]);
+    ASSERT_GE(picture.caption.size(), 3);
+    const std::string caption = picture.caption.join(' ').toStdString();
+    EXPECT_EQ(picture.caption.front().toStdString(), "M = " + conwave::numberToText(state.M) +
+                                                         ", nWave = " + conwave::numberToText(state.nWave) +
+                                                         ", tMax = " + conwave::numberToText(state.tMax) + " s");
+    EXPECT_NE(caption.find(conwave::describePicture(state)), std::string::npos) << caption;
+    EXPECT_NE(caption.find(std::string("Interval between wavefronts: ") + row.interval + " s."), std::string::npos)
+        << caption;
+    EXPECT_NE(caption.find(std::string("tNow = ") + row.tNow + " s."), std::string::npos) << caption;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, PrintSvg,
+    testing::Values(
+        PrintRow{"Subsonic", {"0.5", "5", "1.5"}, "1", "170", "0.3", "0.04", true},
+        PrintRow{"AtRest", {"0", "4", "1"}, "2", "0", "0.25", "0.08", true},
+        PrintRow{"Sonic", {"1", "6", "2"}, "1", "340", "0.333", "0.04", true},
+        PrintRow{"SonicTurnedRound", {"-1", "6", "2"}, "4", "340", "0.333", "0.16", true},
+        PrintRow{"Supersonic", {"2", "12", "2"}, "3", "680", "0.167", "0.12", true},
+        PrintRow{"SlightlySupersonicLateInTheCycle", {"1.2", "4", "1"}, "6", "408", "0.25", "0.24", true},
+        PrintRow{"NegativeMachTurnsTheConeRound", {"-2", "12", "2"}, "1", "680", "0.167", "0.04", true},
+        PrintRow{"NegativeSubsonic", {"-0.5", "5", "1.5"}, "1", "170", "0.3", "0.04", true},
+        PrintRow{"WidestScrollPicture", {"3", "30", "4"}, "2", "1020", "0.133", "0.08", true},
+        PrintRow{"HugeCirclesAtMachOne", {"1", "4", "1e30"}, "1", "340", "2.5e+29", "0.04", true},
+        PrintRow{"HugeCirclesSupersonic", {"2.5", "3", "1e20"}, "1", "850", "3.33e+19", "0.04", true},
+        PrintRow{"NoWavefront", {"2", "0.5", "1"}, "1", "680", "2", "0.04", false},
+        PrintRow{"CircleThinnerThanItsOutline", {"0", "2", "-0.0799999"}, "1", "0", "0.04", "0.04", true},
+        PrintRow{"NegativeSpanDropsNegativeRadii", {"2", "5", "-1"}, "1", "680", "0.2", "0.04", true}),
+    [](const testing::TestParamInfo<PrintRow> &info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,233 @@
+// The desktop's language: which one the environment asks for, the sentence and the refusals worded in it, and
+// English that stays exactly the model's English.
+#include "language.h"
+#include "main_window.h"
+#include "message_box_closer.h"
+#include "regime.h"
+#include "runtime_services.h"
+#include "wave_state.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <array>
+#include <memory>
+
+using conwave::test::MessageBoxCloser;
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+
+    void desktopLanguage_data();
+    void desktopLanguage();
+    void englishIsTheModelsSentence_data();
+    void englishIsTheModelsSentence();
+    void sentenceInEveryLanguage_data();
+    void sentenceInEveryLanguage();
+    void refusalNumbersAreTypedNumbers();
+    void typedCommaReadsAsBefore();
+    void everyTranslationInstalls();
+    void errorReport_data();
+    void errorReport();
+};
+
+namespace {
+
+conwave::WaveState restarted(const char *m, const char *nWave, const char *tMax)
+{
+    conwave::WaveState state;
+    conwave::initialise(state);
+    conwave::restart(state, m, nWave, tMax);
+    return state;
+}
+
+constexpr std::array<const char *, 4> kLocaleVariables{"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+
+} // namespace
+
+void LanguageTest::cleanup()
+{
+    for (const char *variable : kLocaleVariables)
+        qunsetenv(variable);
+}
+
+void LanguageTest::desktopLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("all");
+    QTest::addColumn<QString>("messages");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("nothing set: English") << "" << "" << "" << "" << "";
+    QTest::newRow("C locale: English") << "" << "" << "" << "C.UTF-8" << "";
+    QTest::newRow("LANG German") << "" << "" << "" << "de_DE.UTF-8" << "de";
+    QTest::newRow("LANG French of Canada") << "" << "" << "" << "fr_CA.UTF-8" << "fr";
+    QTest::newRow("LANG Spanish with a modifier") << "" << "" << "" << "es_ES@euro" << "es";
+    QTest::newRow("LANG without a translation") << "" << "" << "" << "it_IT.UTF-8" << "";
+    QTest::newRow("LC_MESSAGES before LANG") << "" << "" << "es_ES.UTF-8" << "de_DE.UTF-8" << "es";
+    QTest::newRow("LC_ALL before LC_MESSAGES") << "" << "fr_FR.UTF-8" << "es_ES.UTF-8" << "de_DE.UTF-8" << "fr";
+    QTest::newRow("LANGUAGE first") << "de" << "" << "" << "fr_FR.UTF-8" << "de";
+    QTest::newRow("LANGUAGE list: first with a translation") << "it:pt_BR:es:de" << "" << "" << "C" << "es";
+    QTest::newRow("LANGUAGE without a translation") << "it" << "" << "" << "fr_FR.UTF-8" << "fr";
+    QTest::newRow("English asked for in LC_MESSAGES") << "" << "" << "en_GB.UTF-8" << "de_DE.UTF-8" << "";
+}
+
+void LanguageTest::desktopLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, all);
+    QFETCH(QString, messages);
+    QFETCH(QString, lang);
+    QFETCH(QString, expected);
+    const std::array<QString, 4> settings{language, all, messages, lang};
+    for (std::size_t i = 0; i < kLocaleVariables.size(); ++i) {
+        if (settings[i].isEmpty())
+            qunsetenv(kLocaleVariables[i]);
+        else
+            qputenv(kLocaleVariables[i], settings[i].toUtf8());
+    }
+    QCOMPARE(conwave::desktopLanguage(), expected);
+}
+
+void LanguageTest::englishIsTheModelsSentence_data()
+{
+    QTest::addColumn<QString>("m");
+    QTest::addColumn<QString>("nWave");
+    QTest::addColumn<QString>("tMax");
+
+    QTest::newRow("at rest") << "0" << "4" << "1";
+    QTest::newRow("subsonic the other way") << "-0.5" << "6" << "1";
+    QTest::newRow("sonic") << "1" << "4" << "1";
+    QTest::newRow("supersonic, a sixth of a second") << "2.5" << "6" << "1";
+    QTest::newRow("stands still") << "1.2" << "50" << "1";
+    QTest::newRow("no wavefront") << "3" << "0.5" << "1";
+}
+
+// Without a translation the window's sentence is the model's, byte for byte: the frame driver writes the same.
+void LanguageTest::englishIsTheModelsSentence()
+{
+    QFETCH(QString, m);
+    QFETCH(QString, nWave);
+    QFETCH(QString, tMax);
+    conwave::Translations english;
+    QVERIFY(english.install(QString()));
+    const conwave::WaveState state = restarted(qPrintable(m), qPrintable(nWave), qPrintable(tMax));
+    QCOMPARE(conwave::pictureSentence(state), QString::fromStdString(conwave::describePicture(state)));
+    conwave::WaveState notStarted;
+    conwave::initialise(notStarted);
+    QCOMPARE(conwave::pictureSentence(notStarted), QString::fromStdString(conwave::describePicture(notStarted)));
+}
+
+void LanguageTest::sentenceInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("sentence");
+
+    QTest::newRow("de") << "de"
+        << QString::fromUtf8("Überschall bei Machzahl 1,5: ein Machscher Kegel mit einem Mach-Winkel von 41,8 Grad, "
+                             "alle 0,167 s eine Wellenfront.");
+    QTest::newRow("fr") << "fr"
+        << QString::fromUtf8("Supersonique, nombre de Mach 1,5\u00a0: un cône de Mach d’angle de Mach 41,8 degrés, un "
+                             "front d’onde toutes les 0,167 s.");
+    QTest::newRow("es") << "es"
+        << QString::fromUtf8("Supersónico, número de Mach 1,5: un cono de Mach con un ángulo de Mach de 41,8 grados, "
+                             "un frente de onda cada 0,167 s.");
+}
+
+// The numbers of the sentence take the language's decimal sign.
+void LanguageTest::sentenceInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, sentence);
+    conwave::Translations translations;
+    QVERIFY(translations.install(language));
+    QCOMPARE(conwave::pictureSentence(restarted("1.5", "6", "1")), sentence);
+}
+
+// A refusal's numbers are what the user types next, and typed numbers are read with a point.
+void LanguageTest::refusalNumbersAreTypedNumbers()
+{
+    conwave::Translations german;
+    QVERIFY(german.install(QStringLiteral("de")));
+    conwave::WaveState state;
+    conwave::initialise(state);
+    try {
+        conwave::restart(state, "1.2", "4", "1e36");
+        QFAIL("not refused");
+    } catch (const conwave::RestartRefused &refusal) {
+        const QString text = conwave::refusalText(refusal);
+        QVERIFY2(text.startsWith(QString::fromUtf8("Die Zeitspanne tMax ist zu lang")), qPrintable(text));
+        QVERIFY2(text.contains(QString::fromStdString(refusal.highText())), qPrintable(text));
+        QVERIFY2(QString::fromStdString(refusal.highText()).contains(QLatin1Char('.')), refusal.highText().c_str());
+    }
+}
+
+// Under a decimal-comma language a typed "1,5" still reads as 1, and the sentence says Mach 1.
+void LanguageTest::typedCommaReadsAsBefore()
+{
+    conwave::Translations german;
+    QVERIFY(german.install(QStringLiteral("de")));
+    conwave::MainWindow window;
+    window.findChild<QLineEdit *>(QStringLiteral("Text_M"))->setText(QStringLiteral("1,5"));
+    window.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    QCOMPARE(window.waveState().M, 1.0);
+    QVERIFY2(window.findChild<QWidget *>(QStringLiteral("Picture1"))->toolTip().startsWith(
+                 QString::fromUtf8("Schallgeschwindigkeit bei Machzahl 1:")),
+             qPrintable(window.findChild<QWidget *>(QStringLiteral("Picture1"))->toolTip()));
+}
+
+// Every language has a translation of every refusal; the window shows it, the symbol left as it is.
+void LanguageTest::everyTranslationInstalls()
+{
+    for (const QString language : {"de", "fr", "es"}) {
+        conwave::Translations translations;
+        QVERIFY(translations.install(language));
+        for (int reason = 0; reason <= static_cast<int>(conwave::RefusalReason::MachTooLargeForAnySpan); ++reason) {
+            const std::string_view english = conwave::refusalPattern(static_cast<conwave::RefusalReason>(reason));
+            QVERIFY2(conwave::translated("Refusal", english) != QString::fromUtf8(english.data(), english.size()),
+                     qPrintable(language + QLatin1Char(' ') + QString::number(reason)));
+        }
+        conwave::MainWindow window;
+        window.findChild<QLineEdit *>(QStringLiteral("Text_nWave"))->setText(QStringLiteral("abc"));
+        MessageBoxCloser closer;
+        window.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QCOMPARE(closer.seen().size(), std::size_t{1});
+        const QString warning = closer.seen().front().text;
+        QVERIFY2(warning.contains(QStringLiteral("nWave")) && !warning.contains(QStringLiteral("not a number")),
+                 qPrintable(warning));
+    }
+}
+
+void LanguageTest::errorReport_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QString>("report");
+
+    QTest::newRow("English as written") << "" << "a sum is too large for a double"
+                                        << "Overflow: a sum is too large for a double.";
+    QTest::newRow("German") << "de" << "a sum is too large for a double"
+                            << QString::fromUtf8("Überlauf: eine Summe ist zu groß für doppelte Genauigkeit.");
+    QTest::newRow("a detail without translation") << "fr" << "slot 51 does not exist"
+                                                  << QString::fromUtf8("Dépassement de capacité: slot 51 does not exist.");
+}
+
+// A run-time error's report in the installed language, as far as its texts are known.
+void LanguageTest::errorReport()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, detail);
+    QFETCH(QString, report);
+    conwave::Translations translations;
+    QVERIFY(translations.install(language));
+    QCOMPARE(conwave::errorText(conwave::RuntimeError(conwave::RuntimeErrorKind::Overflow, detail.toStdString())),
+             report);
+}
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"

@@ -1,0 +1,63 @@
+#include "frame_csv.h"
+
+#include "reading_numbers.h"
+#include "runtime_services.h"
+
+#include <cstdio>
+
+namespace conwave {
+
+namespace {
+
+// A number as this form writes it. Floats round from the text the exact form shows, not from their binary tails.
+std::string cell(const CsvForm &form, double value)
+{
+    const std::string text = form.digits > 0 ? roundedText(value, form.digits) : shortestText(value);
+    return form.decimalComma ? withDecimalComma(text) : text;
+}
+
+std::string cell(const CsvForm &form, float value)
+{
+    const std::string text = form.digits > 0 ? roundedText(decimalValue(value), form.digits) : shortestText(value);
+    return form.decimalComma ? withDecimalComma(text) : text;
+}
+
+} // namespace
+
+std::string csvHeader(const CsvForm &form)
+{
+    const std::string separator = form.decimalComma ? ";" : ",";
+    std::string header;
+    for (const char *name : {"tick", "tNow", "wave", "x", "y", "radius", "colour"})
+        header += (header.empty() ? "" : separator) + name;
+    if (form.age)
+        header += separator + "age";
+    return header + '\n';
+}
+
+void appendCsv(std::string &out, const CsvForm &form, long long tickNumber, double drawnAt, double dtWave,
+               const WaveFrame &frame)
+{
+    const char separator = form.decimalComma ? ';' : ',';
+    const std::string prefix = std::to_string(tickNumber) + separator + cell(form, drawnAt) + separator;
+    for (std::size_t k = 0; k < frame.size(); ++k) {
+        const WaveCircle &c = frame[k];
+        const bool isSource = k + 1 == frame.size(); // the last circle is the source marker
+        if (isSource && !form.source)
+            continue;
+        const std::size_t wave = isSource ? 0 : k + 1;
+        char colour[16];
+        std::snprintf(colour, sizeof colour, "0x%08X", static_cast<unsigned>(c.colour));
+        out += prefix + std::to_string(wave) + separator + cell(form, c.x) + separator + cell(form, c.y) + separator +
+               cell(form, c.radius) + separator + colour;
+        if (form.age) {
+            // The tick's own sum, so that radius = aSound * age as the model computed it; the source has no age.
+            out += separator;
+            if (!isSource)
+                out += cell(form, drawnAt + static_cast<double>(wave - 1) * dtWave);
+        }
+        out += '\n';
+    }
+}
+
+} // namespace conwave

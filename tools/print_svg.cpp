@@ -1,0 +1,284 @@
+#include "print_svg.h"
+
+#include "picture_look.h"
+#include "reading_numbers.h"
+#include "regime.h"
+#include "runtime_services.h"
+#include "wave_state.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <sstream>
+#include <vector>
+
+namespace conwave {
+
+namespace {
+
+constexpr double kFlowBand = 10.0;      // above the picture, for the air's arrow [mm]
+constexpr double kScaleBand = 14.0;     // below the picture, for the scale bar [mm]
+constexpr double kThinLine = 0.2;       // border, scale bar, construction lines [mm]
+constexpr double kArcRadius = 25.0;     // the Mach angle's arc [mm]
+constexpr double kLabelSize = 3.2;      // about 9 pt [mm]
+constexpr double kCaptionSize = 3.5;    // 10 pt [mm]
+constexpr double kCaptionLeading = 5.0; // [mm]
+constexpr std::size_t kCaptionChars = 82; // a caption line at 3.5 mm in a sans-serif face stays within 170 mm
+constexpr int kScaleCentimetres = 5;    // the scale bar, one block per centimetre
+constexpr int kReadingDigits = 3;       // numbers in words: 0.167 s, 680 m/s
+
+const char *const kInk = "#000000";
+const char *const kConstruction = "#505050"; // lines that help measuring, apart from the wavefronts
+const char *const kPaper = "#FFFFFF";
+const char *const kDegree = "\xC2\xB0";
+
+// Where the world window lands on paper.
+struct Paper {
+    WorldWindow world;
+    double top;        // the picture's top edge [mm]
+    double mmPerMetre; // the scale
+
+    double width() const { return (world.right - world.left) * mmPerMetre; }
+    double height() const { return (world.bottom - world.top) * mmPerMetre; }
+    double x(double worldX) const { return (worldX - world.left) * mmPerMetre; }
+    double y(double worldY) const { return top + (worldY - world.top) * mmPerMetre; }
+    double metres(double mm) const { return mm / mmPerMetre; }
+};
+
+// The source as the picture places it: the frame's last circle, its speed and which way its stream flows.
+struct Source {
+    double x;
+    double y;
+    double mach;       // |M|
+    double downstream; // +1 when the stream flows to the right, -1 when a negative M turns it round
+};
+
+// Paper positions and line widths need no more digits than a printer has dots; geometry is written exactly.
+std::string mm(double value) { return roundedText(value, 7); }
+std::string exact(double value) { return shortestText(value); }
+
+std::string attribute(const char *name, const std::string &value) { return std::string(" ") + name + "=\"" + value + '"'; }
+
+std::string escaped(const std::string &text)
+{
+    std::string out;
+    for (char c : text)
+        out += c == '&' ? std::string("&amp;") : c == '<' ? std::string("&lt;") : c == '>' ? std::string("&gt;")
+                                                                                  : std::string(1, c);
+    return out;
+}
+
+// A label in millimetres with a white halo, so that it stays readable where it crosses a wavefront.
+std::string label(const char *cls, double x, double y, const char *anchor, const std::string &text)
+{
+    return "  <text" + attribute("class", cls) + attribute("x", mm(x)) + attribute("y", mm(y)) +
+           attribute("text-anchor", anchor) + " font-family=\"sans-serif\"" + attribute("font-size", mm(kLabelSize)) +
+           attribute("fill", kInk) + attribute("stroke", kPaper) +
+           " stroke-width=\"0.8\" stroke-linejoin=\"round\" paint-order=\"stroke\">" + escaped(text) + "</text>\n";
+}
+
+std::string worldLine(const char *cls, double x1, double y1, double x2, double y2, const std::string &style)
+{
+    return "      <line" + attribute("class", cls) + attribute("x1", exact(x1)) + attribute("y1", exact(y1)) +
+           attribute("x2", exact(x2)) + attribute("y2", exact(y2)) + style + "/>\n";
+}
+
+// The wavefronts as the frame has them, exactly; one too small to show its outline as a dot of the outline's
+// width, and negative radii not at all, as in the window.
+std::string wavefronts(const Paper &paper, const WaveFrame &frame)
+{
+    const double outline = paper.metres(kPrintOutlineMm);
+    std::string svg;
+    for (std::size_t k = 0; k + 1 < frame.size(); ++k) {
+        const WaveCircle &c = frame[k];
+        if (c.radius < 0.0f)
+            continue;
+        const std::string centre = attribute("cx", shortestText(c.x)) + attribute("cy", shortestText(c.y));
+        if (c.radius < outline / 2)
+            svg += "      <circle class=\"dot\"" + centre + attribute("r", mm(outline / 2)) +
+                   attribute("fill", kInk) + "/>\n";
+        else
+            svg += "      <circle class=\"wave\"" + centre + attribute("r", shortestText(c.radius)) + " fill=\"none\"" +
+                   attribute("stroke", kInk) + attribute("stroke-width", mm(outline)) + "/>\n";
+    }
+    return svg;
+}
+
+// The Mach lines from the source to the picture's edge at the Mach angle either side of the axis, the axis
+// downstream, and the arc between the axis and the upper line that the angle's label names.
+std::string machCone(const Paper &paper, const Source &source)
+{
+    const double sx = source.x, sy = source.y, downstream = source.downstream;
+    const double angle = std::asin(1.0 / source.mach);
+    const double dx = downstream * std::cos(angle), dy = std::sin(angle);
+    const double reachX = (downstream > 0 ? paper.world.right - sx : sx - paper.world.left) / std::cos(angle);
+    const double reachY = std::min(sy - paper.world.top, paper.world.bottom - sy) / dy;
+    const double reach = std::min(reachX, reachY);
+    const std::string thin = attribute("stroke", kConstruction) + attribute("stroke-width", mm(paper.metres(kThinLine)));
+    const std::string dashed = thin + attribute("stroke-dasharray", mm(paper.metres(2.0)) + ' ' + mm(paper.metres(1.0)));
+    std::string svg = worldLine("axis", sx, sy, downstream > 0 ? paper.world.right : paper.world.left, sy, dashed);
+    for (const double side : {-1.0, 1.0})
+        svg += worldLine("mach", sx, sy, sx + dx * reach, sy + side * dy * reach,
+                         attribute("stroke", kInk) + attribute("stroke-width", mm(paper.metres(kPrintOutlineMm))));
+    const double r = paper.metres(kArcRadius);
+    svg += "      <path class=\"arc\"" +
+           attribute("d", "M " + exact(sx + downstream * r) + ' ' + exact(sy) + " A " + exact(r) + ' ' + exact(r) +
+                              " 0 0 " + (downstream > 0 ? "0 " : "1 ") + exact(sx + dx * r) + ' ' + exact(sy - dy * r)) +
+           " fill=\"none\"" + thin + "/>\n";
+    return svg;
+}
+
+// The angle's label sits just outside the cone by the arc's end, upstream of the Mach line, where no wavefront
+// ever reaches, and extends away from the line.
+std::string machLabel(const Paper &paper, const Source &source)
+{
+    const double beside = std::asin(1.0 / source.mach) + 6.0 * std::numbers::pi / 180;
+    const double reach = kArcRadius + 2.0;
+    return label("angle", paper.x(source.x) + source.downstream * reach * std::cos(beside),
+                 paper.y(source.y) - reach * std::sin(beside), source.downstream > 0 ? "end" : "start",
+                 oneDecimalText(machAngleDegrees(source.mach)) + kDegree);
+}
+
+// The air streams past the source downstream at the source's speed: an arrow above the picture.
+std::string flowArrow(const Paper &paper, double sx, double M, double aSound)
+{
+    const double x = paper.x(sx), y = kFlowBand / 2 + 1.0;
+    const std::string speed = roundedText(std::fabs(M) * aSound, kReadingDigits);
+    if (M == 0.0)
+        return label("flow", x - 12.0, y + 1.0, "start", "The air is at rest around the source.");
+    const double d = M > 0 ? 1.0 : -1.0;
+    const double tip = x + d * 12.0;
+    std::string svg = "  <line class=\"flow\"" + attribute("x1", mm(x - d * 12.0)) + attribute("y1", mm(y)) +
+                      attribute("x2", mm(tip - d * 2.5)) + attribute("y2", mm(y)) + attribute("stroke", kInk) +
+                      attribute("stroke-width", mm(2 * kThinLine)) + "/>\n";
+    svg += "  <polygon class=\"flow\"" +
+           attribute("points", mm(tip) + ',' + mm(y) + ' ' + mm(tip - d * 3.0) + ',' + mm(y - 1.3) + ' ' +
+                                   mm(tip - d * 3.0) + ',' + mm(y + 1.3)) +
+           attribute("fill", kInk) + "/>\n";
+    return svg + label("flow", x + 15.0, y + 1.1, "start", "air streaming past the source at " + speed + " m/s");
+}
+
+// Blocks of one centimetre, labelled in metres, and the scale in words.
+std::string scaleBar(const Paper &paper)
+{
+    const double top = paper.top + paper.height() + 4.0, left = 1.0;
+    std::string svg;
+    for (int k = 0; k < kScaleCentimetres; ++k)
+        svg += "  <rect class=\"scale\"" + attribute("x", mm(left + 10.0 * k)) + attribute("y", mm(top)) +
+               " width=\"10\" height=\"1.5\"" + attribute("fill", k % 2 == 0 ? kInk : kPaper) + attribute("stroke", kInk) +
+               attribute("stroke-width", mm(kThinLine)) + "/>\n";
+    for (int k = 0; k <= kScaleCentimetres; ++k)
+        svg += label("scale", left + 10.0 * k, top + 5.5, "middle",
+                     roundedText(paper.metres(10.0 * k), 6) + (k == kScaleCentimetres ? " m" : ""));
+    const std::string perCentimetre = roundedText(paper.metres(10.0), 6);
+    const double words = left + 10.0 * kScaleCentimetres + 8.0;
+    return svg + label("scale-statement", words, top + 1.8, "start", "Scale: 1 cm = " + perCentimetre + " m") +
+           label("scale-note", words, top + 6.0, "start",
+                 "At actual size the bar is " + std::to_string(kScaleCentimetres) + " cm; wavefronts " +
+                     mm(kPrintOutlineMm) + " mm wide.");
+}
+
+std::vector<std::string> wrapped(const std::string &text, std::size_t width)
+{
+    std::vector<std::string> lines;
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        if (lines.empty() || lines.back().size() + 1 + word.size() > width)
+            lines.push_back(word);
+        else
+            lines.back() += ' ' + word;
+    }
+    return lines;
+}
+
+// The parameters, the window's own sentence about the picture, and the interval and clock rounded for reading.
+std::vector<std::string> captionLines(const WaveState &state, double drawnAt)
+{
+    std::vector<std::string> lines = {"M = " + numberToText(state.M) + ", nWave = " + numberToText(state.nWave) +
+                                      ", tMax = " + numberToText(state.tMax) + " s"};
+    for (const std::string &line : wrapped(describePicture(state), kCaptionChars))
+        lines.push_back(line);
+    lines.push_back("Interval between wavefronts: " + roundedText(std::fabs(state.dtWave), kReadingDigits) +
+                    " s. The frame is drawn at tNow = " + roundedText(drawnAt, kReadingDigits) + " s.");
+    return lines;
+}
+
+// The nested picture in metres: the wavefronts, the lines that help measuring, and the source's dot on top, clipped
+// to the world window; then its border on paper.
+std::string worldPicture(const Paper &paper, const Source &source, const WaveFrame &frame)
+{
+    const WorldWindow &world = paper.world;
+    const std::string view = exact(world.left) + ' ' + exact(world.top) + ' ' + exact(world.right - world.left) + ' ' +
+                             exact(world.bottom - world.top);
+    std::string svg = "  <svg id=\"picture\" x=\"0\"" + attribute("y", mm(paper.top)) +
+                      attribute("width", mm(paper.width())) + attribute("height", exact(paper.height())) +
+                      attribute("viewBox", view) + " preserveAspectRatio=\"xMidYMid meet\" overflow=\"hidden\">\n";
+    svg += "    <clipPath id=\"inner\"><rect" + attribute("x", exact(world.left)) + attribute("y", exact(world.top)) +
+           attribute("width", exact(world.right - world.left)) + attribute("height", exact(world.bottom - world.top)) +
+           "/></clipPath>\n    <g clip-path=\"url(#inner)\">\n";
+    svg += wavefronts(paper, frame);
+    if (source.mach > 1.0)
+        svg += machCone(paper, source);
+    else if (source.mach == 1.0)
+        svg += worldLine("sonic", source.x, world.top, source.x, world.bottom,
+                         attribute("stroke", kInk) + attribute("stroke-width", mm(paper.metres(kPrintOutlineMm))));
+    svg += "      <circle class=\"source\"" + attribute("cx", exact(source.x)) + attribute("cy", exact(source.y)) +
+           attribute("r", exact(paper.metres(kPrintSourceMm / 2))) + attribute("fill", kInk) + "/>\n";
+    svg += "    </g>\n  </svg>\n";
+    return svg + "  <rect class=\"border\"" + attribute("x", mm(kThinLine / 2)) + attribute("y", mm(paper.top)) +
+           attribute("width", mm(paper.width() - kThinLine)) + attribute("height", mm(paper.height())) +
+           " fill=\"none\"" + attribute("stroke", kInk) + attribute("stroke-width", mm(kThinLine)) + "/>\n";
+}
+
+// Labels go on the upstream side, which the wavefronts leave emptiest.
+std::string labels(const Paper &paper, const Source &source, const WaveState &state)
+{
+    const char *upstreamAnchor = source.downstream > 0 ? "end" : "start";
+    std::string svg = label("source", paper.x(source.x) - source.downstream * 2.0, paper.y(source.y) - 2.0,
+                            upstreamAnchor, "source");
+    if (source.mach > 1.0)
+        svg += machLabel(paper, source);
+    else if (source.mach == 1.0)
+        svg += label("sonic", paper.x(source.x) - source.downstream * 1.5, paper.top + 5.0, upstreamAnchor,
+                     "every wavefront touches this line");
+    return svg + flowArrow(paper, source.x, state.M, state.aSound) + scaleBar(paper);
+}
+
+std::string captionText(const std::vector<std::string> &caption, double top)
+{
+    std::string svg = "  <text class=\"caption\" font-family=\"sans-serif\"" + attribute("font-size", mm(kCaptionSize)) +
+                      attribute("fill", kInk) + ">\n";
+    for (std::size_t k = 0; k < caption.size(); ++k)
+        svg += "    <tspan x=\"1\"" + attribute("y", mm(top + kCaptionLeading * static_cast<double>(k))) + ">" +
+               escaped(caption[k]) + "</tspan>\n";
+    return svg + "  </text>\n";
+}
+
+} // namespace
+
+std::string printSvg(const WaveState &state, double drawnAt, const WaveFrame &frame)
+{
+    const WorldWindow world = worldWindow(state.aSound);
+    const Paper paper{world, kFlowBand, kPrintWidthMm / (world.right - world.left)};
+    const std::vector<std::string> caption = captionLines(state, drawnAt);
+    const double captionTop = paper.top + paper.height() + kScaleBand + kCaptionSize;
+    const double height = captionTop + kCaptionLeading * static_cast<double>(caption.size() - 1) + 3.0;
+    // The source marker is the frame's last circle; the picture draws it as a dot one can find on paper.
+    const Source source{frame.empty() ? 0.0 : frame.back().x, frame.empty() ? 0.0 : frame.back().y, std::fabs(state.M),
+                        state.M < 0 ? -1.0 : 1.0};
+
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"" + attribute("width", mm(kPrintWidthMm) + "mm") +
+           attribute("height", mm(height) + "mm") + attribute("viewBox", "0 0 " + mm(kPrintWidthMm) + ' ' + mm(height)) +
+           ">\n";
+    svg += "  <title>Conwave: " + escaped(caption.front()) + ", tNow = " + roundedText(drawnAt, kReadingDigits) +
+           " s</title>\n";
+    svg += "  <desc>Millimetres on paper; inside the picture, metres. Scale 1 cm = " + roundedText(paper.metres(10.0), 6) +
+           " m.</desc>\n";
+    svg += "  <rect x=\"0\" y=\"0\"" + attribute("width", mm(kPrintWidthMm)) + attribute("height", mm(height)) +
+           attribute("fill", kPaper) + "/>\n";
+    svg += worldPicture(paper, source, frame) + labels(paper, source, state) + captionText(caption, captionTop);
+    return svg + "</svg>\n";
+}
+
+} // namespace conwave

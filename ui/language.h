@@ -1,0 +1,58 @@
+// Conwave's texts in the desktop's language: German, French or Spanish where the desktop asks for one of them,
+// English otherwise. The English texts are the sources the translations are looked up by.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <memory>
+#include <string_view>
+
+class QTranslator;
+
+namespace conwave {
+
+class RestartRefused;
+class RuntimeError;
+struct WaveState;
+
+// The language the desktop asks for, as Conwave has it: "de", "fr", "es", or "" for English. The first of
+// LANGUAGE (a list, in order of preference), LC_ALL, LC_MESSAGES and LANG that names a language decides.
+QString desktopLanguage();
+
+// The translations of one language, installed in the application while this lives: Conwave's own and the
+// toolkit's (the OK of a message box). Numbers in sentences take that language's decimal sign meanwhile; the
+// default locale is given back at the end.
+class Translations {
+public:
+    Translations();
+    ~Translations();
+    Translations(const Translations &) = delete;
+    Translations &operator=(const Translations &) = delete;
+
+    // Installs the language ("" for English); false when Conwave has no translation for it, and then English.
+    bool install(const QString &language);
+
+private:
+    void remove();
+
+    QLocale m_previous; // the default locale before
+    std::unique_ptr<QTranslator> m_own;
+    std::unique_ptr<QTranslator> m_toolkit;
+};
+
+// An English text of the program, in the installed language. The context says where it is used: "Form1",
+// "Form_About", "Picture", "Refusal", "RuntimeError".
+QString translated(const char *context, std::string_view english);
+
+// The picture's sentence for the tooltip and screen readers: the model's sentence, worded in the installed
+// language, its numbers with the language's decimal sign.
+QString pictureSentence(const WaveState &state);
+
+// A refusal's warning. Its numbers keep the "." of typed numbers: they are what the user types next.
+QString refusalText(const RestartRefused &refusal);
+
+// The report of a run-time error; its headline in the installed language.
+QString errorText(const RuntimeError &error);
+
+} // namespace conwave
