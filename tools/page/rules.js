@@ -11,6 +11,7 @@ const Rules = (() => {
     const kTickSeconds = 0.04; // clock advance per tick [s]
     const kMaxWaves = 50;      // wavefronts that have a slot
     const kMaxScrollMach = 3;  // the Mach scroll bar's largest value
+    const kMaxScrollSpan = 4;  // the time-span scroll bar's largest value [s]
     const kMarkerRadius = Math.fround(0.1); // source marker [m]
     const kFloatMax = 3.4028234663852886e38;
     const kSingleOverflow = 3.4028235677973366e38; // halfway between the largest float and 2^128
@@ -144,7 +145,14 @@ const Rules = (() => {
         }[field]);
     }
 
-    // Every circle of a clock cycle must fit single precision; see the restart's own comment for the ages.
+    // A refusal that asks for a number from -limit to limit.
+    function refuseBeyond(field, lead, limit) {
+        const text = limitText(limit);
+        throw new Refusal(field, lead + " from -" + text + " to " + text + ".");
+    }
+
+    // Every circle of a clock cycle must fit single precision; see the restart's own comment for the ages and for
+    // which field a refusal names.
     function checkGeometry(next) {
         const waves = waveCount(next.nWave);
         if (waves === 0) return;
@@ -153,15 +161,21 @@ const Rules = (() => {
         const speed = Math.max(next.aSound, Math.abs(next.uSource));
         if (ageLimit * speed <= kGeometryLimit) return;
         const ordinarySpeed = Math.min(Math.max(Math.abs(next.uSource), next.aSound), kMaxScrollMach * next.aSound);
-        if (ageLimit * ordinarySpeed <= kGeometryLimit) {
-            const limit = limitText(kGeometryLimit / (ageLimit * next.aSound));
-            throw new Refusal("M", "The Mach number M is too large to draw with these wavefronts: enter a " +
-                                   "number from -" + limit + " to " + limit + ".");
-        }
-        const limit = limitText((kGeometryLimit / speed - kTickSeconds) * Math.abs(next.nWave) / waves);
-        throw new Refusal("tMax", "The time span tMax is too long to draw at this Mach number: enter a number " +
-                                  "of seconds from -" + limit + " to " + limit + ".");
+        const spanLimit = (kGeometryLimit / speed - kTickSeconds) * next.nWave / waves;
+        const spanFitsSomeMach = ageLimit * next.aSound <= kGeometryLimit;
+        if (ageLimit * ordinarySpeed <= kGeometryLimit || (!(spanLimit > 0) && spanFitsSomeMach))
+            refuseBeyond("M", "The Mach number M is too large to draw with these wavefronts: enter a number",
+                         kGeometryLimit / (ageLimit * next.aSound));
+        if (spanLimit > 0)
+            refuseBeyond("tMax", "The time span tMax is too long to draw at this Mach number: enter a number of seconds",
+                         spanLimit);
+        refuseBeyond("M", "The Mach number M is too large to draw at any time span: enter a number",
+                     kGeometryLimit / ((kTickSeconds + kMaxScrollSpan) * next.aSound));
     }
+
+    // Whether the text begins with a number: blanks, a sign, then a digit or a point followed by one. Otherwise it
+    // reads as 0 for want of a number, and the refusal says so.
+    const beginsWithNumber = (text) => /^[ \t\r\n]*[+-]?(\d|\.\d)/.test(text);
 
     // START: the three texts in the window's order; a refusal throws Refusal and leaves nothing changed.
     function restart(mText, nWaveText, tMaxText) {
@@ -170,7 +184,9 @@ const Rules = (() => {
         next.nWave = readField(nWaveText, "nWave");
         next.tMax = readField(tMaxText, "tMax");
         if (next.nWave === 0)
-            throw new Refusal("nWave", "The number of wavefronts nWave cannot be 0: enter a number from 1 to 50.");
+            throw new Refusal("nWave", beginsWithNumber(nWaveText)
+                ? "The number of wavefronts nWave cannot be 0: enter a number from 1 to 50."
+                : "The number of wavefronts nWave is not a number, so it reads as 0: enter a number from 1 to 50.");
         if (waveCount(next.nWave) > kMaxWaves)
             throw new Refusal("nWave",
                               "The number of wavefronts nWave cannot be more than 50: enter a number from 1 to 50.");
@@ -194,21 +210,44 @@ const Rules = (() => {
         return Math.asin(1 / mach) * 180 / Math.PI;
     }
 
+    // A number for a sentence that is read, not typed back: rounded to three significant figures (half to even on
+    // the exact value, as the program's library rounds), then written as the program writes numbers.
+    function readableNumber(value, figures = 3) {
+        if (value === 0 || !Number.isFinite(value)) return numberToText(value);
+        const rounded = textToNumber(generalText(value, figures));
+        return numberToText(rounded === null ? value : rounded);
+    }
+
+    // Three figures, or as many more as it takes not to read as Mach 1 when the regime is not sonic (1.0001).
+    function machText(mach) {
+        let text = readableNumber(mach);
+        for (let figures = 4; figures <= 15 && mach !== 1 && textToNumber(text) === 1; ++figures)
+            text = readableNumber(mach, figures);
+        return text;
+    }
+
     // The sentence of the window's tooltip and accessible description.
     function describePicture(state) {
         if (state.nWave === 0) return "Press START to begin the animation.";
         const mach = Math.abs(state.M);
-        const speed = "Mach " + numberToText(mach);
+        const speed = "Mach " + machText(mach);
+        const otherWay = state.M < 0 ? ", moving the other way" : "";
         let regime;
-        if (mach < 1)
-            regime = "Subsonic at " + speed + ": the source stays inside its wavefronts";
+        if (mach === 0)
+            regime = "At rest at " + speed + ": the wavefronts are concentric circles around the source";
+        else if (mach < 1)
+            regime = "Subsonic at " + speed + otherWay + ": the source stays inside its wavefronts";
         else if (mach === 1)
-            regime = "Sonic at " + speed + ": every wavefront touches the source";
+            regime = "Sonic at " + speed + otherWay + ": every wavefront touches the source";
         else
-            regime = "Supersonic at " + speed + ": a Mach cone with a Mach angle of " +
+            regime = "Supersonic at " + speed + otherWay + ": a Mach cone with a Mach angle of " +
                      oneDecimal(machAngleDegrees(mach)) + " degrees";
+        const interval = Math.abs(state.dtWave);
         if (waveCount(state.nWave) === 0) return regime + ", with no wavefront drawn.";
-        return regime + ", a wavefront every " + numberToText(Math.abs(state.dtWave)) + " s.";
+        if (interval < kTickSeconds)
+            return regime + ", a wavefront every " + readableNumber(interval) + " s, less than one frame of " +
+                   readableNumber(kTickSeconds) + " s: the picture stands still.";
+        return regime + ", a wavefront every " + readableNumber(interval) + " s.";
     }
 
     // Double to single precision as the picture is handed it; null beyond the single-precision range.
