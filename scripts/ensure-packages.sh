@@ -21,7 +21,10 @@ packages=(
     desktop-file-utils appstream    # validate the desktop entry and the metainfo
     dpkg-dev file                   # the Debian package: dependencies computed from the binary
     clang libclang-rt-14-dev llvm   # fuzz targets: clang's libFuzzer runtime (only recommended by clang), symbolizer
+    chromium firefox-esr nodejs     # the page of conwave-frames --html, driven headless by its tests
 )
+# npm installs the page tests' pinned packages; a Node.js from elsewhere may bring its own npm.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 as_root=()
 [ "$(id -u)" -ne 0 ] && as_root=(sudo)

@@ -1,4 +1,5 @@
 // conwave-frames: runs the wave model without a window and prints its frames as CSV, or one frame as SVG.
+#include "frame_html.h"
 #include "frame_csv.h"
 #include "frame_svg.h"
 #include "print_svg.h"
@@ -27,6 +28,7 @@ constexpr std::string_view kUsage =
     "       conwave-frames --svg [--ticks N] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
     "       conwave-frames --svg --print [--ticks N] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
     "       conwave-frames [--ticks N] CSV_FORM... [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
+    "       conwave-frames --html [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "\n"
     "Runs the wave animation without a window. The three texts are read exactly as if typed into the\n"
     "window's M, nWave and tMax boxes and START pressed; without them the program is as at start-up,\n"
@@ -37,6 +39,8 @@ constexpr std::string_view kUsage =
     "wavefronts 1..n, then the source marker as wave 0.\n"
     "--svg: one SVG picture of the frame of tick N (default 1), as the window draws it, with the\n"
     "parameters in a caption below.\n"
+    "--html: one self-contained HTML page that plays the animation in a browser, with pause, single\n"
+    "steps, the view from the ground and boxes for M, nWave and tMax.\n"
     "--svg --print: the same frame drawn for paper, at most 170 mm wide and to a stated scale, in black\n"
     "on white: the source, the air's speed, a scale bar, the Mach lines and angle, and a caption.\n"
     "\n"
@@ -50,6 +54,7 @@ constexpr std::string_view kUsage =
 
 struct Options {
     bool svg = false;
+    bool html = false;
     bool print = false;
     conwave::CsvForm csv;
     std::optional<long long> ticks;
@@ -102,6 +107,8 @@ Options parseArguments(int argc, char **argv)
             optionsEnded = true;
         } else if (arg == "--svg") {
             options.svg = true;
+        } else if (arg == "--html") {
+            options.html = true;
         } else if (arg == "--print") {
             options.print = true;
         } else if (csvFormOption(options.csv, arg, k, argc, argv)) {
@@ -120,6 +127,8 @@ Options parseArguments(int argc, char **argv)
         throw UsageError{"give all three texts M_TEXT NWAVE_TEXT TMAX_TEXT, or none"};
     if (options.svg && options.texts.empty())
         throw UsageError{"--svg needs the three texts M_TEXT NWAVE_TEXT TMAX_TEXT"};
+    if (options.html && (options.svg || options.ticks || options.csv != conwave::CsvForm{}))
+        throw UsageError{"--html takes neither --svg, --ticks nor a CSV form: the page plays every tick"};
     if (options.print && !options.svg)
         throw UsageError{"--print goes with --svg"};
     if (options.svg && options.csv != conwave::CsvForm{})
@@ -160,6 +169,11 @@ int main(int argc, char **argv)
             std::cerr << "conwave-frames: " << refusal.what() << '\n';
             return kExitRefused;
         }
+    }
+
+    if (options.html) {
+        write(conwave::frameHtml(options.texts, state));
+        return std::fflush(stdout) == 0 ? 0 : kExitRuntimeError;
     }
 
     const long long ticks = options.ticks.value_or(options.svg ? kDefaultSvgTick : kDefaultCsvTicks);

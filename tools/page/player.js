@@ -1,0 +1,361 @@
+// ==== The player ====
+// Plays the window's ticks at 25 per second, pauses, steps and scrubs over the clock cycle, and draws the two views.
+// Every frame is computed afresh from the clock with the rules above, so a frame never depends on how it was reached.
+(() => {
+    const kTickMs = 40;           // the window's timer interval [ms]
+    const kScrubTicks = 100000;   // the longest cycle the scrubber spans: about 67 minutes of playing
+    const kDotRadius = 0.5;       // below this radius [px] a circle is a dot one pixel wide, as in the window
+    const kLargestDrawnRadius = 1e6; // beyond this radius [px] a circle is drawn as its tangent across the picture
+    const kSeenMargin = 2;        // how far beyond the picture [px] an outline still shows: its width and fringe
+    const kPrintScale = 4;        // device pixels per CSS pixel when printing, for a sharp picture on paper
+    const kStripShare = 0.08;     // the clock's strip below each picture, as a share of the picture's height
+    const kPrintWidth = 480;      // the printed views' width [CSS px] that the outlines' width is measured against
+    const kBackground = "#80FFFF"; // light cyan
+    const kCircleColour = "#FF0000";
+    const kHalfWorld = 340;       // the world window is (-340, -340) to (680, 340) [m]
+    const world = { left: -kHalfWorld, top: -kHalfWorld, width: 3 * kHalfWorld, height: 2 * kHalfWorld };
+
+    const $ = (id) => document.getElementById(id);
+    const startUp = JSON.parse($("start-up").textContent);
+    const fields = { M: $("text-M"), nWave: $("text-nWave"), tMax: $("text-tMax") };
+
+    let state = Rules.startUp();
+    let clock = 0;        // the model's clock after the last tick [s]
+    let drawnAt = 0;      // the clock the shown frame was drawn at [s]
+    let cycleTick = 0;    // the shown frame's tick within its clock cycle, from 1
+    let cycle = { ticks: 1, whole: true }; // ticks of one clock cycle, up to kScrubTicks
+    let frame = [];       // the shown frame's circles {x, r} [m]
+    let timer = 0;
+
+    // Ticks until the clock passes one emission interval and wraps.
+    function cycleOf(next) {
+        let t = 0;
+        for (let n = 1; n <= kScrubTicks; ++n) {
+            t = Rules.nextClock(t);
+            if (Rules.wraps(next, t)) return { ticks: n, whole: true };
+        }
+        return { ticks: kScrubTicks, whole: false };
+    }
+
+    // n ticks as the window's timer runs them, then the last one is shown.
+    function runTicks(n) {
+        for (let k = 0; k < n; ++k) {
+            const t = Rules.nextClock(clock);
+            cycleTick = clock === 0 ? 1 : cycleTick + 1;
+            drawnAt = t;
+            clock = Rules.wraps(state, t) ? 0 : t;
+        }
+        show();
+    }
+
+    function goToTick(k) {
+        clock = 0;
+        runTicks(Math.max(1, Math.min(k, cycle.ticks)));
+    }
+
+    // ---- Drawing ----
+    // Opaque canvases: the compositor need not blend them with what lies below.
+    const views = [$("source-view"), $("ground-view")].map((canvas) => ({
+        canvas, context: canvas.getContext("2d", { alpha: false }), scale: 1 }));
+
+    // The backing store at the screen's resolution: exactly the device pixels the canvas covers where the browser
+    // says how many (then the compositor copies it without scaling), else its CSS size times devicePixelRatio.
+    function fit(view, devicePixels) {
+        const cssWidth = view.canvas.clientWidth, cssHeight = view.canvas.clientHeight;
+        if (cssWidth === 0 || cssHeight === 0) return;
+        let width = Math.round(cssWidth * window.devicePixelRatio);
+        let height = Math.round(cssHeight * window.devicePixelRatio);
+        // The browser's count settles the rounding; one that disagrees more (as under emulated resolutions) is stale.
+        const near = (count, estimate) => Math.abs(count - estimate) <= 1;
+        if (devicePixels && near(devicePixels.inlineSize, width) && near(devicePixels.blockSize, height))
+            [width, height] = [devicePixels.inlineSize, devicePixels.blockSize];
+        view.scale = width / cssWidth;
+        if (view.canvas.width !== width || view.canvas.height !== height) {
+            [view.canvas.width, view.canvas.height] = [width, height];
+            view.font = null; // a resized canvas starts with a fresh drawing state
+        }
+    }
+
+    // The arcs [from, to] [rad] of a circle [px] that pass through the picture, widened by the outline's fringe:
+    // stroking costs in proportion to the length of the outline, seen or not, and most of a large circle lies
+    // outside. Angles run as the canvas draws them, from three o'clock towards six.
+    function seenArcs(x, y, r, width, height) {
+        const box = { left: -kSeenMargin, top: -kSeenMargin, right: width + kSeenMargin, bottom: height + kSeenMargin };
+        const inside = (angle) => {
+            const px = x + r * Math.cos(angle), py = y + r * Math.sin(angle);
+            return px >= box.left && px <= box.right && py >= box.top && py <= box.bottom;
+        };
+        const turn = 2 * Math.PI;
+        const crossings = [];
+        for (const edge of [box.left, box.right]) {
+            const c = (edge - x) / r;
+            if (Math.abs(c) < 1) crossings.push(Math.acos(c), turn - Math.acos(c));
+        }
+        for (const edge of [box.top, box.bottom]) {
+            const s = (edge - y) / r;
+            if (Math.abs(s) < 1) crossings.push((Math.asin(s) + turn) % turn, Math.PI - Math.asin(s));
+        }
+        if (crossings.length === 0) return inside(0) ? [[0, turn]] : [];
+        crossings.sort((a, b) => a - b);
+        crossings.push(crossings[0] + turn);
+        const arcs = [];
+        for (let k = 0; k + 1 < crossings.length; ++k) {
+            const [from, to] = [crossings[k], crossings[k + 1]];
+            if (to > from && inside((from + to) / 2)) arcs.push([from, to]);
+        }
+        return arcs;
+    }
+
+    // Circles {x, y, r} in metres onto a view, as the window paints them: one CSS pixel wide outlines, dots for
+    // circles smaller than a pixel, nothing for negative radii, only outlines that can pass through the picture.
+    function paint(view, circles) {
+        const { canvas, context } = view;
+        const width = canvas.width / view.scale, height = canvas.height / view.scale / (1 + kStripShare);
+        context.setTransform(view.scale, 0, 0, view.scale, 0, 0);
+        context.fillStyle = kBackground;
+        context.fillRect(0, 0, width, height);
+        const perMetre = width / world.width; // radii are measured along x, so circles stay round
+        const middleX = width / 2, middleY = height / 2;
+        const reach = Math.hypot(width, height) / 2 + 1;
+        const dots = [];
+        context.beginPath();
+        for (const c of circles) {
+            const r = c.r * perMetre;
+            if (!(r >= 0)) continue;
+            const x = (c.x - world.left) * perMetre, y = (c.y - world.top) * height / world.height;
+            if (r < kDotRadius) {
+                dots.push([Math.floor(x), Math.floor(y)]);
+                continue;
+            }
+            const distance = Math.hypot(middleX - x, middleY - y);
+            if (Math.abs(distance - r) > reach) continue;
+            if (r <= kLargestDrawnRadius) {
+                for (const [from, to] of seenArcs(x, y, r, width, height)) {
+                    context.moveTo(x + r * Math.cos(from), y + r * Math.sin(from));
+                    context.arc(x, y, r, from, to);
+                }
+            } else {
+                const ux = (middleX - x) / distance, uy = (middleY - y) / distance;
+                const nearX = middleX - ux * (distance - r), nearY = middleY - uy * (distance - r);
+                context.moveTo(nearX + uy * reach, nearY - ux * reach);
+                context.lineTo(nearX - uy * reach, nearY + ux * reach);
+            }
+        }
+        context.lineWidth = 1;
+        context.strokeStyle = kCircleColour;
+        context.stroke();
+        context.fillStyle = kCircleColour;
+        for (const [x, y] of dots) context.fillRect(x, y, 1, 1);
+        paintStrip(view, width, height);
+    }
+
+    // Below the picture, on the same canvas: the clock and where it is in its cycle. Written into the page's text
+    // at every tick, they would make the browser lay out and paint the page 25 times a second.
+    function paintStrip(view, width, top) {
+        const context = view.context;
+        const height = top * kStripShare;
+        context.fillStyle = "#FFFFFF";
+        context.fillRect(0, top, width, height + 1);
+        context.fillStyle = "#555555";
+        const bar = Math.max(1, Math.round(height / 8));
+        context.fillRect(0, top, width * Math.min(cycleTick, cycle.ticks) / cycle.ticks, bar);
+        context.fillStyle = "#111111";
+        const font = Math.min(16, height * 0.62).toFixed(1) + "px system-ui, sans-serif";
+        if (view.font !== font) {
+            // Parsing a font costs more than drawing the text: only when the size changes or the canvas was reset.
+            context.font = view.font = font;
+            context.textBaseline = "middle";
+        }
+        context.fillText(clockText() + "   tick " + cycleTick + " of " + cycle.ticks + (cycle.whole ? "" : "+"),
+                         4, top + bar + (height - bar) / 2);
+    }
+
+    const clockText = () => "tNow = " + Rules.numberToText(drawnAt) + " s";
+
+    // Ground frame: the wavefronts' centres stay where the source sent them out, and the source moves through them
+    // at -uSource. Shifted by half the source's path in one interval, so that it passes the same place as in the
+    // source view; at most half the window's height, so that it starts in view.
+    function groundCircles() {
+        const path = state.uSource * Math.max(state.dtWave, 0) / 2;
+        const shift = Math.max(-kHalfWorld, Math.min(kHalfWorld, path));
+        const circles = frame.slice(0, -1).map((c, i) => ({ x: shift + state.uSource * (i * state.dtWave), y: 0,
+                                                            r: c.r }));
+        circles.push({ x: shift - state.uSource * drawnAt, y: 0, r: frame[frame.length - 1].r });
+        return circles;
+    }
+
+    const sourceCircles = () => frame.map((c) => ({ x: c.x, y: 0, r: c.r }));
+
+    function draw() {
+        if (frame.length === 0) return;
+        paint(views[0], sourceCircles());
+        paint(views[1], groundCircles());
+    }
+
+    function show() {
+        const circles = Rules.circlesAt(state, drawnAt);
+        if (circles === null) {
+            // The window ends with this run-time error; the page stops and says it.
+            pause();
+            showMessage("Overflow: a coordinate is too large for single precision.");
+            return;
+        }
+        frame = circles;
+        draw();
+        if (timer === 0) showClock();
+    }
+
+    // The clock in the page's text and on the scrubber: while playing only the pictures change, and these follow
+    // when the animation stops.
+    function showClock() {
+        $("clock").textContent = clockText();
+        const scrubber = $("scrubber");
+        scrubber.value = String(Math.min(cycleTick, cycle.ticks));
+        scrubber.setAttribute("aria-valuetext", "tick " + cycleTick + " of " + cycle.ticks +
+                              (cycle.whole ? "" : " or more") + ", " + clockText());
+    }
+
+    // ---- Playing ----
+    function play() {
+        if (timer !== 0) return;
+        timer = setInterval(() => runTicks(1), kTickMs);
+        $("play").textContent = "Pause";
+        document.body.classList.add("playing");
+    }
+
+    // Nothing keeps running while paused: no timer, no animation frame.
+    function pause() {
+        if (timer === 0) return;
+        clearInterval(timer);
+        timer = 0;
+        $("play").textContent = "Play";
+        document.body.classList.remove("playing");
+        showClock();
+    }
+
+    const toggle = () => (timer === 0 ? play() : pause());
+
+    function step(direction) {
+        pause();
+        if (direction > 0) runTicks(1);
+        else if (cycleTick > 1) goToTick(cycleTick - 1);
+        else if (cycle.whole) goToTick(cycle.ticks); // back past the wrap: the cycle's last tick
+    }
+
+    // ---- START ----
+    function showMessage(text) {
+        $("refusal").textContent = text;
+        $("refusal").hidden = false;
+    }
+
+    function describe() {
+        const caption = state.started ? "M = " + Rules.numberToText(state.M) + ", nWave = " +
+                                        Rules.numberToText(state.nWave) + ", tMax = " + Rules.numberToText(state.tMax)
+                                      : "before START";
+        $("caption").textContent = caption;
+        $("regime").textContent = Rules.describePicture(state); // the live region says it once per change
+        const mach = Math.abs(state.M);
+        $("mach-angle").hidden = !(mach > 1);
+        $("mach-angle").textContent = "Mach angle: " + Rules.oneDecimal(Rules.machAngleDegrees(mach)) +
+                                      "\u00B0, the angle whose sine is 1/M.";
+    }
+
+    // As the window's START: a refusal changes nothing and names the field to correct.
+    function start() {
+        for (const input of Object.values(fields)) input.removeAttribute("aria-invalid");
+        let next;
+        try {
+            next = Rules.restart(fields.M.value, fields.nWave.value, fields.tMax.value);
+        } catch (refusal) {
+            if (!(refusal instanceof Rules.Refusal)) throw refusal;
+            showMessage(refusal.message);
+            fields[refusal.field].setAttribute("aria-invalid", "true");
+            fields[refusal.field].focus();
+            fields[refusal.field].select();
+            return;
+        }
+        $("refusal").hidden = true;
+        state = next;
+        cycle = cycleOf(state);
+        $("scrubber").max = String(cycle.ticks);
+        describe();
+        goToTick(1);
+    }
+
+    // ---- Wiring ----
+    $("play").addEventListener("click", toggle);
+    $("back").addEventListener("click", () => step(-1));
+    $("forward").addEventListener("click", () => step(1));
+    $("scrubber").addEventListener("input", (event) => goToTick(Number(event.target.value)));
+    $("parameters").addEventListener("submit", (event) => {
+        event.preventDefault();
+        start();
+    });
+    document.addEventListener("keydown", (event) => {
+        const target = event.target;
+        if (event.altKey || event.ctrlKey || event.metaKey) return;
+        if (target instanceof HTMLInputElement && target.type !== "range") return; // typing a number
+        const keys = { " ": toggle, ArrowRight: () => step(1), ArrowUp: () => step(1), ArrowLeft: () => step(-1),
+                       ArrowDown: () => step(-1) };
+        if (!(event.key in keys)) return;
+        event.preventDefault(); // also keeps a focused button from taking the space as a click
+        keys[event.key]();
+    });
+
+    const refit = (entries = []) => {
+        for (const view of views)
+            fit(view, entries.find((entry) => entry.target === view.canvas)?.devicePixelContentBoxSize?.[0]);
+        draw();
+    };
+    // Also a change of zoom or screen resolution: the device pixels change while the CSS size may not.
+    const resizes = new ResizeObserver(refit);
+    for (const view of views) {
+        try {
+            resizes.observe(view.canvas, { box: "device-pixel-content-box" });
+        } catch {
+            resizes.observe(view.canvas); // browsers that cannot count device pixels
+        }
+    }
+    window.addEventListener("resize", () => refit());
+    // Printing: each view as a picture of four device pixels per CSS pixel, made when printing begins, so that the
+    // paper shows the current frame sharply whatever the screen's resolution and the paper's layout.
+    const printed = views.map((view) => {
+        const image = document.createElement("img");
+        image.className = "printed";
+        image.alt = "";
+        image.setAttribute("aria-hidden", "true");
+        view.canvas.after(image);
+        return image;
+    });
+    function preparePrint() {
+        if (frame.length === 0) return;
+        [sourceCircles(), groundCircles()].forEach((circles, k) => {
+            const canvas = document.createElement("canvas");
+            canvas.width = kPrintWidth * kPrintScale;
+            canvas.height = Math.round(kPrintWidth * world.height / world.width * (1 + kStripShare) * kPrintScale);
+            paint({ canvas, context: canvas.getContext("2d", { alpha: false }), scale: kPrintScale }, circles);
+            printed[k].src = canvas.toDataURL("image/png");
+        });
+    }
+    window.addEventListener("beforeprint", preparePrint);
+    window.matchMedia("print").addEventListener("change", (query) => query.matches && preparePrint());
+
+    // What the views show now, for scripts that check the page.
+    window.conwave = Object.freeze({
+        now: () => ({ drawnAt, cycleTick, cycleTicks: cycle.ticks, wholeCycle: cycle.whole, playing: timer !== 0,
+                      source: frame.map((c) => ({ x: c.x, r: c.r })),
+                      ground: frame.length ? groundCircles().map((c) => ({ x: c.x, r: c.r })) : [] }),
+    });
+
+    fields.M.value = startUp.texts[0];
+    fields.nWave.value = startUp.texts[1];
+    fields.tMax.value = startUp.texts[2];
+    if (startUp.started) {
+        start();
+    } else {
+        describe();
+        goToTick(1);
+    }
+    refit();
+    if (!window.matchMedia("(prefers-reduced-motion: reduce)").matches) play();
+})();

@@ -1,0 +1,277 @@
+// ==== The window's rules, in script ====
+// What the window does when START is pressed, and how it words the picture: how a text becomes a number, which
+// parameters the restart refuses and with which message, the regime sentence, and one tick of the clock. The
+// program's C++ holds the originals (the text-to-number grammar and the number texts in the platform services, the
+// restart and the tick in the wave state and tick, the sentence in the regime description). Change them together:
+// the page tests compare this block with conwave-frames for the same texts, circle by circle and word for word.
+"use strict";
+
+const Rules = (() => {
+    const kSoundSpeed = 340;   // wave speed [m/s]
+    const kTickSeconds = 0.04; // clock advance per tick [s]
+    const kMaxWaves = 50;      // wavefronts that have a slot
+    const kMaxScrollMach = 3;  // the Mach scroll bar's largest value
+    const kMaxScrollSpan = 4;  // the time-span scroll bar's largest value [s]
+    const kMarkerRadius = Math.fround(0.1); // source marker [m]
+    const kFloatMax = 3.4028234663852886e38;
+    const kSingleOverflow = 3.4028235677973366e38; // halfway between the largest float and 2^128
+    // Largest centre or radius the restart lets through: the margin covers the rounding of the clock's sum.
+    const kGeometryLimit = kFloatMax * (1 - 1e-6);
+
+    class Refusal extends Error {
+        constructor(field, message) {
+            super(message);
+            this.field = field; // "M", "nWave" or "tMax"
+        }
+    }
+
+    const isBlank = (c) => c === " " || c === "\t" || c === "\r" || c === "\n";
+    const isDigit = (c) => c >= "0" && c <= "9";
+
+    // The number at the start of a text: blanks, a sign, digits with at most one ".", an exponent with at least one
+    // digit; reading stops at the first character that cannot continue it; no number reads as 0. Returns null for a
+    // number too large for a double. Number() rounds a decimal text correctly, as the program's reader does.
+    function textToNumber(text) {
+        let p = 0;
+        while (p < text.length && isBlank(text[p])) ++p;
+        const negative = text[p] === "-";
+        if (text[p] === "+" || text[p] === "-") ++p;
+        const start = p;
+        let digits = 0;
+        while (p < text.length && isDigit(text[p])) ++p, ++digits;
+        if (text[p] === ".") {
+            ++p;
+            while (p < text.length && isDigit(text[p])) ++p, ++digits;
+        }
+        if (digits === 0) return 0;
+        let end = p;
+        if (text[p] === "e" || text[p] === "E") {
+            let q = p + 1;
+            if (text[q] === "+" || text[q] === "-") ++q;
+            if (isDigit(text[q] ?? "")) {
+                while (q < text.length && isDigit(text[q])) ++q;
+                end = q;
+            }
+        }
+        const magnitude = Number(text.slice(start, end));
+        if (magnitude === Infinity) return null;
+        return negative ? -magnitude : magnitude;
+    }
+
+    // The exact decimal digits of a finite positive double: value = digits x 10^-scale.
+    function exactDecimal(value) {
+        const view = new DataView(new ArrayBuffer(8));
+        view.setFloat64(0, value);
+        const bits = view.getBigUint64(0);
+        const biased = Number((bits >> 52n) & 0x7ffn);
+        let mantissa = bits & ((1n << 52n) - 1n);
+        if (biased !== 0) mantissa |= 1n << 52n;
+        const power = (biased === 0 ? 1 : biased) - 1075; // value = mantissa x 2^power
+        if (power >= 0) return { digits: (mantissa << BigInt(power)).toString(), scale: 0 };
+        return { digits: (mantissa * 5n ** BigInt(-power)).toString(), scale: -power };
+    }
+
+    // printf's %.<precision>g in the C locale, rounding the exact value half to even as the program's library does.
+    function generalText(value, precision) {
+        if (value === 0) return Object.is(value, -0) ? "-0" : "0";
+        const sign = value < 0 ? "-" : "";
+        const { digits, scale } = exactDecimal(Math.abs(value));
+        let exponent = digits.length - 1 - scale;
+        let head = digits.slice(0, precision).padEnd(precision, "0");
+        const rest = digits.slice(precision);
+        const roundUp = rest.length > 0 && (rest[0] > "5" || (rest[0] === "5" &&
+            (/[1-9]/.test(rest.slice(1)) || Number(head[head.length - 1]) % 2 === 1)));
+        if (roundUp) {
+            head = (BigInt(head) + 1n).toString();
+            if (head.length > precision) {
+                head = head.slice(0, precision);
+                ++exponent;
+            }
+        }
+        if (exponent < -4 || exponent >= precision) {
+            const mantissa = (head[0] + "." + head.slice(1)).replace(/\.?0+$/, "");
+            const power = Math.abs(exponent).toString().padStart(2, "0");
+            return sign + mantissa + "e" + (exponent < 0 ? "-" : "+") + power;
+        }
+        const fixed = exponent < 0 ? "0." + "0".repeat(-exponent - 1) + head
+                                   : head.slice(0, exponent + 1) + "." + head.slice(exponent + 1);
+        return sign + fixed.replace(/\.?0+$/, "").replace(/\.$/, "");
+    }
+
+    // At most 15 significant digits, no trailing zeros; 0 also for -0. The clock is written at every tick, so the
+    // exact digits are worked out only where the browser's own rounding can differ: a value whose 16th digit is 5.
+    function numberToText(value) {
+        if (value === 0) return "0";
+        const sixteen = value.toPrecision(16);
+        const fifteen = value.toPrecision(15);
+        if (/5(e|$)/.test(sixteen) || fifteen.includes("e") || Math.abs(value) < 1e-4) return generalText(value, 15);
+        return fifteen.includes(".") ? fifteen.replace(/\.?0+$/, "") : fifteen;
+    }
+
+    // One digit after the point, as the Mach angle is said, rounded half to even as the program's library does.
+    function oneDecimal(value) {
+        const { digits, scale } = exactDecimal(Math.abs(value));
+        // Ten times the value is digits x 10^(1 - scale): split it into its whole part and the digits after.
+        let whole = BigInt(digits) * 10n ** BigInt(Math.max(1 - scale, 0));
+        let rest = "";
+        if (scale > 1) {
+            const padded = digits.padStart(scale, "0");
+            whole = BigInt(padded.slice(0, padded.length - (scale - 1)));
+            rest = padded.slice(padded.length - (scale - 1));
+        }
+        if (rest[0] > "5" || (rest[0] === "5" && (/[1-9]/.test(rest.slice(1)) || whole % 2n === 1n))) whole += 1n;
+        const text = whole.toString().padStart(2, "0");
+        return (value < 0 ? "-" : "") + text.slice(0, -1) + "." + text.slice(-1);
+    }
+
+    function waveCount(nWave) {
+        if (!(nWave >= 1)) return 0;
+        return Math.min(Math.floor(nWave), 1e9);
+    }
+
+    // A limit for a refusal message: three significant digits, rounded towards zero so that it is itself accepted.
+    function limitText(limit) {
+        const power = Number("1e" + (Math.floor(Math.log10(limit)) - 2));
+        return generalText(Math.floor(limit / power * (1 - 1e-12)) * power, 3);
+    }
+
+    function readField(text, field) {
+        const value = textToNumber(text);
+        if (value !== null) return value;
+        throw new Refusal(field, {
+            M: "The Mach number M is too large: enter a number such as 0 to 3.",
+            nWave: "The number of wavefronts nWave is too large: enter a number from 1 to 50.",
+            tMax: "The time span tMax is too large: enter a number of seconds such as 1 to 4.",
+        }[field]);
+    }
+
+    // A refusal that asks for a number from -limit to limit.
+    function refuseBeyond(field, lead, limit) {
+        const text = limitText(limit);
+        throw new Refusal(field, lead + " from -" + text + " to " + text + ".");
+    }
+
+    // Every circle of a clock cycle must fit single precision; see the restart's own comment for the ages and for
+    // which field a refusal names.
+    function checkGeometry(next) {
+        const waves = waveCount(next.nWave);
+        if (waves === 0) return;
+        const ageLimit = next.dtWave >= 0 ? kTickSeconds + waves * next.dtWave
+                                          : kTickSeconds + (waves - 1) * -next.dtWave;
+        const speed = Math.max(next.aSound, Math.abs(next.uSource));
+        if (ageLimit * speed <= kGeometryLimit) return;
+        const ordinarySpeed = Math.min(Math.max(Math.abs(next.uSource), next.aSound), kMaxScrollMach * next.aSound);
+        const spanLimit = (kGeometryLimit / speed - kTickSeconds) * next.nWave / waves;
+        const spanFitsSomeMach = ageLimit * next.aSound <= kGeometryLimit;
+        if (ageLimit * ordinarySpeed <= kGeometryLimit || (!(spanLimit > 0) && spanFitsSomeMach))
+            refuseBeyond("M", "The Mach number M is too large to draw with these wavefronts: enter a number",
+                         kGeometryLimit / (ageLimit * next.aSound));
+        if (spanLimit > 0)
+            refuseBeyond("tMax", "The time span tMax is too long to draw at this Mach number: enter a number of seconds",
+                         spanLimit);
+        refuseBeyond("M", "The Mach number M is too large to draw at any time span: enter a number",
+                     kGeometryLimit / ((kTickSeconds + kMaxScrollSpan) * next.aSound));
+    }
+
+    // Whether the text begins with a number: blanks, a sign, then a digit or a point followed by one. Otherwise it
+    // reads as 0 for want of a number, and the refusal says so.
+    const beginsWithNumber = (text) => /^[ \t\r\n]*[+-]?(\d|\.\d)/.test(text);
+
+    // START: the three texts in the window's order; a refusal throws Refusal and leaves nothing changed.
+    function restart(mText, nWaveText, tMaxText) {
+        const next = { aSound: kSoundSpeed, started: true };
+        next.M = readField(mText, "M");
+        next.nWave = readField(nWaveText, "nWave");
+        next.tMax = readField(tMaxText, "tMax");
+        if (next.nWave === 0)
+            throw new Refusal("nWave", beginsWithNumber(nWaveText)
+                ? "The number of wavefronts nWave cannot be 0: enter a number from 1 to 50."
+                : "The number of wavefronts nWave is not a number, so it reads as 0: enter a number from 1 to 50.");
+        if (waveCount(next.nWave) > kMaxWaves)
+            throw new Refusal("nWave",
+                              "The number of wavefronts nWave cannot be more than 50: enter a number from 1 to 50.");
+        next.dtWave = next.tMax / next.nWave;
+        if (!Number.isFinite(next.dtWave))
+            throw new Refusal("nWave", "The number of wavefronts nWave is too small for this time span: enter a " +
+                                       "number from 1 to 50.");
+        next.uSource = next.M * next.aSound;
+        if (!Number.isFinite(next.uSource))
+            throw new Refusal("M", "The Mach number M is too large: enter a number such as 0 to 3.");
+        checkGeometry(next);
+        return next;
+    }
+
+    // As at start-up, before any START: the clock runs and only the source is drawn.
+    const startUp = () => ({ aSound: kSoundSpeed, M: 0, nWave: 0, tMax: 0, dtWave: 0, uSource: 0, started: false });
+
+    function machAngleDegrees(M) {
+        const mach = Math.abs(M);
+        if (!(mach > 1)) return 90;
+        return Math.asin(1 / mach) * 180 / Math.PI;
+    }
+
+    // A number for a sentence that is read, not typed back: rounded to three significant figures (half to even on
+    // the exact value, as the program's library rounds), then written as the program writes numbers.
+    function readableNumber(value, figures = 3) {
+        if (value === 0 || !Number.isFinite(value)) return numberToText(value);
+        const rounded = textToNumber(generalText(value, figures));
+        return numberToText(rounded === null ? value : rounded);
+    }
+
+    // Three figures, or as many more as it takes not to read as Mach 1 when the regime is not sonic (1.0001).
+    function machText(mach) {
+        let text = readableNumber(mach);
+        for (let figures = 4; figures <= 15 && mach !== 1 && textToNumber(text) === 1; ++figures)
+            text = readableNumber(mach, figures);
+        return text;
+    }
+
+    // The sentence of the window's tooltip and accessible description.
+    function describePicture(state) {
+        if (state.nWave === 0) return "Press START to begin the animation.";
+        const mach = Math.abs(state.M);
+        const speed = "Mach " + machText(mach);
+        const otherWay = state.M < 0 ? ", moving the other way" : "";
+        let regime;
+        if (mach === 0)
+            regime = "At rest at " + speed + ": the wavefronts are concentric circles around the source";
+        else if (mach < 1)
+            regime = "Subsonic at " + speed + otherWay + ": the source stays inside its wavefronts";
+        else if (mach === 1)
+            regime = "Sonic at " + speed + otherWay + ": every wavefront touches the source";
+        else
+            regime = "Supersonic at " + speed + otherWay + ": a Mach cone with a Mach angle of " +
+                     oneDecimal(machAngleDegrees(mach)) + " degrees";
+        const interval = Math.abs(state.dtWave);
+        if (waveCount(state.nWave) === 0) return regime + ", with no wavefront drawn.";
+        if (interval < kTickSeconds)
+            return regime + ", a wavefront every " + readableNumber(interval) + " s, less than one frame of " +
+                   readableNumber(kTickSeconds) + " s: the picture stands still.";
+        return regime + ", a wavefront every " + readableNumber(interval) + " s.";
+    }
+
+    // Double to single precision as the picture is handed it; null beyond the single-precision range.
+    const toSingle = (value) => (Math.abs(value) < kSingleOverflow ? Math.fround(value) : null);
+
+    // The circles drawn at clock value tNow, wavefronts 1, 2, ... then the source marker, as {x, r} in metres.
+    // Returns null when a circle does not fit single precision: the window stops there with a run-time error.
+    function circlesAt(state, tNow) {
+        const circles = [];
+        for (let i = 1; i <= state.nWave; ++i) {
+            const age = tNow + (i - 1) * state.dtWave;
+            const x = toSingle(state.uSource * age);
+            const r = toSingle(state.aSound * age);
+            if (x === null || r === null) return null;
+            circles.push({ x, r });
+        }
+        circles.push({ x: 0, r: kMarkerRadius });
+        return circles;
+    }
+
+    // The clock after one tick, and whether the tick wraps it: the test comes after drawing, so 0 is never drawn.
+    const nextClock = (tNow) => tNow + kTickSeconds;
+    const wraps = (state, drawnAt) => drawnAt > state.dtWave;
+
+    return { kTickSeconds, Refusal, textToNumber, numberToText, generalText, oneDecimal, waveCount, restart, startUp,
+             machAngleDegrees, describePicture, circlesAt, nextClock, wraps };
+})();
