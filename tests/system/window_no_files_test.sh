@@ -6,24 +6,18 @@
 set -euo pipefail
 conwave=$1
 source "$(dirname "$0")/strace_checks.sh"
-source "$(dirname "$0")/private_display.sh"
+source "$(dirname "$0")/session.sh"
 
 work=$(mktemp -d)
-XVFB_PID=""
 traced=""
 cleanup() {
     [ -n "$traced" ] && kill "$traced" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    end_session
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-# A fresh user, as a desktop session has them: a home and a private runtime folder.
-export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
-unset XDG_CACHE_HOME XDG_CONFIG_HOME XDG_DATA_HOME QT_QPA_PLATFORM
-mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-start_private_display "$work"
+start_user
+start_x
 
 log=$work/strace.log
 strace -f -qq -y -e "$STRACE_CALLS" -o "$log" "$conwave" 2>/dev/null &

@@ -5,24 +5,16 @@
 # opens up is plain window background.
 set -euo pipefail
 conwave=$1
-source "$(dirname "$0")/private_display.sh"
+source "$(dirname "$0")/session.sh"
 
 work=$(mktemp -d)
-XVFB_PID=""
-program=""
-cleanup() {
-    [ -n "$program" ] && kill "$program" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'end_session; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
-
-start_private_display "$work"
-unset QT_QPA_PLATFORM
+start_user
+start_x
 
 "$conwave" &
-program=$!
+session_pids+=($!)
 window=$(timeout 60 xdotool search --sync --name '^Conwave$' | head -n 1)
 sleep 1 # the first frames are painted
 
