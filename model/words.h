@@ -1,14 +1,11 @@
 // English sentence patterns with numbered places (%1, %2), shared by the window and the frame driver.
 #pragma once
 
+#include "runtime_services.h" // CONWAVE_WORDS
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
-
-// Marks a pattern that the window shows in the desktop's language: the translation tools collect every text so
-// marked under its context, and the window looks its translation up by the same two strings. Here, without Qt,
-// it is the English text itself.
-#define CONWAVE_WORDS(context, text) text
 
 namespace conwave {
 

@@ -11,10 +11,10 @@ namespace {
 const char *headline(RuntimeErrorKind kind)
 {
     switch (kind) {
-    case RuntimeErrorKind::DivisionByZero: return "Division by zero";
-    case RuntimeErrorKind::Overflow: return "Overflow";
-    case RuntimeErrorKind::Subscript: return "Subscript out of range";
-    case RuntimeErrorKind::FailedOperation: return "Operation failed";
+    case RuntimeErrorKind::DivisionByZero: return CONWAVE_WORDS("RuntimeError", "Division by zero");
+    case RuntimeErrorKind::Overflow: return CONWAVE_WORDS("RuntimeError", "Overflow");
+    case RuntimeErrorKind::Subscript: return CONWAVE_WORDS("RuntimeError", "Subscript out of range");
+    case RuntimeErrorKind::FailedOperation: return CONWAVE_WORDS("RuntimeError", "Operation failed");
     }
     return "Run-time error";
 }
@@ -111,7 +111,8 @@ double textToNumber(std::string_view text)
         const std::string_view exponent = end > mantissaEnd ? text.substr(mantissaEnd + 1, end - mantissaEnd - 1)
                                                             : std::string_view{};
         if (tooLarge(mantissa, integerDigits, exponent))
-            throw RuntimeError(RuntimeErrorKind::Overflow, "the number is too large for a double");
+            throw RuntimeError(RuntimeErrorKind::Overflow,
+                               CONWAVE_WORDS("RuntimeError", "the number is too large for a double"));
         return 0.0; // below the smallest double: it reads as 0
     }
     if (error != std::errc{} || ptr != number.data() + number.size())
@@ -147,17 +148,22 @@ std::string clockText(std::time_t now)
     const bool read = localtime_r(&now, &local) != nullptr;
 #endif
     if (!read)
-        throw RuntimeError(RuntimeErrorKind::FailedOperation, "the time of day could not be read");
+        throw RuntimeError(RuntimeErrorKind::FailedOperation,
+                           CONWAVE_WORDS("RuntimeError", "the time of day could not be read"));
     char buffer[128];
     const std::size_t length = std::strftime(buffer, sizeof buffer, "%X", &local);
     if (length == 0)
-        throw RuntimeError(RuntimeErrorKind::FailedOperation, "the time of day could not be written as text");
+        throw RuntimeError(RuntimeErrorKind::FailedOperation,
+                           CONWAVE_WORDS("RuntimeError", "the time of day could not be written as text"));
     return std::string(buffer, length);
 }
 
 void raiseOverflow(const char *what) { throw RuntimeError(RuntimeErrorKind::Overflow, what); }
 
-void raiseDivisionByZero() { throw RuntimeError(RuntimeErrorKind::DivisionByZero, "a number was divided by 0"); }
+void raiseDivisionByZero()
+{
+    throw RuntimeError(RuntimeErrorKind::DivisionByZero, CONWAVE_WORDS("RuntimeError", "a number was divided by 0"));
+}
 
 void raiseSubscript(std::int64_t index, std::size_t count)
 {

@@ -10,6 +10,11 @@
 #include <string>
 #include <string_view>
 
+// Marks a text that the window shows in the desktop's language: the translation tools collect every text so
+// marked under its context, and the window looks its translation up by the same two strings. Here, without Qt,
+// it is the English text itself.
+#define CONWAVE_WORDS(context, text) text
+
 namespace conwave {
 
 // What went wrong, in the classic run-time library's categories.
@@ -63,7 +68,7 @@ inline double checkedAdd(double a, double b)
 {
     const double sum = a + b;
     if (!std::isfinite(sum)) [[unlikely]]
-        raiseOverflow("a sum is too large for a double");
+        raiseOverflow(CONWAVE_WORDS("RuntimeError", "a sum is too large for a double"));
     return sum;
 }
 
@@ -71,7 +76,7 @@ inline double checkedMultiply(double a, double b)
 {
     const double product = a * b;
     if (!std::isfinite(product)) [[unlikely]]
-        raiseOverflow("a product is too large for a double");
+        raiseOverflow(CONWAVE_WORDS("RuntimeError", "a product is too large for a double"));
     return product;
 }
 
@@ -81,7 +86,7 @@ inline double checkedDivide(double dividend, double divisor)
         raiseDivisionByZero();
     const double quotient = dividend / divisor;
     if (!std::isfinite(quotient)) [[unlikely]]
-        raiseOverflow("a quotient is too large for a double");
+        raiseOverflow(CONWAVE_WORDS("RuntimeError", "a quotient is too large for a double"));
     return quotient;
 }
 
@@ -91,7 +96,7 @@ inline float toSingle(double value)
     // Halfway between the largest float and 2^128: from here on, rounding to nearest gives infinity.
     constexpr double kSingleOverflow = 0x1.ffffffp127;
     if (!(std::fabs(value) < kSingleOverflow)) [[unlikely]]
-        raiseOverflow("a coordinate is too large for single precision");
+        raiseOverflow(CONWAVE_WORDS("RuntimeError", "a coordinate is too large for single precision"));
     return static_cast<float>(value); // rounds to nearest
 }
 

@@ -31,22 +31,6 @@ QString languageOf(QString setting)
     return {};
 }
 
-// The texts a RuntimeError::what() is made of, "<headline>: <detail>.", as the run-time services write them; here
-// for the translation tools, which read no file below the model. A text not among them stays as written.
-[[maybe_unused]] constexpr std::array<const char *, 4> kErrorHeadlines{
-    CONWAVE_WORDS("RuntimeError", "Division by zero"), CONWAVE_WORDS("RuntimeError", "Overflow"),
-    CONWAVE_WORDS("RuntimeError", "Subscript out of range"), CONWAVE_WORDS("RuntimeError", "Operation failed")};
-[[maybe_unused]] constexpr std::array<const char *, 9> kErrorDetails{
-    CONWAVE_WORDS("RuntimeError", "a number was divided by 0"),
-    CONWAVE_WORDS("RuntimeError", "the number is too large for a double"),
-    CONWAVE_WORDS("RuntimeError", "a sum is too large for a double"),
-    CONWAVE_WORDS("RuntimeError", "a product is too large for a double"),
-    CONWAVE_WORDS("RuntimeError", "a quotient is too large for a double"),
-    CONWAVE_WORDS("RuntimeError", "a coordinate is too large for single precision"),
-    CONWAVE_WORDS("RuntimeError", "the time of day could not be read"),
-    CONWAVE_WORDS("RuntimeError", "the time of day could not be written as text"),
-    CONWAVE_WORDS("RuntimeError", "the picture's world window has no extent")};
-
 // A number of a sentence with the installed language's decimal sign.
 QString localNumber(const std::string &text)
 {
