@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds in build/ and runs Conwave.
+# Installs what building and running Conwave need and is missing (not the test tools: ./test.sh adds those),
+# builds in build/ and runs Conwave.
 set -euo pipefail
 cd "$(dirname "$0")"
 

@@ -7,13 +7,17 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/ensure-packages.sh
+scripts/ensure-packages.sh --test
 werror=OFF
 [ -n "${CI:-}" ] && werror=ON
 
 for preset in default asan; do
+    folder=build
+    [ "$preset" = default ] || folder=build-$preset
     cmake --preset "$preset" -DCONWAVE_WERROR="$werror"
     cmake --build --preset "$preset"
+    # The page tests' npm packages, as package-lock.json pins them, into the build folder.
+    tests/web/install.sh "$folder/tests/web"
     ctest --preset "$preset" --output-on-failure -j 2
 done
 

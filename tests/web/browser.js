@@ -6,8 +6,18 @@
 const fs = require("fs");
 const os = require("os");
 const path = require("path");
-const puppeteer = require("puppeteer-core");
 
+// The npm packages come from tests/web/install.sh, which ./test.sh runs; without them a test says why it skips.
+let puppeteer;
+try {
+    puppeteer = require("puppeteer-core");
+} catch {
+    console.log("page test skipped: puppeteer-core is not installed in NODE_PATH " +
+                `(${process.env.NODE_PATH || "unset"}); ./test.sh installs it with tests/web/install.sh`);
+    process.exit(0);
+}
+
+// The browsers' paths come from the build's configuration; Debian's places when run by hand.
 const kChromium = process.env.CONWAVE_CHROMIUM || "/usr/bin/chromium";
 const kFirefox = process.env.CONWAVE_FIREFOX || "/usr/bin/firefox-esr";
 

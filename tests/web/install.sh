@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the page tests' npm packages, exactly as the lockfile pins them, into a build folder; nothing when that
-# folder already holds them. No install script runs, so nothing downloads a browser: the tests use Debian's.
+# Installs the page tests' npm packages, exactly as the lockfile pins them, into the given folder (./test.sh gives each
+# build folder's tests/web before it runs ctest); nothing when that folder already holds them. No install script
+# runs, so nothing downloads a browser: the tests use Debian's.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")" && pwd)
 target=$1
