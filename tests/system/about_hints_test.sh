@@ -12,15 +12,9 @@ start_x
 env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 "$conwave" 2>/dev/null &
 session_pids+=($!)
 
-# A slow start (the sanitizer build on a busy machine) may show the window before it takes clicks: click again.
-main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Conwave$' | head -n 1)
-about=""
-for _ in $(seq 6); do
-    xdotool mousemove --window "$main" 20 8 click 1 # the menu item About, at the left of the menu bar
-    about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About$' | head -n 1 || true)
-    [ -n "$about" ] && break
-done
-[ -n "$about" ] || { echo "FAIL: About did not open"; exit 1; }
+main=$(main_window)
+click_until "$main" "${menu_about[@]}" about_shown || { echo "FAIL: About did not open"; exit 1; }
+about=$(xdotool search --onlyvisible --name '^About$' | head -n 1)
 
 # _MOTIF_WM_HINTS = flags, functions, decorations, ...: functions 0x8 minimise, 0x10 maximise, 0x20 close;
 # decorations 0x20 minimise button, 0x40 maximise button.

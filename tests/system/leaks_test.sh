@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# valgrind memcheck over the frame driver and a short run of the window program (offscreen, ticking for a few
-# seconds, then ended as a session ends it, with SIGTERM): no block definitely lost from the project's own code.
+# valgrind memcheck over the frame driver and a short run of the window program (on a private X server, until START
+# has drawn wavefronts, then ended as a session ends it, with SIGTERM): no block definitely lost from the project's
+# own code.
 # Losses that the toolkit's libraries allocate are counted but do not fail the test.
 set -euo pipefail
 frames=$1
 conwave=$2
+source "$(dirname "$0")/session.sh"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'end_session; rm -rf "$work"' EXIT
 
 memcheck=(valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite --num-callers=40)
 status=0
@@ -31,9 +33,13 @@ for log in frames svg refused; do
     fi
 done
 
-QT_QPA_PLATFORM=offscreen HOME=$work "${memcheck[@]}" --log-file="$work/window.log" "$conwave" >/dev/null 2>&1 &
+# The window on a private X server, ended once START has been seen to draw wavefronts.
+start_user
+start_x
+"${memcheck[@]}" --log-file="$work/window.log" "$conwave" >/dev/null 2>&1 &
 runner=$!
-sleep 8 # Qt starts slowly under valgrind; the timer ticks for the rest of the time
+window=$(main_window)
+click_until "$window" "${start_button[@]}" shows_wavefronts "$window" || status=1
 kill -TERM "$runner"
 wait "$runner" || true
 grep -q 'HEAP SUMMARY' "$work/window.log" || { echo "valgrind wrote no summary for the window"; cat "$work/window.log"; exit 1; }

@@ -18,8 +18,7 @@ start_buses
 weston --backend=headless-backend.so --shell=desktop-shell.so --socket=wayland-conwave --no-config --idle-time=0 \
     --width=1024 --height=768 >"$work/weston.log" 2>&1 &
 session_pids+=($!)
-for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/wayland-conwave" ] && break; sleep 0.1; done
-[ -S "$XDG_RUNTIME_DIR/wayland-conwave" ] || { cat "$work/weston.log"; echo "FAIL: weston did not start"; exit 1; }
+await 10 test -S "$XDG_RUNTIME_DIR/wayland-conwave" || { cat "$work/weston.log"; echo "FAIL: weston did not start"; exit 1; }
 
 log=$work/client.log
 env -u DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
@@ -30,9 +29,7 @@ status=0
 fail() { echo "FAIL: $*"; status=1; }
 # Waits up to 10 s for a line of the log that matches.
 await_line() {
-    local _
-    for _ in $(seq 100); do grep -qE -e "$1" "$log" && return 0; sleep 0.1; done
-    return 1
+    await 10 grep -qE -e "$1" "$log"
 }
 
 await_line '-> xdg_toplevel@[0-9]+\.set_title\("Conwave"\)' || fail "no xdg-shell toplevel titled Conwave"
@@ -48,22 +45,22 @@ surface=$(grep -oE -- "get_xdg_surface\(new id xdg_surface$xdg_surface, wl_surfa
 echo "toplevel xdg_toplevel$toplevel on $surface"
 
 commits() { grep -cE -- "-> $surface\.commit\(\)" "$log" || true; }
-# Commits of the window's surface during two seconds from now.
-commits_in_two_seconds() {
-    local before
-    before=$(commits)
-    sleep 2
-    echo $(($(commits) - before))
-}
 
 await_line "-> $surface\.commit\(\)" || fail "the window never committed a frame"
-idle=$(commits_in_two_seconds)
-"$python" "$here/accessibility_client.py" --press-start || fail "START could not be pressed"
-animating=$(commits_in_two_seconds)
-echo "frames committed in 2 s: $idle before START, $animating after"
-# 2 s of ticks are 50 frames; the clock alone gives about 2.
+# Before START only the clock commits, once a second: over two seconds a few commits at most, however busy the
+# machine (a slow one commits fewer).
+before=$(commits)
+sleep 2
+idle=$(($(commits) - before))
 [ "$idle" -le 6 ] || fail "the window commits $idle frames in 2 s before START"
-[ "$animating" -ge 25 ] || fail "the window commits only $animating frames in 2 s after START"
+# After START every tick commits a frame: 25 frames come within a second at 40 ms a tick, and within the 10 s
+# allowed here on a machine too busy to keep that pace; the clock alone would take 25 s.
+before=$(commits)
+"$python" "$here/accessibility_client.py" --press-start || fail "START could not be pressed"
+started=$SECONDS
+animating() { [ $(($(commits) - before)) -ge 25 ]; }
+await 10 animating || fail "the window commits only $(($(commits) - before)) frames in 10 s after START"
+echo "frames committed: $idle in 2 s before START; 25 within $((SECONDS - started)) s after"
 
 # About: a toplevel of its own, without a parent (no owner window), with the same app_id. Qt 6.4 draws its title
 # bar on Weston itself, with its one decoration, which shows minimise and maximise on every window whatever its

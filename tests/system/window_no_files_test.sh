@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The window program under strace on a display of its own, with START pressed, a scroll bar clicked and About
-# opened during a few seconds of animation: it opens no file for writing outside the toolkit's caches in the user's
+# opened, each seen to take effect: it opens no file for writing outside the toolkit's caches in the user's
 # cache folder, changes no file, and opens no network socket (local sockets to the display server and the name
 # service are expected). Prints what the toolkit left in the caches, if anything.
 set -euo pipefail
@@ -22,17 +22,17 @@ start_x
 log=$work/strace.log
 strace -f -qq -y -e "$STRACE_CALLS" -o "$log" "$conwave" 2>/dev/null &
 tracer=$!
-window=$(timeout 60 xdotool search --sync --name '^Conwave$' | head -n 1)
+window=$(main_window)
 traced=$(pgrep -P "$tracer" | head -n 1)
 
-# Window coordinates: START lies 24 to 73 px below the menu bar, whose height the style decides; 65 is inside
-# it for any menu bar from 17 to 40 px. The menu item About sits at the left of the menu bar.
-xdotool mousemove --window "$window" 48 65 click 1
-sleep 1
-xdotool mousemove --window "$window" 388 45 click 1 # the right arrow of the Mach scroll bar
-sleep 1
-xdotool mousemove --window "$window" 20 8 click 1
-sleep 2
+# Each click is checked by what it does: START draws wavefronts, the scroll bar writes a new M, About opens; and
+# the clock moves on meanwhile.
+client_part "$window" "${clock_label[@]}" >"$work/clock.png"
+click_until "$window" "${start_button[@]}" shows_wavefronts "$window"
+client_part "$window" "${mach_text[@]}" >"$work/mach.png"
+click_until "$window" "${mach_bar_right[@]}" part_differs "$window" "${mach_text[@]}" "$work/mach.png"
+click_until "$window" "${menu_about[@]}" about_shown
+await 10 part_differs "$window" "${clock_label[@]}" "$work/clock.png" || { echo "the clock stands still"; exit 1; }
 kill -TERM "$traced"
 wait "$tracer" || true
 traced=""

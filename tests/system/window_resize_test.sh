@@ -15,8 +15,8 @@ start_x
 
 "$conwave" &
 session_pids+=($!)
-window=$(timeout 60 xdotool search --sync --name '^Conwave$' | head -n 1)
-sleep 1 # the first frames are painted
+window=$(main_window)
+await 30 picture_painted "$window" || fail "the picture was never painted"
 
 hints=$(xprop -id "$window" WM_NORMAL_HINTS)
 echo "$hints"
@@ -24,26 +24,32 @@ read -r width height < <(xdotool getwindowgeometry --shell "$window" | awk -F= '
 grep -q "program specified minimum size: $width by $height" <<<"$hints" || fail "the minimum size is not the window's size ${width}x$height"
 grep -q "maximum size" <<<"$hints" && fail "the window has a maximum size"
 
-menu=$((height - 376)) # the client area is 376 px high below the menu bar
+menu=$(menu_height "$window")
 # The clock label changes every second: it is left out of the comparison.
 unclocked() { convert "$1" -crop "${width}x${height}+0+0" +repage -fill black -draw "rectangle 10,$((menu + 76)) 95,$((menu + 100))" "$2"; }
 import -window "$window" "$work/before.png"
 unclocked "$work/before.png" "$work/before-masked.png"
 
+# The areas that open up when the window grows to 900 x 700: right of the old window, and below it.
+opened=("$((900 - width))x$((700 - menu))+$width+$menu" "${width}x$((700 - height))+0+$height")
+# The window's background, left of the controls.
+background=$(convert "$work/before.png" -format "%[hex:p{2,$((menu + 2))}]" info:)
+# True once both show one colour, the window's background: painted after the resize.
+opened_plain() {
+    import -window "$window" "$work/after.png"
+    local area
+    for area in "${opened[@]}"; do
+        [ "$(convert "$work/after.png" -crop "$area" +repage -format '%k %[hex:p{0,0}]' info:)" = "1 $background" ] ||
+            return 1
+    done
+}
+
+grown() { xdotool getwindowgeometry "$window" | grep -q "Geometry: 900x700"; }
 xdotool windowsize "$window" 900 700
-for _ in $(seq 50); do
-    xdotool getwindowgeometry "$window" | grep -q "Geometry: 900x700" && break
-    sleep 0.1
-done
-xdotool getwindowgeometry "$window" | grep -q "Geometry: 900x700" || fail "the window did not take the size 900x700"
-sleep 0.5 # the new area is painted
-import -window "$window" "$work/after.png"
+await 5 grown || fail "the window did not take the size 900x700"
+await 10 opened_plain || fail "the opened areas ${opened[*]} do not show plain background"
 unclocked "$work/after.png" "$work/after-masked.png"
 
 changed=$(compare -metric AE "$work/before-masked.png" "$work/after-masked.png" null: 2>&1 || true)
 [ "$changed" = "0" ] || fail "$changed pixels of the controls changed when the window grew"
-for area in "$((900 - width))x$((700 - menu))+$width+$menu" "${width}x$((700 - height))+0+$height"; do
-    colours=$(convert "$work/after.png" -crop "$area" +repage -format %k info:)
-    [ "$colours" = "1" ] || fail "the opened area $area shows $colours colours, not plain background"
-done
 echo "resized from ${width}x$height to 900x700: the controls unchanged, the new area plain background"
