@@ -1,7 +1,10 @@
 #include "application.h"
 
+#include "accessibility.h"
+
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 namespace conwave {
 
@@ -13,12 +16,14 @@ QIcon applicationIcon()
     return icon;
 }
 
-void setUpApplication(QApplication &application)
+StartUp::StartUp(QApplication &application)
 {
     QApplication::setApplicationName(QStringLiteral("Conwave"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.conwave")); // the desktop entry's id
     application.setWindowIcon(applicationIcon());
+    m_translations.install(QLocale::system()); // before any text is made
+    installAccessibility();                    // before the first window is built
 }
 
 } // namespace conwave

@@ -10,26 +10,12 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <array>
 #include <initializer_list>
 #include <string>
 
 namespace conwave {
 
 namespace {
-
-constexpr std::array<const char *, 3> kTranslated{"de", "fr", "es"};
-
-// "de_DE.UTF-8", "fr_CA", "es@euro" -> "de", "fr", "es"; "" for English, for C and POSIX, and for languages
-// without a translation.
-QString languageOf(QString setting)
-{
-    setting = setting.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0).section(QLatin1Char('_'), 0, 0);
-    for (const char *language : kTranslated)
-        if (setting == QLatin1String(language))
-            return setting;
-    return {};
-}
 
 // A number of a sentence with the installed language's decimal sign.
 QString localNumber(const std::string &text)
@@ -58,20 +44,6 @@ QString fill(const QString &pattern, std::initializer_list<QString> texts)
 
 } // namespace
 
-QString desktopLanguage()
-{
-    const QStringList preferred = qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    for (const QString &entry : preferred)
-        if (!languageOf(entry).isEmpty())
-            return languageOf(entry);
-    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QString setting = qEnvironmentVariable(variable);
-        if (!setting.isEmpty())
-            return languageOf(setting);
-    }
-    return {};
-}
-
 Translations::Translations() = default;
 
 Translations::~Translations()
@@ -89,27 +61,42 @@ void Translations::remove()
     }
 }
 
-bool Translations::install(const QString &language)
+void Translations::installEnglish()
 {
     remove();
-    QLocale::setDefault(language.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(language));
-    if (language.isEmpty())
-        return true;
-    m_own = std::make_unique<QTranslator>();
-    if (!m_own->load(QStringLiteral(":/i18n/conwave_") + language)) {
-        m_own.reset();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+bool Translations::install(const QLocale &locale)
+{
+    installEnglish();
+    auto own = std::make_unique<QTranslator>();
+    // Tries conwave_<language> for each language of the locale in turn, the territory first ("de_AT", "de").
+    if (!own->load(locale, QStringLiteral("conwave"), QStringLiteral("_"), QStringLiteral(":/i18n")))
         return false;
-    }
+    m_own = std::move(own);
     QCoreApplication::installTranslator(m_own.get());
+    const QString installed = language();
+    QLocale::setDefault(QLocale(installed));
     // The toolkit's own texts (the buttons of a message box) come with its translations, where they are installed.
     m_toolkit = std::make_unique<QTranslator>();
-    if (m_toolkit->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (m_toolkit->load(QStringLiteral("qtbase_") + installed, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(m_toolkit.get());
     else
         m_toolkit.reset();
     return true;
 }
+
+bool Translations::install(const QString &language)
+{
+    if (language.isEmpty()) {
+        installEnglish();
+        return true;
+    }
+    return install(QLocale(language));
+}
+
+QString Translations::language() const { return m_own ? m_own->language() : QString(); }
 
 QString translated(const char *context, std::string_view english)
 {

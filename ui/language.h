@@ -16,10 +16,6 @@ class RestartRefused;
 class RuntimeError;
 struct WaveState;
 
-// The language the desktop asks for, as Conwave has it: "de", "fr", "es", or "" for English. The first of
-// LANGUAGE (a list, in order of preference), LC_ALL, LC_MESSAGES and LANG that names a language decides.
-QString desktopLanguage();
-
 // The translations of one language, installed in the application while this lives: Conwave's own and the
 // toolkit's (the OK of a message box). Numbers in sentences take that language's decimal sign meanwhile; the
 // default locale is given back at the end.
@@ -30,11 +26,18 @@ public:
     Translations(const Translations &) = delete;
     Translations &operator=(const Translations &) = delete;
 
-    // Installs the language ("" for English); false when Conwave has no translation for it, and then English.
+    // Installs the first of the locale's languages, in its order of preference (QLocale::uiLanguages()), that
+    // Conwave has a translation for; false when it has none of them, and then English.
+    bool install(const QLocale &locale);
+    // Installs one language: "de", "fr", "es", or "" for English; false when Conwave has no translation for it.
     bool install(const QString &language);
+
+    // The language installed: "de", "fr", "es", or "" for English.
+    QString language() const;
 
 private:
     void remove();
+    void installEnglish();
 
     QLocale m_previous; // the default locale before
     std::unique_ptr<QTranslator> m_own;

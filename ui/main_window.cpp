@@ -41,7 +41,6 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_end([](int status) { QCoreApplication::exit(status); })
 {
-    installAccessibility();
     setObjectName(qText(kForm1Name));
     setWindowTitle(qText(kForm1Caption));
     setWindowIcon(applicationIcon());

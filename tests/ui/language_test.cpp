@@ -1,5 +1,5 @@
-// The desktop's language: which one the environment asks for, the sentence and the refusals worded in it, and
-// English that stays exactly the model's English.
+// The desktop's language: which one the program's start-up takes from the environment, the sentence and the
+// refusals worded in it, and English that stays exactly the model's English.
 #include "language.h"
 #include "main_window.h"
 #include "message_box_closer.h"
@@ -8,6 +8,7 @@
 #include "wave_state.h"
 
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -20,8 +21,6 @@ class LanguageTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup();
-
     void desktopLanguage_data();
     void desktopLanguage();
     void englishIsTheModelsSentence_data();
@@ -49,12 +48,6 @@ constexpr std::array<const char *, 4> kLocaleVariables{"LANGUAGE", "LC_ALL", "LC
 
 } // namespace
 
-void LanguageTest::cleanup()
-{
-    for (const char *variable : kLocaleVariables)
-        qunsetenv(variable);
-}
-
 void LanguageTest::desktopLanguage_data()
 {
     QTest::addColumn<QString>("language");
@@ -73,7 +66,7 @@ void LanguageTest::desktopLanguage_data()
     QTest::newRow("LC_ALL before LC_MESSAGES") << "" << "fr_FR.UTF-8" << "es_ES.UTF-8" << "de_DE.UTF-8" << "fr";
     QTest::newRow("LANGUAGE first") << "de" << "" << "" << "fr_FR.UTF-8" << "de";
     QTest::newRow("LANGUAGE list: first with a translation") << "it:pt_BR:es:de" << "" << "" << "C" << "es";
-    QTest::newRow("LANGUAGE without a translation") << "it" << "" << "" << "fr_FR.UTF-8" << "fr";
+    QTest::newRow("LANGUAGE without a translation: English") << "it" << "" << "" << "fr_FR.UTF-8" << "";
     QTest::newRow("English asked for in LC_MESSAGES") << "" << "" << "en_GB.UTF-8" << "de_DE.UTF-8" << "";
 }
 
@@ -85,13 +78,20 @@ void LanguageTest::desktopLanguage()
     QFETCH(QString, lang);
     QFETCH(QString, expected);
     const std::array<QString, 4> settings{language, all, messages, lang};
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (std::size_t i = 0; i < kLocaleVariables.size(); ++i) {
         if (settings[i].isEmpty())
-            qunsetenv(kLocaleVariables[i]);
+            environment.remove(QLatin1String(kLocaleVariables[i]));
         else
-            qputenv(kLocaleVariables[i], settings[i].toUtf8());
+            environment.insert(QLatin1String(kLocaleVariables[i]), settings[i]);
     }
-    QCOMPARE(conwave::desktopLanguage(), expected);
+    // The program's own start-up, in a process of its own: the toolkit reads the desktop's settings once.
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CONWAVE_PROBE_PATH), {QStringLiteral("language")});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput().trimmed()), expected);
 }
 
 void LanguageTest::englishIsTheModelsSentence_data()

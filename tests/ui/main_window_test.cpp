@@ -899,6 +899,11 @@ void MainWindowTest::runtimeErrorUnderAHeldArrow()
 void MainWindowTest::runtimeErrorEndsProcessWithStatus1()
 {
     QProcess program;
+    QProcessEnvironment english = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        english.remove(QLatin1String(variable));
+    english.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8")); // the report's English words below
+    program.setProcessEnvironment(english);
     program.start(QStringLiteral(CONWAVE_PROBE_PATH), {QStringLiteral("fatal")});
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);

@@ -1,6 +1,7 @@
 // What the window tells a screen reader through Qt's accessibility interfaces: roles, names, relations, values
 // and descriptions. (That changes reach a real client, and which, the accessibility system test shows: the
 // offscreen platform sends no accessibility events.)
+#include "accessibility.h"
 #include "language.h"
 #include "main_window.h"
 #include "message_box_closer.h"
@@ -19,7 +20,7 @@ class ScreenReaderTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(m_english.install(QString())); } // English, whatever the desktop's language
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -40,6 +41,13 @@ private:
     conwave::Translations m_english;
     std::unique_ptr<conwave::MainWindow> m_window;
 };
+
+// English, whatever the desktop's language; the interfaces as the program's start-up installs them.
+void ScreenReaderTest::initTestCase()
+{
+    QVERIFY(m_english.install(QString()));
+    conwave::installAccessibility();
+}
 
 void ScreenReaderTest::init() { m_window = std::make_unique<conwave::MainWindow>(); }
 

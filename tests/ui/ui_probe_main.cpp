@@ -1,6 +1,7 @@
-// Runs the window program's event loop with one scenario, so a test can watch how the process ends:
-//   fatal  a tick meets slot 51: the report, then the exit status
-//   about  Form1 closes while About is open: the program goes on until About closes
+// Starts as the window program starts and runs one scenario, so a test can watch the process from outside:
+//   fatal     a tick meets slot 51: the report, then the exit status
+//   about     Form1 closes while About is open: the program goes on until About closes
+//   language  prints the language the start-up installed ("de", "fr", "es", or nothing for English)
 #include "application.h"
 #include "main_window.h"
 #include "message_box_closer.h"
@@ -14,10 +15,14 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    conwave::setUpApplication(application);
+    const conwave::StartUp startUp(application);
+    const QString scenario = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (scenario == QStringLiteral("language")) {
+        std::printf("%s\n", qPrintable(startUp.language()));
+        return 0;
+    }
     conwave::MainWindow window;
     window.show();
-    const QString scenario = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
 
     conwave::test::MessageBoxCloser closer([](QMessageBox *box) {
         std::printf("%s\n", qPrintable(box->text()));
@@ -43,7 +48,7 @@ int main(int argc, char *argv[])
             });
         });
     } else {
-        std::fprintf(stderr, "usage: conwave_ui_probe fatal|about\n");
+        std::fprintf(stderr, "usage: conwave_ui_probe fatal|about|language\n");
         return 64;
     }
     return QApplication::exec();
