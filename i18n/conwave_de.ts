@@ -223,5 +223,13 @@
         <source>the picture's world window has no extent</source>
         <translation>das Weltkoordinatenfenster des Bildes hat keine Ausdehnung</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>slot %1 does not exist; the slots run from 0 to %2</source>
+        <translation>Feld %1 existiert nicht; die Felder reichen von 0 bis %2</translation>
+    </message>
 </context>
 </TS>

@@ -223,5 +223,13 @@
         <source>the picture's world window has no extent</source>
         <translation>la ventana de coordenadas de la imagen no tiene extensión</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>slot %1 does not exist; the slots run from 0 to %2</source>
+        <translation>la posición %1 no existe; las posiciones van de 0 a %2</translation>
+    </message>
 </context>
 </TS>

@@ -223,5 +223,13 @@
         <source>the picture's world window has no extent</source>
         <translation>la fenêtre de coordonnées de l’image n’a pas d’étendue</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>slot %1 does not exist; the slots run from 0 to %2</source>
+        <translation>l’emplacement %1 n’existe pas ; les emplacements vont de 0 à %2</translation>
+    </message>
 </context>
 </TS>

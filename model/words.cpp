@@ -7,23 +7,6 @@
 
 namespace conwave {
 
-std::string fillWords(std::string_view pattern, std::initializer_list<std::string_view> texts)
-{
-    std::string filled;
-    filled.reserve(pattern.size() + 16);
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        const auto place = static_cast<std::size_t>(next - '1');
-        if (pattern[i] == '%' && next >= '1' && next <= '9' && place < texts.size()) {
-            filled += *(texts.begin() + place);
-            ++i;
-        } else {
-            filled += pattern[i];
-        }
-    }
-    return filled;
-}
-
 std::string readableNumber(double value, int figures)
 {
     if (value == 0.0 || !std::isfinite(value))

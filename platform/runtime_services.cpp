@@ -8,17 +8,6 @@ namespace conwave {
 
 namespace {
 
-const char *headline(RuntimeErrorKind kind)
-{
-    switch (kind) {
-    case RuntimeErrorKind::DivisionByZero: return CONWAVE_WORDS("RuntimeError", "Division by zero");
-    case RuntimeErrorKind::Overflow: return CONWAVE_WORDS("RuntimeError", "Overflow");
-    case RuntimeErrorKind::Subscript: return CONWAVE_WORDS("RuntimeError", "Subscript out of range");
-    case RuntimeErrorKind::FailedOperation: return CONWAVE_WORDS("RuntimeError", "Operation failed");
-    }
-    return "Run-time error";
-}
-
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -61,10 +50,83 @@ std::string shortest(T value)
 
 } // namespace
 
-RuntimeError::RuntimeError(RuntimeErrorKind kind, const std::string &detail)
-    : std::runtime_error(std::string(headline(kind)) + ": " + detail + ".")
-    , m_kind(kind)
+RuntimeErrorKind runtimeErrorKind(RuntimeErrorDetail detail)
 {
+    switch (detail) {
+    case RuntimeErrorDetail::DividedByZero: return RuntimeErrorKind::DivisionByZero;
+    case RuntimeErrorDetail::NumberTooLarge:
+    case RuntimeErrorDetail::SumTooLarge:
+    case RuntimeErrorDetail::ProductTooLarge:
+    case RuntimeErrorDetail::QuotientTooLarge:
+    case RuntimeErrorDetail::CoordinateTooLarge: return RuntimeErrorKind::Overflow;
+    case RuntimeErrorDetail::NoSuchSlot: return RuntimeErrorKind::Subscript;
+    case RuntimeErrorDetail::TimeNotRead:
+    case RuntimeErrorDetail::TimeNotWritten:
+    case RuntimeErrorDetail::WorldWindowWithoutExtent: break;
+    }
+    return RuntimeErrorKind::FailedOperation;
+}
+
+std::string_view runtimeErrorHeadline(RuntimeErrorKind kind)
+{
+    switch (kind) {
+    case RuntimeErrorKind::DivisionByZero: return CONWAVE_WORDS("RuntimeError", "Division by zero");
+    case RuntimeErrorKind::Overflow: return CONWAVE_WORDS("RuntimeError", "Overflow");
+    case RuntimeErrorKind::Subscript: return CONWAVE_WORDS("RuntimeError", "Subscript out of range");
+    case RuntimeErrorKind::FailedOperation: break;
+    }
+    return CONWAVE_WORDS("RuntimeError", "Operation failed");
+}
+
+std::string_view runtimeErrorPattern(RuntimeErrorDetail detail)
+{
+    switch (detail) {
+    case RuntimeErrorDetail::DividedByZero: return CONWAVE_WORDS("RuntimeError", "a number was divided by 0");
+    case RuntimeErrorDetail::NumberTooLarge:
+        return CONWAVE_WORDS("RuntimeError", "the number is too large for a double");
+    case RuntimeErrorDetail::SumTooLarge: return CONWAVE_WORDS("RuntimeError", "a sum is too large for a double");
+    case RuntimeErrorDetail::ProductTooLarge:
+        return CONWAVE_WORDS("RuntimeError", "a product is too large for a double");
+    case RuntimeErrorDetail::QuotientTooLarge:
+        return CONWAVE_WORDS("RuntimeError", "a quotient is too large for a double");
+    case RuntimeErrorDetail::CoordinateTooLarge:
+        return CONWAVE_WORDS("RuntimeError", "a coordinate is too large for single precision");
+    case RuntimeErrorDetail::NoSuchSlot:
+        return CONWAVE_WORDS("RuntimeError", "slot %1 does not exist; the slots run from 0 to %2");
+    case RuntimeErrorDetail::TimeNotRead: return CONWAVE_WORDS("RuntimeError", "the time of day could not be read");
+    case RuntimeErrorDetail::TimeNotWritten:
+        return CONWAVE_WORDS("RuntimeError", "the time of day could not be written as text");
+    case RuntimeErrorDetail::WorldWindowWithoutExtent:
+        return CONWAVE_WORDS("RuntimeError", "the picture's world window has no extent");
+    }
+    return {};
+}
+
+RuntimeError::RuntimeError(RuntimeErrorDetail detail, std::string firstValue, std::string secondValue)
+    : std::runtime_error(fillWords(kRuntimeErrorReport, {runtimeErrorHeadline(runtimeErrorKind(detail)),
+                                                         fillWords(runtimeErrorPattern(detail),
+                                                                   {firstValue, secondValue})}))
+    , m_detail(detail)
+    , m_firstValue(std::move(firstValue))
+    , m_secondValue(std::move(secondValue))
+{
+}
+
+std::string fillWords(std::string_view pattern, std::initializer_list<std::string_view> texts)
+{
+    std::string filled;
+    filled.reserve(pattern.size() + 16);
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const auto place = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && place < texts.size()) {
+            filled += *(texts.begin() + place);
+            ++i;
+        } else {
+            filled += pattern[i];
+        }
+    }
+    return filled;
 }
 
 double textToNumber(std::string_view text)
@@ -111,8 +173,7 @@ double textToNumber(std::string_view text)
         const std::string_view exponent = end > mantissaEnd ? text.substr(mantissaEnd + 1, end - mantissaEnd - 1)
                                                             : std::string_view{};
         if (tooLarge(mantissa, integerDigits, exponent))
-            throw RuntimeError(RuntimeErrorKind::Overflow,
-                               CONWAVE_WORDS("RuntimeError", "the number is too large for a double"));
+            throw RuntimeError(RuntimeErrorDetail::NumberTooLarge);
         return 0.0; // below the smallest double: it reads as 0
     }
     if (error != std::errc{} || ptr != number.data() + number.size())
@@ -148,28 +209,21 @@ std::string clockText(std::time_t now)
     const bool read = localtime_r(&now, &local) != nullptr;
 #endif
     if (!read)
-        throw RuntimeError(RuntimeErrorKind::FailedOperation,
-                           CONWAVE_WORDS("RuntimeError", "the time of day could not be read"));
+        throw RuntimeError(RuntimeErrorDetail::TimeNotRead);
     char buffer[128];
     const std::size_t length = std::strftime(buffer, sizeof buffer, "%X", &local);
     if (length == 0)
-        throw RuntimeError(RuntimeErrorKind::FailedOperation,
-                           CONWAVE_WORDS("RuntimeError", "the time of day could not be written as text"));
+        throw RuntimeError(RuntimeErrorDetail::TimeNotWritten);
     return std::string(buffer, length);
 }
 
-void raiseOverflow(const char *what) { throw RuntimeError(RuntimeErrorKind::Overflow, what); }
+void raiseOverflow(RuntimeErrorDetail detail) { throw RuntimeError(detail); }
 
-void raiseDivisionByZero()
-{
-    throw RuntimeError(RuntimeErrorKind::DivisionByZero, CONWAVE_WORDS("RuntimeError", "a number was divided by 0"));
-}
+void raiseDivisionByZero() { throw RuntimeError(RuntimeErrorDetail::DividedByZero); }
 
 void raiseSubscript(std::int64_t index, std::size_t count)
 {
-    throw RuntimeError(RuntimeErrorKind::Subscript, "slot " + std::to_string(index) +
-                                                        " does not exist; the slots run from 0 to " +
-                                                        std::to_string(count - 1));
+    throw RuntimeError(RuntimeErrorDetail::NoSuchSlot, std::to_string(index), std::to_string(count - 1));
 }
 
 } // namespace conwave

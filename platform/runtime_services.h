@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -17,7 +18,7 @@
 
 namespace conwave {
 
-// What went wrong, in the classic run-time library's categories.
+// What went wrong, in the classic run-time library's categories: the headline of an error's report.
 enum class RuntimeErrorKind {
     DivisionByZero,
     Overflow,
@@ -25,16 +26,48 @@ enum class RuntimeErrorKind {
     FailedOperation, // a control or drawing operation that reported failure
 };
 
-// The one error that ends the program. what() is the whole report, in plain words.
+// What exactly went wrong: the detail of an error's report. Each has one English pattern (runtimeErrorPattern);
+// NoSuchSlot's %1 and %2 take the slot asked for and the last slot there is.
+enum class RuntimeErrorDetail {
+    DividedByZero,
+    NumberTooLarge, // a text's number, for a double
+    SumTooLarge,
+    ProductTooLarge,
+    QuotientTooLarge,
+    CoordinateTooLarge, // for single precision
+    NoSuchSlot,
+    TimeNotRead,
+    TimeNotWritten,
+    WorldWindowWithoutExtent, // the picture's
+};
+
+RuntimeErrorKind runtimeErrorKind(RuntimeErrorDetail detail);
+std::string_view runtimeErrorHeadline(RuntimeErrorKind kind);
+std::string_view runtimeErrorPattern(RuntimeErrorDetail detail);
+
+// The whole report: %1 the headline, %2 the detail filled with the error's values.
+inline constexpr std::string_view kRuntimeErrorReport = CONWAVE_WORDS("RuntimeError", "%1: %2.");
+
+// The one error that ends the program: what went wrong as data, the kind and the detail with its values, so that
+// the report can be worded in any language. what() is the English report, the patterns filled in.
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(RuntimeErrorKind kind, const std::string &detail);
+    explicit RuntimeError(RuntimeErrorDetail detail, std::string firstValue = {}, std::string secondValue = {});
 
-    RuntimeErrorKind kind() const noexcept { return m_kind; }
+    RuntimeErrorKind kind() const noexcept { return runtimeErrorKind(m_detail); }
+    RuntimeErrorDetail detail() const noexcept { return m_detail; }
+    const std::string &firstValue() const noexcept { return m_firstValue; }
+    const std::string &secondValue() const noexcept { return m_secondValue; }
 
 private:
-    RuntimeErrorKind m_kind;
+    RuntimeErrorDetail m_detail;
+    std::string m_firstValue;
+    std::string m_secondValue;
 };
+
+// The pattern with %1, %2, ... replaced by the given texts in turn; a place without a text stays as it is, and a
+// filled text is not filled again.
+std::string fillWords(std::string_view pattern, std::initializer_list<std::string_view> texts);
 
 // The number at the start of a text, with "." as the decimal point whatever the locale:
 // blanks (space, tab, CR, LF) at the start are skipped; then an optional sign, digits with at most one ".",
@@ -61,14 +94,14 @@ std::string clockText(std::time_t now);
 
 // Checked arithmetic: a result that is not a finite double raises Overflow; a zero divisor raises DivisionByZero.
 // Inline, since the tick runs them for every wavefront; the raising is out of line.
-[[noreturn]] void raiseOverflow(const char *what);
+[[noreturn]] void raiseOverflow(RuntimeErrorDetail detail);
 [[noreturn]] void raiseDivisionByZero();
 
 inline double checkedAdd(double a, double b)
 {
     const double sum = a + b;
     if (!std::isfinite(sum)) [[unlikely]]
-        raiseOverflow(CONWAVE_WORDS("RuntimeError", "a sum is too large for a double"));
+        raiseOverflow(RuntimeErrorDetail::SumTooLarge);
     return sum;
 }
 
@@ -76,7 +109,7 @@ inline double checkedMultiply(double a, double b)
 {
     const double product = a * b;
     if (!std::isfinite(product)) [[unlikely]]
-        raiseOverflow(CONWAVE_WORDS("RuntimeError", "a product is too large for a double"));
+        raiseOverflow(RuntimeErrorDetail::ProductTooLarge);
     return product;
 }
 
@@ -86,7 +119,7 @@ inline double checkedDivide(double dividend, double divisor)
         raiseDivisionByZero();
     const double quotient = dividend / divisor;
     if (!std::isfinite(quotient)) [[unlikely]]
-        raiseOverflow(CONWAVE_WORDS("RuntimeError", "a quotient is too large for a double"));
+        raiseOverflow(RuntimeErrorDetail::QuotientTooLarge);
     return quotient;
 }
 
@@ -96,7 +129,7 @@ inline float toSingle(double value)
     // Halfway between the largest float and 2^128: from here on, rounding to nearest gives infinity.
     constexpr double kSingleOverflow = 0x1.ffffffp127;
     if (!(std::fabs(value) < kSingleOverflow)) [[unlikely]]
-        raiseOverflow(CONWAVE_WORDS("RuntimeError", "a coordinate is too large for single precision"));
+        raiseOverflow(RuntimeErrorDetail::CoordinateTooLarge);
     return static_cast<float>(value); // rounds to nearest
 }
 

@@ -40,8 +40,7 @@ void DrawingSurface::Scale(double x1, double y1, double x2, double y2)
 {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) || x1 == x2 ||
         y1 == y2)
-        throw RuntimeError(RuntimeErrorKind::FailedOperation,
-                           CONWAVE_WORDS("RuntimeError", "the picture's world window has no extent"));
+        throw RuntimeError(RuntimeErrorDetail::WorldWindowWithoutExtent);
     m_left = x1;
     m_top = y1;
     m_right = x2;

@@ -125,13 +125,11 @@ QString refusalText(const RestartRefused &refusal)
 
 QString errorText(const RuntimeError &error)
 {
-    const std::string report = error.what();
-    const std::size_t colon = report.find(": ");
-    if (colon == std::string::npos || report.back() != '.')
-        return QString::fromStdString(report);
-    const std::string_view text(report);
-    return translated("RuntimeError", text.substr(0, colon)) + QStringLiteral(": ") +
-           translated("RuntimeError", text.substr(colon + 2, report.size() - colon - 3)) + QLatin1Char('.');
+    const QString detail = fill(translated("RuntimeError", runtimeErrorPattern(error.detail())),
+                                {QString::fromStdString(error.firstValue()),
+                                 QString::fromStdString(error.secondValue())});
+    return fill(translated("RuntimeError", kRuntimeErrorReport),
+                {translated("RuntimeError", runtimeErrorHeadline(error.kind())), detail});
 }
 
 } // namespace conwave

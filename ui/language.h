@@ -55,7 +55,7 @@ QString pictureSentence(const WaveState &state);
 // A refusal's warning. Its numbers keep the "." of typed numbers: they are what the user types next.
 QString refusalText(const RestartRefused &refusal);
 
-// The report of a run-time error; its headline in the installed language.
+// The report of a run-time error in the installed language: its headline, and its detail with the error's values.
 QString errorText(const RuntimeError &error);
 
 } // namespace conwave

@@ -200,10 +200,13 @@ TEST(CheckedSlot, AllowsZeroToFiftyAndRaisesOutside)
 
 TEST(RuntimeErrorReport, SaysWhatHappenedInPlainWords)
 {
-    EXPECT_STREQ(RuntimeError(RuntimeErrorKind::DivisionByZero, "a number was divided by 0").what(),
+    EXPECT_STREQ(RuntimeError(RuntimeErrorDetail::DividedByZero).what(),
                  "Division by zero: a number was divided by 0.");
-    EXPECT_STREQ(RuntimeError(RuntimeErrorKind::Subscript, "slot 51 does not exist").what(),
-                 "Subscript out of range: slot 51 does not exist.");
+    const RuntimeError subscript(RuntimeErrorDetail::NoSuchSlot, "51", "50");
+    EXPECT_STREQ(subscript.what(), "Subscript out of range: slot 51 does not exist; the slots run from 0 to 50.");
+    EXPECT_EQ(subscript.kind(), RuntimeErrorKind::Subscript);
+    EXPECT_EQ(subscript.firstValue(), "51");
+    EXPECT_EQ(subscript.secondValue(), "50");
 }
 
 TEST(ClockText, ShowsHoursMinutesAndSecondsWithoutADate)

@@ -206,27 +206,31 @@ void LanguageTest::everyTranslationInstalls()
 void LanguageTest::errorReport_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("detail");
+    QTest::addColumn<conwave::RuntimeErrorDetail>("detail");
     QTest::addColumn<QString>("report");
 
-    QTest::newRow("English as written") << "" << "a sum is too large for a double"
+    QTest::newRow("English as written") << "" << conwave::RuntimeErrorDetail::SumTooLarge
                                         << "Overflow: a sum is too large for a double.";
-    QTest::newRow("German") << "de" << "a sum is too large for a double"
+    QTest::newRow("German") << "de" << conwave::RuntimeErrorDetail::SumTooLarge
                             << QString::fromUtf8("Überlauf: eine Summe ist zu groß für doppelte Genauigkeit.");
-    QTest::newRow("a detail without translation") << "fr" << "slot 51 does not exist"
-                                                  << QString::fromUtf8("Dépassement de capacité: slot 51 does not exist.");
+    QTest::newRow("the slot's numbers in French")
+        << "fr" << conwave::RuntimeErrorDetail::NoSuchSlot
+        << QString::fromUtf8("Indice hors limites\u00a0: l’emplacement 51 n’existe pas\u00a0; les emplacements vont "
+                             "de 0 à 50.");
+    QTest::newRow("the slot's numbers in Spanish")
+        << "es" << conwave::RuntimeErrorDetail::NoSuchSlot
+        << QString::fromUtf8("Subíndice fuera de rango: la posición 51 no existe; las posiciones van de 0 a 50.");
 }
 
-// A run-time error's report in the installed language, as far as its texts are known.
+// A run-time error's report in the installed language, headline and detail, its values put in their places.
 void LanguageTest::errorReport()
 {
     QFETCH(QString, language);
-    QFETCH(QString, detail);
+    QFETCH(conwave::RuntimeErrorDetail, detail);
     QFETCH(QString, report);
     conwave::Translations translations;
     QVERIFY(translations.install(language));
-    QCOMPARE(conwave::errorText(conwave::RuntimeError(conwave::RuntimeErrorKind::Overflow, detail.toStdString())),
-             report);
+    QCOMPARE(conwave::errorText(conwave::RuntimeError(detail, "51", "50")), report);
 }
 
 QTEST_MAIN(LanguageTest)
