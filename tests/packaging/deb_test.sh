@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # CPack builds conwave_1.0.0_amd64.deb into a temporary folder: the expected files under /usr owned by root, the
 # control fields, a Depends line computed from the binaries (the Qt 6 runtime and the C library, with the versions
-# dpkg-shlibdeps found), stripped binaries, and a frame driver from the package that runs.
+# dpkg-shlibdeps found), stripped binaries, a frame driver from the package that runs, and lintian's approval.
 set -euo pipefail
 cpack=$1 build=$2
 here=$(dirname "$0")
@@ -66,5 +66,10 @@ frames=$("$out/root/usr/bin/conwave-frames" --ticks 1 1.2 4 1) || fail "the pack
 [ "$(head -n 1 <<<"$frames")" = "tick,tNow,wave,x,y,radius,colour" ] || fail "the packaged conwave-frames printed: $frames"
 [ "$(wc -l <<<"$frames")" -eq 6 ] || fail "the packaged conwave-frames printed $(wc -l <<<"$frames") lines, expected 6"
 
+# Debian's package checker: no error and no warning (the changelog and the manual pages among them).
+lintian_status=0
+report=$(lintian --fail-on error,warning "$deb" 2>&1) || lintian_status=$?
+grep -v '^running with root privileges' <<<"$report" || true
+[ "$lintian_status" -eq 0 ] || fail "lintian reports errors or warnings"
 [ "$status" -eq 0 ] && echo "$(basename "$deb"): $(wc -l <"$here/installed_files.txt") files, control fields as expected"
 exit "$status"
