@@ -305,15 +305,17 @@ TEST_P(PrintSvg, FrontsRunningPastTheSourceDotStayVisible)
     ASSERT_NE(dot, picture.elements.end());
     const double dotRadius = dot->number("r") * paper.scale, outline = statedOutline();
     for (const Circle &c : csv) {
-        const double passes = std::fabs(std::hypot(c.x - source.x, c.y - source.y) - c.r) * paper.scale;
+        const double passes = std::fabs(c.beyond(source.x, source.y)) * paper.scale;
         if (c.wave == 0 || c.r * paper.scale < outline / 2 || passes >= dotRadius + outline / 2 + kVisibleGap)
             continue;
         // Drawn again over the dot, on a white band that parts it from the dot.
         SCOPED_TRACE(c.wave);
         const auto again = [&](const char *cls) {
             return [&c, cls](const Element &e) {
-                return e.name == u"circle" && e.cls == QLatin1String(cls) && e.a.value("cx").toFloat() == float(c.x) &&
-                       e.a.value("cy").toFloat() == float(c.y) && e.a.value("r").toFloat() == float(c.r);
+                return e.name == u"circle" && e.cls == QLatin1String(cls) &&
+                       e.a.value("cx").toFloat() == static_cast<float>(c.x) &&
+                       e.a.value("cy").toFloat() == static_cast<float>(c.y) &&
+                       e.a.value("r").toFloat() == static_cast<float>(c.r);
             };
         };
         const auto band = std::find_if(dot, picture.elements.end(), again("source-gap"));
