@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Conwave</translation>
     </message>
     <message>
         <source>Wavefront picture</source>
@@ -51,6 +51,14 @@
         <source>tMax, time span in seconds scroll bar</source>
         <translation>tMax, Zeitspanne in Sekunden, Bildlaufleiste</translation>
     </message>
+    <message>
+        <source>A number with a decimal point, such as 1.5; it takes effect at START</source>
+        <translation>Eine Zahl mit Dezimalpunkt, etwa 1.5; sie gilt ab STARTEN</translation>
+    </message>
+    <message>
+        <source>A number with a decimal comma or point, such as 1,5; it takes effect at START</source>
+        <translation>Eine Zahl mit Dezimalkomma oder -punkt, etwa 1,5; sie gilt ab STARTEN</translation>
+    </message>
 </context>
 <context>
     <name>Form_About</name>
@@ -87,31 +95,31 @@
     </message>
     <message>
         <source>At rest at Mach %1: the wavefronts are concentric circles around the source</source>
-        <translation>Ruhende Quelle bei Machzahl %1: die Wellenfronten sind konzentrische Kreise um die Quelle</translation>
+        <translation>Ruhende Quelle bei Machzahl %1: Die Wellenfronten sind konzentrische Kreise um die Quelle</translation>
     </message>
     <message>
         <source>Subsonic at Mach %1: the source stays inside its wavefronts</source>
-        <translation>Unterschall bei Machzahl %1: die Quelle bleibt innerhalb ihrer Wellenfronten</translation>
+        <translation>Unterschall bei Machzahl %1: Die Quelle bleibt innerhalb ihrer Wellenfronten</translation>
     </message>
     <message>
         <source>Subsonic at Mach %1, moving the other way: the source stays inside its wavefronts</source>
-        <translation>Unterschall bei Machzahl %1, Bewegung in Gegenrichtung: die Quelle bleibt innerhalb ihrer Wellenfronten</translation>
+        <translation>Unterschall bei Machzahl %1, Bewegung in Gegenrichtung: Die Quelle bleibt innerhalb ihrer Wellenfronten</translation>
     </message>
     <message>
         <source>Sonic at Mach %1: every wavefront touches the source</source>
-        <translation>Schallgeschwindigkeit bei Machzahl %1: jede Wellenfront berührt die Quelle</translation>
+        <translation>Schallgeschwindigkeit bei Machzahl %1: Jede Wellenfront berührt die Quelle</translation>
     </message>
     <message>
         <source>Sonic at Mach %1, moving the other way: every wavefront touches the source</source>
-        <translation>Schallgeschwindigkeit bei Machzahl %1, Bewegung in Gegenrichtung: jede Wellenfront berührt die Quelle</translation>
+        <translation>Schallgeschwindigkeit bei Machzahl %1, Bewegung in Gegenrichtung: Jede Wellenfront berührt die Quelle</translation>
     </message>
     <message>
         <source>Supersonic at Mach %1: a Mach cone with a Mach angle of %2 degrees</source>
-        <translation>Überschall bei Machzahl %1: ein Machscher Kegel mit einem Mach-Winkel von %2 Grad</translation>
+        <translation>Überschall bei Machzahl %1: ein Machkegel mit einem Machwinkel von %2 Grad</translation>
     </message>
     <message>
         <source>Supersonic at Mach %1, moving the other way: a Mach cone with a Mach angle of %2 degrees</source>
-        <translation>Überschall bei Machzahl %1, Bewegung in Gegenrichtung: ein Machscher Kegel mit einem Mach-Winkel von %2 Grad</translation>
+        <translation>Überschall bei Machzahl %1, Bewegung in Gegenrichtung: ein Machkegel mit einem Machwinkel von %2 Grad</translation>
     </message>
     <message>
         <source>a wavefront every %1 s</source>
@@ -119,11 +127,19 @@
     </message>
     <message>
         <source>a wavefront every %1 s, less than one frame of %2 s: the picture stands still</source>
-        <translation>alle %1 s eine Wellenfront, weniger als ein Bild von %2 s: das Bild steht still</translation>
+        <translation>alle %1 s eine Wellenfront, weniger als ein Bild von %2 s: Das Bild steht still</translation>
     </message>
     <message>
         <source>with no wavefront drawn</source>
         <translation>ohne gezeichnete Wellenfront</translation>
+    </message>
+    <message>
+        <source>a negative time span: only the youngest wavefront is drawn and the picture stands still</source>
+        <translation>eine negative Zeitspanne: Nur die jüngste Wellenfront wird gezeichnet, und das Bild steht still</translation>
+    </message>
+    <message>
+        <source>a negative time span: only the %3 youngest wavefronts are drawn and the picture stands still</source>
+        <translation>eine negative Zeitspanne: Nur die %3 jüngsten Wellenfronten werden gezeichnet, und das Bild steht still</translation>
     </message>
 </context>
 <context>
@@ -220,7 +236,7 @@
         <translation>die Uhrzeit konnte nicht als Text geschrieben werden</translation>
     </message>
     <message>
-        <source>the picture's world window has no extent</source>
+        <source>the picture&apos;s world window has no extent</source>
         <translation>das Weltkoordinatenfenster des Bildes hat keine Ausdehnung</translation>
     </message>
     <message>

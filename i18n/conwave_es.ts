@@ -51,6 +51,14 @@
         <source>tMax, time span in seconds scroll bar</source>
         <translation>tMax, intervalo de tiempo en segundos, barra de desplazamiento</translation>
     </message>
+    <message>
+        <source>A number with a decimal point, such as 1.5; it takes effect at START</source>
+        <translation>Un número con punto decimal, como 1.5; se aplica al pulsar INICIAR</translation>
+    </message>
+    <message>
+        <source>A number with a decimal comma or point, such as 1,5; it takes effect at START</source>
+        <translation>Un número con coma o punto decimal, como 1,5; se aplica al pulsar INICIAR</translation>
+    </message>
 </context>
 <context>
     <name>Form_About</name>
@@ -68,7 +76,7 @@
     </message>
     <message>
         <source>Last modified on April 2007</source>
-        <translation>Modificado en abril de 2007</translation>
+        <translation>Última revisión: abril de 2007</translation>
     </message>
     <message>
         <source>For comments and questions e-mail to</source>
@@ -119,11 +127,19 @@
     </message>
     <message>
         <source>a wavefront every %1 s, less than one frame of %2 s: the picture stands still</source>
-        <translation>un frente de onda cada %1 s, menos que un fotograma de %2 s: la imagen queda inmóvil</translation>
+        <translation>un frente de onda cada %1 s, menos de un fotograma de %2 s: la imagen queda inmóvil</translation>
     </message>
     <message>
         <source>with no wavefront drawn</source>
         <translation>sin ningún frente de onda dibujado</translation>
+    </message>
+    <message>
+        <source>a negative time span: only the youngest wavefront is drawn and the picture stands still</source>
+        <translation>un intervalo de tiempo negativo: solo se dibuja el frente de onda más reciente y la imagen queda inmóvil</translation>
+    </message>
+    <message>
+        <source>a negative time span: only the %3 youngest wavefronts are drawn and the picture stands still</source>
+        <translation>un intervalo de tiempo negativo: solo se dibujan los %3 frentes de onda más recientes y la imagen queda inmóvil</translation>
     </message>
 </context>
 <context>
@@ -220,7 +236,7 @@
         <translation>no se ha podido escribir la hora como texto</translation>
     </message>
     <message>
-        <source>the picture's world window has no extent</source>
+        <source>the picture&apos;s world window has no extent</source>
         <translation>la ventana de coordenadas de la imagen no tiene extensión</translation>
     </message>
     <message>

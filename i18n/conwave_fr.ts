@@ -51,6 +51,14 @@
         <source>tMax, time span in seconds scroll bar</source>
         <translation>tMax, durée en secondes, barre de défilement</translation>
     </message>
+    <message>
+        <source>A number with a decimal point, such as 1.5; it takes effect at START</source>
+        <translation>Un nombre avec un point décimal, par exemple 1.5&#xa0;; il prend effet à DÉMARRER</translation>
+    </message>
+    <message>
+        <source>A number with a decimal comma or point, such as 1,5; it takes effect at START</source>
+        <translation>Un nombre avec une virgule ou un point décimal, par exemple 1,5&#xa0;; il prend effet à DÉMARRER</translation>
+    </message>
 </context>
 <context>
     <name>Form_About</name>
@@ -68,7 +76,7 @@
     </message>
     <message>
         <source>Last modified on April 2007</source>
-        <translation>Modifié en avril 2007</translation>
+        <translation>Dernière révision : avril 2007</translation>
     </message>
     <message>
         <source>For comments and questions e-mail to</source>
@@ -87,31 +95,31 @@
     </message>
     <message>
         <source>At rest at Mach %1: the wavefronts are concentric circles around the source</source>
-        <translation>Source au repos, nombre de Mach %1 : les fronts d’onde sont des cercles concentriques autour de la source</translation>
+        <translation>Source au repos, nombre de Mach %1&#xa0;: les fronts d’onde sont des cercles concentriques autour de la source</translation>
     </message>
     <message>
         <source>Subsonic at Mach %1: the source stays inside its wavefronts</source>
-        <translation>Subsonique, nombre de Mach %1 : la source reste à l’intérieur de ses fronts d’onde</translation>
+        <translation>Subsonique, nombre de Mach %1&#xa0;: la source reste à l’intérieur de ses fronts d’onde</translation>
     </message>
     <message>
         <source>Subsonic at Mach %1, moving the other way: the source stays inside its wavefronts</source>
-        <translation>Subsonique, nombre de Mach %1, déplacement en sens inverse : la source reste à l’intérieur de ses fronts d’onde</translation>
+        <translation>Subsonique, nombre de Mach %1, déplacement en sens inverse&#xa0;: la source reste à l’intérieur de ses fronts d’onde</translation>
     </message>
     <message>
         <source>Sonic at Mach %1: every wavefront touches the source</source>
-        <translation>Sonique, nombre de Mach %1 : chaque front d’onde touche la source</translation>
+        <translation>Sonique, nombre de Mach %1&#xa0;: chaque front d’onde touche la source</translation>
     </message>
     <message>
         <source>Sonic at Mach %1, moving the other way: every wavefront touches the source</source>
-        <translation>Sonique, nombre de Mach %1, déplacement en sens inverse : chaque front d’onde touche la source</translation>
+        <translation>Sonique, nombre de Mach %1, déplacement en sens inverse&#xa0;: chaque front d’onde touche la source</translation>
     </message>
     <message>
         <source>Supersonic at Mach %1: a Mach cone with a Mach angle of %2 degrees</source>
-        <translation>Supersonique, nombre de Mach %1 : un cône de Mach d’angle de Mach %2 degrés</translation>
+        <translation>Supersonique, nombre de Mach %1&#xa0;: un cône de Mach avec un angle de Mach de %2 degrés</translation>
     </message>
     <message>
         <source>Supersonic at Mach %1, moving the other way: a Mach cone with a Mach angle of %2 degrees</source>
-        <translation>Supersonique, nombre de Mach %1, déplacement en sens inverse : un cône de Mach d’angle de Mach %2 degrés</translation>
+        <translation>Supersonique, nombre de Mach %1, déplacement en sens inverse&#xa0;: un cône de Mach avec un angle de Mach de %2 degrés</translation>
     </message>
     <message>
         <source>a wavefront every %1 s</source>
@@ -119,54 +127,62 @@
     </message>
     <message>
         <source>a wavefront every %1 s, less than one frame of %2 s: the picture stands still</source>
-        <translation>un front d’onde toutes les %1 s, moins qu’une image de %2 s : l’image reste immobile</translation>
+        <translation>un front d’onde toutes les %1 s, moins d’une image de %2 s&#xa0;: l’image reste immobile</translation>
     </message>
     <message>
         <source>with no wavefront drawn</source>
         <translation>sans aucun front d’onde dessiné</translation>
+    </message>
+    <message>
+        <source>a negative time span: only the youngest wavefront is drawn and the picture stands still</source>
+        <translation>une durée négative&#xa0;: seul le front d’onde le plus récent est dessiné et l’image reste immobile</translation>
+    </message>
+    <message>
+        <source>a negative time span: only the %3 youngest wavefronts are drawn and the picture stands still</source>
+        <translation>une durée négative&#xa0;: seuls les %3 fronts d’onde les plus récents sont dessinés et l’image reste immobile</translation>
     </message>
 </context>
 <context>
     <name>Refusal</name>
     <message>
         <source>The Mach number M is too large: enter a number such as %1 to %2.</source>
-        <translation>Le nombre de Mach M est trop grand : entrez un nombre, par exemple de %1 à %2.</translation>
+        <translation>Le nombre de Mach M est trop grand&#xa0;: entrez un nombre, par exemple de %1 à %2.</translation>
     </message>
     <message>
         <source>The number of wavefronts nWave is too large: enter a number from %1 to %2.</source>
-        <translation>Le nombre de fronts d’onde nWave est trop grand : entrez un nombre de %1 à %2.</translation>
+        <translation>Le nombre de fronts d’onde nWave est trop grand&#xa0;: entrez un nombre de %1 à %2.</translation>
     </message>
     <message>
         <source>The time span tMax is too large: enter a number of seconds such as %1 to %2.</source>
-        <translation>La durée tMax est trop grande : entrez un nombre de secondes, par exemple de %1 à %2.</translation>
+        <translation>La durée tMax est trop grande&#xa0;: entrez un nombre de secondes, par exemple de %1 à %2.</translation>
     </message>
     <message>
         <source>The number of wavefronts nWave cannot be 0: enter a number from %1 to %2.</source>
-        <translation>Le nombre de fronts d’onde nWave ne peut pas valoir 0 : entrez un nombre de %1 à %2.</translation>
+        <translation>Le nombre de fronts d’onde nWave ne peut pas valoir 0&#xa0;: entrez un nombre de %1 à %2.</translation>
     </message>
     <message>
         <source>The number of wavefronts nWave is not a number, so it reads as 0: enter a number from %1 to %2.</source>
-        <translation>Le nombre de fronts d’onde nWave n’est pas un nombre, il vaut donc 0 : entrez un nombre de %1 à %2.</translation>
+        <translation>Le nombre de fronts d’onde nWave n’est pas un nombre, il vaut donc 0&#xa0;: entrez un nombre de %1 à %2.</translation>
     </message>
     <message>
         <source>The number of wavefronts nWave cannot be more than 50: enter a number from %1 to %2.</source>
-        <translation>Le nombre de fronts d’onde nWave ne peut pas dépasser 50 : entrez un nombre de %1 à %2.</translation>
+        <translation>Le nombre de fronts d’onde nWave ne peut pas dépasser 50&#xa0;: entrez un nombre de %1 à %2.</translation>
     </message>
     <message>
         <source>The number of wavefronts nWave is too small for this time span: enter a number from %1 to %2.</source>
-        <translation>Le nombre de fronts d’onde nWave est trop petit pour cette durée : entrez un nombre de %1 à %2.</translation>
+        <translation>Le nombre de fronts d’onde nWave est trop petit pour cette durée&#xa0;: entrez un nombre de %1 à %2.</translation>
     </message>
     <message>
         <source>The Mach number M is too large to draw with these wavefronts: enter a number from %1 to %2.</source>
-        <translation>Le nombre de Mach M est trop grand pour dessiner ces fronts d’onde : entrez un nombre de %1 à %2.</translation>
+        <translation>Le nombre de Mach M est trop grand pour dessiner ces fronts d’onde&#xa0;: entrez un nombre de %1 à %2.</translation>
     </message>
     <message>
         <source>The time span tMax is too long to draw at this Mach number: enter a number of seconds from %1 to %2.</source>
-        <translation>La durée tMax est trop longue pour dessiner à ce nombre de Mach : entrez un nombre de secondes de %1 à %2.</translation>
+        <translation>La durée tMax est trop longue pour dessiner à ce nombre de Mach&#xa0;: entrez un nombre de secondes de %1 à %2.</translation>
     </message>
     <message>
         <source>The Mach number M is too large to draw at any time span: enter a number from %1 to %2.</source>
-        <translation>Le nombre de Mach M est trop grand pour dessiner, quelle que soit la durée : entrez un nombre de %1 à %2.</translation>
+        <translation>Le nombre de Mach M est trop grand pour dessiner, quelle que soit la durée&#xa0;: entrez un nombre de %1 à %2.</translation>
     </message>
 </context>
 <context>
@@ -220,7 +236,7 @@
         <translation>l’heure n’a pas pu être écrite en texte</translation>
     </message>
     <message>
-        <source>the picture's world window has no extent</source>
+        <source>the picture&apos;s world window has no extent</source>
         <translation>la fenêtre de coordonnées de l’image n’a pas d’étendue</translation>
     </message>
     <message>

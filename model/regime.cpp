@@ -49,6 +49,34 @@ constexpr std::string_view kEvery = CONWAVE_WORDS("Picture", "a wavefront every 
 constexpr std::string_view kStandsStill =
     CONWAVE_WORDS("Picture", "a wavefront every %1 s, less than one frame of %2 s: the picture stands still");
 constexpr std::string_view kNoWavefront = CONWAVE_WORDS("Picture", "with no wavefront drawn");
+constexpr std::string_view kNegativeSpanOne = CONWAVE_WORDS(
+    "Picture", "a negative time span: only the youngest wavefront is drawn and the picture stands still");
+constexpr std::string_view kNegativeSpanSome = CONWAVE_WORDS(
+    "Picture", "a negative time span: only the %3 youngest wavefronts are drawn and the picture stands still");
+
+std::string_view intervalPattern(const PictureFacts &facts)
+{
+    if (facts.noWavefront)
+        return kNoWavefront;
+    if (facts.negativeSpan)
+        return facts.drawnWaves == 1 ? kNegativeSpanOne : kNegativeSpanSome;
+    return facts.standsStill ? kStandsStill : kEvery;
+}
+
+// With a negative interval the clock starts again after every tick, so every frame is drawn at the first tick:
+// wavefront i is (i - 1) intervals younger than that, and those whose radius, handed over in single precision as
+// the tick does, is negative are not drawn.
+int wavesDrawnAtFirstTick(const WaveState &state)
+{
+    int drawn = 0;
+    for (int i = 1; i <= waveCount(state.nWave); ++i) {
+        const double age = kTickSeconds + static_cast<double>(i - 1) * state.dtWave;
+        if (!(static_cast<float>(state.aSound * age) >= 0.0f))
+            break;
+        ++drawn;
+    }
+    return drawn;
+}
 
 std::string_view regimePattern(const PictureFacts &facts)
 {
@@ -83,7 +111,10 @@ PictureFacts pictureFacts(const WaveState &state)
     facts.movesOtherWay = state.M < 0.0;
     facts.noWavefront = waveCount(state.nWave) == 0;
     // The clock passes an interval shorter than a tick at once and starts again: every frame is the first.
-    facts.standsStill = facts.interval < kTickSeconds;
+    facts.negativeSpan = state.dtWave < 0.0 && !facts.noWavefront;
+    facts.standsStill = facts.interval < kTickSeconds || facts.negativeSpan;
+    if (facts.negativeSpan)
+        facts.drawnWaves = wavesDrawnAtFirstTick(state);
     if (facts.mach == 0.0)
         facts.regime = Regime::AtRest;
     else if (facts.mach < 1.0)
@@ -104,11 +135,12 @@ PictureWords pictureWords(const PictureFacts &facts)
         return words;
     }
     words.sentence = kSentence;
-    words.interval = facts.noWavefront ? kNoWavefront : facts.standsStill ? kStandsStill : kEvery;
+    words.interval = intervalPattern(facts);
     words.machText = machText(facts.mach);
     words.angleText = oneDecimal(facts.machAngle);
     words.intervalText = readableNumber(facts.interval);
     words.tickText = readableNumber(kTickSeconds);
+    words.drawnText = std::to_string(facts.drawnWaves);
     return words;
 }
 
@@ -118,7 +150,7 @@ std::string describePicture(const PictureFacts &facts)
     if (facts.regime == Regime::NotStarted)
         return std::string(words.sentence);
     return fillWords(words.sentence, {fillWords(words.regime, {words.machText, words.angleText}),
-                                      fillWords(words.interval, {words.intervalText, words.tickText})});
+                                      fillWords(words.interval, {words.intervalText, words.tickText, words.drawnText})});
 }
 
 std::string describePicture(const WaveState &state) { return describePicture(pictureFacts(state)); }

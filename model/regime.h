@@ -27,7 +27,9 @@ struct PictureFacts {
     double interval = 0.0;    // time between wavefronts, |dtWave| [s]
     bool movesOtherWay = false; // M < 0: the source moves the other way, the stream runs right to left
     bool noWavefront = false;   // nWave below 1: only the source is drawn
-    bool standsStill = false;   // the interval is under one tick: every frame is the same
+    bool standsStill = false;   // the interval is under one tick, or negative: every frame is the same
+    bool negativeSpan = false;  // tMax / nWave < 0: the clock starts again after every tick
+    int drawnWaves = 0;         // with a negative span, the wavefronts whose radius is not negative
 };
 
 PictureFacts pictureFacts(const WaveState &state);
@@ -37,11 +39,12 @@ PictureFacts pictureFacts(const WaveState &state);
 struct PictureWords {
     std::string_view sentence; // "%1, %2." (regime, interval), or the whole sentence before the first restart
     std::string_view regime;   // %1 Mach number, %2 Mach angle
-    std::string_view interval; // %1 interval, %2 tick
+    std::string_view interval; // %1 interval, %2 tick, %3 wavefronts drawn
     std::string machText;
     std::string angleText;
     std::string intervalText;
     std::string tickText;
+    std::string drawnText;
 };
 
 PictureWords pictureWords(const PictureFacts &facts);

@@ -51,10 +51,10 @@ std::string limitText(double limit)
     throw RestartRefused(field, reason, accepted, numberToText(accepted.low), numberToText(accepted.high));
 }
 
-double readField(std::string_view text, WaveField field)
+double readField(std::string_view text, WaveField field, DecimalSign sign)
 {
     try {
-        return textToNumber(text);
+        return textToNumber(text, sign);
     } catch (const RuntimeError &) {
         switch (field) {
         case WaveField::M: refuse(field, RefusalReason::MachTooLargeForADouble, kOrdinaryMach);
@@ -63,19 +63,6 @@ double readField(std::string_view text, WaveField field)
         }
         throw;
     }
-}
-
-// Whether the text begins with a number, by the rules of textToNumber: blanks, an optional sign, then a digit, or
-// a point followed by one. Otherwise the text reads as 0 for want of a number.
-bool beginsWithNumber(std::string_view text)
-{
-    std::size_t p = text.find_first_not_of(" \t\r\n");
-    if (p == std::string_view::npos)
-        return false;
-    if (text[p] == '+' || text[p] == '-')
-        ++p;
-    const auto digit = [&text](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
-    return digit(p) || (p < text.size() && text[p] == '.' && digit(p + 1));
 }
 
 // Every circle of a clock cycle has an age of at most kTickSeconds + n * dtWave: the clock is drawn at values up to
@@ -165,15 +152,16 @@ int waveCount(double nWave)
 
 void initialise(WaveState &state) { state.aSound = kSoundSpeed; }
 
-void restart(WaveState &state, std::string_view mText, std::string_view nWaveText, std::string_view tMaxText)
+void restart(WaveState &state, std::string_view mText, std::string_view nWaveText, std::string_view tMaxText,
+             DecimalSign sign)
 {
     WaveState next = state;
-    next.M = readField(mText, WaveField::M);
-    next.nWave = readField(nWaveText, WaveField::nWave);
-    next.tMax = readField(tMaxText, WaveField::tMax);
+    next.M = readField(mText, WaveField::M, sign);
+    next.nWave = readField(nWaveText, WaveField::nWave, sign);
+    next.tMax = readField(tMaxText, WaveField::tMax, sign);
     if (next.nWave == 0.0)
         refuse(WaveField::nWave,
-               beginsWithNumber(nWaveText) ? RefusalReason::NoWaves : RefusalReason::WaveCountNotANumber, kWaveCounts);
+               beginsWithNumber(nWaveText, sign) ? RefusalReason::NoWaves : RefusalReason::WaveCountNotANumber, kWaveCounts);
     if (waveCount(next.nWave) > kMaxWaves)
         refuse(WaveField::nWave, RefusalReason::TooManyWaves, kWaveCounts);
     try {

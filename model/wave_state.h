@@ -1,6 +1,8 @@
 // The numbers that describe the wave picture, and the restart that sets them up from the three parameter texts.
 #pragma once
 
+#include "runtime_services.h" // DecimalSign
+
 #include <array>
 #include <cstddef>
 #include <stdexcept>
@@ -83,10 +85,12 @@ int waveCount(double nWave);
 // Start-up: the wave speed takes its value; everything else stays 0.
 void initialise(WaveState &state);
 
-// Sets the animation up afresh from the texts of M, nWave and tMax: reads them in that order, then
+// Sets the animation up afresh from the texts of M, nWave and tMax: reads them in that order (with a decimal comma
+// as well as a point where the user's language writes one), then
 // dtWave = tMax / nWave, uSource = M * aSound, tNow = 0. Parameters that would divide by zero, need more than
 // 50 wavefronts, do not fit a double, or give a circle during the clock cycle that does not fit single
 // precision are refused with RestartRefused, and then nothing in the state changes.
-void restart(WaveState &state, std::string_view mText, std::string_view nWaveText, std::string_view tMaxText);
+void restart(WaveState &state, std::string_view mText, std::string_view nWaveText, std::string_view tMaxText,
+             DecimalSign sign = DecimalSign::Point);
 
 } // namespace conwave

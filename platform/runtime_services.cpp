@@ -10,6 +10,7 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDecimalSign(char c, DecimalSign sign) { return c == '.' || (c == ',' && sign == DecimalSign::PointOrComma); }
 
 // Decides, for a number that does not fit a double, whether it is too large (true) or too small (false):
 // the power of ten of its first significant digit, plus its exponent.
@@ -18,7 +19,7 @@ bool tooLarge(std::string_view digits, std::size_t integerDigits, std::string_vi
     long long power = 0;
     bool found = false;
     for (std::size_t i = 0, position = 0; i < digits.size(); ++i) {
-        if (digits[i] == '.')
+        if (digits[i] == '.' || digits[i] == ',')
             continue;
         if (digits[i] != '0') {
             power = static_cast<long long>(integerDigits) - 1 - static_cast<long long>(position);
@@ -129,7 +130,7 @@ std::string fillWords(std::string_view pattern, std::initializer_list<std::strin
     return filled;
 }
 
-double textToNumber(std::string_view text)
+double textToNumber(std::string_view text, DecimalSign sign)
 {
     std::size_t p = 0;
     while (p < text.size() && isBlank(text[p]))
@@ -142,8 +143,9 @@ double textToNumber(std::string_view text)
     while (p < text.size() && isDigit(text[p]))
         ++p, ++integerDigits;
     std::size_t fractionDigits = 0;
-    if (p < text.size() && text[p] == '.') {
-        ++p;
+    std::size_t decimalSign = std::string_view::npos;
+    if (p < text.size() && isDecimalSign(text[p], sign)) {
+        decimalSign = p++;
         while (p < text.size() && isDigit(text[p]))
             ++p, ++fractionDigits;
     }
@@ -163,8 +165,14 @@ double textToNumber(std::string_view text)
         }
     }
 
-    // from_chars takes neither a "+" nor a bare ".", so it gets the digits alone and the sign is applied after.
-    const std::string_view number = text.substr(mantissaStart, end - mantissaStart);
+    // from_chars takes neither a "+" nor a comma, so it gets the digits with a point, and the sign is applied after.
+    std::string_view number = text.substr(mantissaStart, end - mantissaStart);
+    std::string withPoint;
+    if (decimalSign != std::string_view::npos && text[decimalSign] == ',') {
+        withPoint = number;
+        withPoint[decimalSign - mantissaStart] = '.';
+        number = withPoint;
+    }
     double magnitude = 0.0;
     const auto [ptr, error] = std::from_chars(number.data(), number.data() + number.size(), magnitude,
                                               std::chars_format::general);
@@ -179,6 +187,17 @@ double textToNumber(std::string_view text)
     if (error != std::errc{} || ptr != number.data() + number.size())
         return 0.0; // cannot happen for the scanned grammar; 0 is the reading of "no number"
     return negative ? -magnitude : magnitude;
+}
+
+bool beginsWithNumber(std::string_view text, DecimalSign sign)
+{
+    std::size_t p = text.find_first_not_of(" \t\r\n");
+    if (p == std::string_view::npos)
+        return false;
+    if (text[p] == '+' || text[p] == '-')
+        ++p;
+    const auto digit = [&text](std::size_t i) { return i < text.size() && isDigit(text[i]); };
+    return digit(p) || (p < text.size() && isDecimalSign(text[p], sign) && digit(p + 1));
 }
 
 std::string numberToText(double value)

@@ -69,12 +69,21 @@ private:
 // filled text is not filled again.
 std::string fillWords(std::string_view pattern, std::initializer_list<std::string_view> texts);
 
-// The number at the start of a text, with "." as the decimal point whatever the locale:
-// blanks (space, tab, CR, LF) at the start are skipped; then an optional sign, digits with at most one ".",
-// and an optional exponent (e or E, an optional sign and at least one digit) make the number. Reading stops at
-// the first character that cannot continue it, so "2.5x" is 2.5, "1,5" is 1 and "1e" is 1. A text that does not
-// begin with a number gives 0. Values too small for a double read as 0; a value too large raises Overflow.
-double textToNumber(std::string_view text);
+// How a typed number marks its decimals: a point always, and a comma as well where the user's language writes
+// one (1,5). Never a digit grouping sign.
+enum class DecimalSign { Point, PointOrComma };
+
+// The number at the start of a text, with "." as the decimal point whatever the locale (and "," as well when
+// asked for): blanks (space, tab, CR, LF) at the start are skipped; then an optional sign, digits with at most one
+// decimal sign, and an optional exponent (e or E, an optional sign and at least one digit) make the number.
+// Reading stops at the first character that cannot continue it, so "2.5x" is 2.5, "1,5" is 1 (1.5 with
+// PointOrComma) and "1e" is 1. A text that does not begin with a number gives 0. Values too small for a double
+// read as 0; a value too large raises Overflow.
+double textToNumber(std::string_view text, DecimalSign sign = DecimalSign::Point);
+
+// Whether a text begins with a number by the rules of textToNumber: blanks, an optional sign, then a digit, or a
+// decimal sign followed by one. Otherwise it reads as 0 for want of a number.
+bool beginsWithNumber(std::string_view text, DecimalSign sign = DecimalSign::Point);
 
 // Decimal text of a double: at most 15 significant digits, no trailing zeros, no point for whole numbers,
 // a "0" before the point below 1, "." always (0.5, 2.3, 3). Magnitudes from 1e15 on and below 1e-4 use an

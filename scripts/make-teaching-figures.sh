@@ -16,8 +16,10 @@ figure() {
 }
 
 # Each regime at settings that show it well, and the two worksheet tasks' pictures.
-figure subsonic-mach-0.5 0.5 5 1.5      # also the wavelength task: fronts 0.3 s apart, all in the picture
+figure subsonic-mach-0.5 0.5 5 1.5      # also the wavelength task's key: fronts 0.3 s apart, in the first frame
+                                        # all five cross the line through the source inside the picture
 figure sonic-mach-1 1 4 2
 figure supersonic-mach-2 --ticks 3 2 8 2
-figure worksheet-mach-1.5 1.5 10 2      # the Mach angle task
+figure worksheet-mach-1.5 --worksheet 1.5 10 2  # the Mach angle task: the students' sheet ...
+figure key-mach-1.5 1.5 10 2                    # ... and its answer key
 figure turned-round-mach-minus-2 -2 8 2

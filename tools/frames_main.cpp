@@ -26,7 +26,7 @@ constexpr long long kDefaultSvgTick = 1;
 constexpr std::string_view kUsage =
     "Usage: conwave-frames [--ticks N] [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "       conwave-frames --svg [--ticks N] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
-    "       conwave-frames --svg --print [--ticks N] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
+    "       conwave-frames --svg --print [--worksheet] [--ticks N] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
     "       conwave-frames [--ticks N] CSV_FORM... [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "       conwave-frames --html [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "\n"
@@ -43,6 +43,8 @@ constexpr std::string_view kUsage =
     "steps, the view from the ground and boxes for M, nWave and tMax.\n"
     "--svg --print: the same frame drawn for paper, at most 170 mm wide and to a stated scale, in black\n"
     "on white: the source, the air's speed, a scale bar, the Mach lines and angle, and a caption.\n"
+    "--worksheet: the same picture without the answers (no Mach lines, arc or angle, no line at\n"
+    "Mach 1, no sentence naming the regime) for students to find; plain --print is the key.\n"
     "\n"
     "CSV_FORM, for spreadsheets (without them the CSV stays exact, as scripts read it):\n"
     "  --digits N       every number rounded to N significant digits (1 to 15)\n"
@@ -56,6 +58,7 @@ struct Options {
     bool svg = false;
     bool html = false;
     bool print = false;
+    bool worksheet = false;
     conwave::CsvForm csv;
     std::optional<long long> ticks;
     std::vector<std::string_view> texts;
@@ -111,6 +114,8 @@ Options parseArguments(int argc, char **argv)
             options.html = true;
         } else if (arg == "--print") {
             options.print = true;
+        } else if (arg == "--worksheet") {
+            options.worksheet = true;
         } else if (csvFormOption(options.csv, arg, k, argc, argv)) {
             // taken
         } else if (arg == "--ticks") {
@@ -131,6 +136,8 @@ Options parseArguments(int argc, char **argv)
         throw UsageError{"--html takes neither --svg, --ticks nor a CSV form: the page plays every tick"};
     if (options.print && !options.svg)
         throw UsageError{"--print goes with --svg"};
+    if (options.worksheet && !options.print)
+        throw UsageError{"--worksheet goes with --svg --print"};
     if (options.svg && options.csv != conwave::CsvForm{})
         throw UsageError{"--digits, --no-source, --age and --decimal-comma are for the CSV, not --svg"};
     if (options.svg && options.ticks == 0)
@@ -190,7 +197,9 @@ int main(int argc, char **argv)
         }
         if (options.svg) {
             if (n == ticks)
-                out = options.print ? conwave::printSvg(state, drawnAt, sink.frame())
+                out = options.print ? conwave::printSvg(state, drawnAt, sink.frame(),
+                                                        options.worksheet ? conwave::PrintAnswers::LeftOut
+                                                                          : conwave::PrintAnswers::Shown)
                                     : conwave::frameSvg(state, drawnAt, sink.frame());
             continue;
         }

@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+#include <optional>
+#include <span>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 namespace conwave {
@@ -21,6 +23,15 @@ constexpr double kScaleBand = 14.0;     // below the picture, for the scale bar 
 constexpr double kThinLine = 0.2;       // border, scale bar, construction lines [mm]
 constexpr double kArcRadius = 25.0;     // the Mach angle's arc [mm]
 constexpr double kLabelSize = 3.2;      // about 9 pt [mm]
+constexpr double kLabelRim = 0.8;       // a label's white rim, both sides together [mm]
+constexpr double kClearance = 0.5;      // between a label's rim and the lines it must not touch [mm]
+constexpr double kSourceGap = 0.3;      // white between the source's dot and a front running past it [mm]
+constexpr double kLabelSearch = 12.0;   // how far from the dot the source's name may go to find room [mm]
+// A label's extent in em: no sans-serif face's average character is wider, and no digit or letter reaches higher
+// or lower.
+constexpr double kTextAdvance = 0.6;
+constexpr double kTextAscent = 0.75;
+constexpr double kTextDescent = 0.2;
 constexpr double kCaptionSize = 3.5;    // 10 pt [mm]
 constexpr double kCaptionLeading = 5.0; // [mm]
 constexpr std::size_t kCaptionChars = 82; // a caption line at 3.5 mm in a sans-serif face stays within 170 mm
@@ -43,6 +54,8 @@ struct Paper {
     double x(double worldX) const { return (worldX - world.left) * mmPerMetre; }
     double y(double worldY) const { return top + (worldY - world.top) * mmPerMetre; }
     double metres(double mm) const { return mm / mmPerMetre; }
+    double worldX(double paperX) const { return world.left + paperX / mmPerMetre; }
+    double worldY(double paperY) const { return world.top + (paperY - top) / mmPerMetre; }
 };
 
 // The source as the picture places it: the frame's last circle, its speed and which way its stream flows.
@@ -68,13 +81,49 @@ std::string escaped(const std::string &text)
     return out;
 }
 
-// A label in millimetres with a white halo, so that it stays readable where it crosses a wavefront.
-std::string label(const char *cls, double x, double y, const char *anchor, const std::string &text)
+// A label in millimetres, with a white rim so that it stays readable where it crosses a line.
+std::string label(const char *cls, double x, double y, const char *anchor, const std::string &text, bool rim = true)
 {
+    const std::string rimStyle = attribute("stroke", kPaper) + attribute("stroke-width", mm(kLabelRim)) +
+                                 " stroke-linejoin=\"round\" paint-order=\"stroke\"";
     return "  <text" + attribute("class", cls) + attribute("x", mm(x)) + attribute("y", mm(y)) +
            attribute("text-anchor", anchor) + " font-family=\"sans-serif\"" + attribute("font-size", mm(kLabelSize)) +
-           attribute("fill", kInk) + attribute("stroke", kPaper) +
-           " stroke-width=\"0.8\" stroke-linejoin=\"round\" paint-order=\"stroke\">" + escaped(text) + "</text>\n";
+           attribute("fill", kInk) + (rim ? rimStyle : std::string()) + ">" + escaped(text) + "</text>\n";
+}
+
+// A label's extent on paper with its rim [mm], as wide and tall as any sans-serif face draws it.
+struct Box {
+    double left, top, right, bottom;
+};
+
+Box labelBox(double x, double y, std::string_view anchor, const std::string &text)
+{
+    const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    const double width = kTextAdvance * kLabelSize * static_cast<double>(characters);
+    const double left = anchor == "end" ? x - width : anchor == "middle" ? x - width / 2 : x;
+    const double rim = kLabelRim / 2;
+    return {left - rim, y - kTextAscent * kLabelSize - rim, left + width + rim, y + kTextDescent * kLabelSize + rim};
+}
+
+// How far a point lies outside a circle's outline, negative inside [m]; factored so that a circle far larger than
+// the picture (1e30 m across, its edge by the source) keeps its precision next to its own edge.
+double beyondOutline(double x, double y, const WaveCircle &c)
+{
+    const double cx = c.x, r = c.radius, dy = y - c.y, distance = std::hypot(x - cx, dy);
+    return distance + r == 0.0 ? 0.0 : ((x - (cx + r)) * (x - (cx - r)) + dy * dy) / (distance + r);
+}
+
+// Whether a wavefront's outline crosses a box on paper: part of the box lies within the outline's outer edge and
+// part beyond its inner edge.
+bool cuts(const Paper &paper, const Box &box, const WaveCircle &c)
+{
+    const double left = paper.worldX(box.left), right = paper.worldX(box.right);
+    const double top = paper.worldY(box.top), bottom = paper.worldY(box.bottom);
+    const double halfOutline = paper.metres(kPrintOutlineMm / 2);
+    const double nearest = beyondOutline(std::clamp<double>(c.x, left, right), std::clamp<double>(c.y, top, bottom), c);
+    const double farthest =
+        beyondOutline(c.x < (left + right) / 2 ? right : left, c.y < (top + bottom) / 2 ? bottom : top, c);
+    return nearest <= halfOutline && farthest >= -halfOutline;
 }
 
 std::string worldLine(const char *cls, double x1, double y1, double x2, double y2, const std::string &style)
@@ -83,14 +132,27 @@ std::string worldLine(const char *cls, double x1, double y1, double x2, double y
            attribute("x2", exact(x2)) + attribute("y2", exact(y2)) + style + "/>\n";
 }
 
+// The frame's wavefronts: every circle but the last, the source marker.
+std::span<const WaveCircle> fronts(const WaveFrame &frame)
+{
+    return std::span(frame).first(frame.empty() ? 0 : frame.size() - 1);
+}
+
+// Whether a label's box lies clear of every wavefront's outline, so that its rim cuts none.
+bool clearOfFronts(const Paper &paper, const WaveFrame &frame, const Box &box)
+{
+    return std::ranges::none_of(fronts(frame), [&](const WaveCircle &c) {
+        return c.radius >= 0.0f && cuts(paper, box, c);
+    });
+}
+
 // The wavefronts as the frame has them, exactly; one too small to show its outline as a dot of the outline's
 // width, and negative radii not at all, as in the window.
 std::string wavefronts(const Paper &paper, const WaveFrame &frame)
 {
     const double outline = paper.metres(kPrintOutlineMm);
     std::string svg;
-    for (std::size_t k = 0; k + 1 < frame.size(); ++k) {
-        const WaveCircle &c = frame[k];
+    for (const WaveCircle &c : fronts(frame)) {
         if (c.radius < 0.0f)
             continue;
         const std::string centre = attribute("cx", shortestText(c.x)) + attribute("cy", shortestText(c.y));
@@ -104,8 +166,22 @@ std::string wavefronts(const Paper &paper, const WaveFrame &frame)
     return svg;
 }
 
-// The Mach lines from the source to the picture's edge at the Mach angle either side of the axis, the axis
-// downstream, and the arc between the axis and the upper line that the angle's label names.
+std::string thinLine(const Paper &paper)
+{
+    return attribute("stroke", kConstruction) + attribute("stroke-width", mm(paper.metres(kThinLine)));
+}
+
+// The dashed axis from the source downstream to the picture's edge, which the Mach angle is measured from.
+std::string axis(const Paper &paper, const Source &source)
+{
+    const std::string dashed =
+        thinLine(paper) + attribute("stroke-dasharray", mm(paper.metres(2.0)) + ' ' + mm(paper.metres(1.0)));
+    return worldLine("axis", source.x, source.y, source.downstream > 0 ? paper.world.right : paper.world.left,
+                     source.y, dashed);
+}
+
+// The Mach lines from the source to the picture's edge at the Mach angle either side of the axis, and the arc
+// between the axis and the upper line that the angle's label names.
 std::string machCone(const Paper &paper, const Source &source)
 {
     const double sx = source.x, sy = source.y, downstream = source.downstream;
@@ -114,9 +190,8 @@ std::string machCone(const Paper &paper, const Source &source)
     const double reachX = (downstream > 0 ? paper.world.right - sx : sx - paper.world.left) / std::cos(angle);
     const double reachY = std::min(sy - paper.world.top, paper.world.bottom - sy) / dy;
     const double reach = std::min(reachX, reachY);
-    const std::string thin = attribute("stroke", kConstruction) + attribute("stroke-width", mm(paper.metres(kThinLine)));
-    const std::string dashed = thin + attribute("stroke-dasharray", mm(paper.metres(2.0)) + ' ' + mm(paper.metres(1.0)));
-    std::string svg = worldLine("axis", sx, sy, downstream > 0 ? paper.world.right : paper.world.left, sy, dashed);
+    const std::string thin = thinLine(paper);
+    std::string svg;
     for (const double side : {-1.0, 1.0})
         svg += worldLine("mach", sx, sy, sx + dx * reach, sy + side * dy * reach,
                          attribute("stroke", kInk) + attribute("stroke-width", mm(paper.metres(kPrintOutlineMm))));
@@ -128,15 +203,38 @@ std::string machCone(const Paper &paper, const Source &source)
     return svg;
 }
 
-// The angle's label sits just outside the cone by the arc's end, upstream of the Mach line, where no wavefront
-// ever reaches, and extends away from the line.
-std::string machLabel(const Paper &paper, const Source &source)
+// The angle's label inside the angle it names, on the bisector beyond the arc: as near the arc as the label fits
+// between the axis and the Mach line, or a little farther out where that spot is clear of the wavefronts too.
+std::string machLabel(const Paper &paper, const Source &source, const WaveFrame &frame)
 {
-    const double beside = std::asin(1.0 / source.mach) + 6.0 * std::numbers::pi / 180;
-    const double reach = kArcRadius + 2.0;
-    return label("angle", paper.x(source.x) + source.downstream * reach * std::cos(beside),
-                 paper.y(source.y) - reach * std::sin(beside), source.downstream > 0 ? "end" : "start",
-                 oneDecimalText(machAngleDegrees(source.mach)) + kDegree);
+    const double angle = std::asin(1.0 / source.mach);
+    const std::string text = oneDecimalText(machAngleDegrees(source.mach)) + kDegree;
+    const Box box = labelBox(0.0, 0.0, "middle", text); // about the baseline's middle
+    const double halfWidth = (box.right - box.left) / 2, halfHeight = (box.bottom - box.top) / 2;
+    const double sx = paper.x(source.x), sy = paper.y(source.y);
+    const double room = (source.downstream > 0 ? paper.width() - sx : sx) - halfWidth - 2 * kClearance;
+    // The label's middle from the source along the axis downstream (u) and up (v) [mm].
+    const auto middle = [&](double d) { return std::pair{d * std::cos(angle / 2), d * std::sin(angle / 2)}; };
+    const auto inside = [&](double u, double v) {
+        const double nearU = u - halfWidth, lowV = v - halfHeight, highV = v + halfHeight;
+        return lowV >= kClearance && nearU * std::sin(angle) - highV * std::cos(angle) >= kClearance &&
+               std::hypot(nearU, lowV) >= kArcRadius + kClearance;
+    };
+    // The nearest spot that fits, unless a spot a little farther out is clear of the fronts as well; the farthest
+    // the picture has room for when none fits (an angle of a degree or so).
+    std::optional<double> fits, clear;
+    double d = kArcRadius;
+    for (; !clear && middle(d + 0.25).first < room && (!fits || d <= *fits + kLabelSearch); d += 0.25) {
+        const auto [u, v] = middle(d);
+        const double x = sx + source.downstream * u;
+        if (!inside(u, v))
+            continue;
+        fits = fits.value_or(d);
+        if (clearOfFronts(paper, frame, {x - halfWidth, sy - v - halfHeight, x + halfWidth, sy - v + halfHeight}))
+            clear = d;
+    }
+    const auto [u, v] = middle(clear.value_or(fits.value_or(d)));
+    return label("angle", sx + source.downstream * u, sy - v - (box.top + box.bottom) / 2, "middle", text);
 }
 
 // The air streams past the source downstream at the source's speed: an arrow above the picture.
@@ -156,6 +254,52 @@ std::string flowArrow(const Paper &paper, double sx, double M, double aSound)
                                    mm(tip - d * 3.0) + ',' + mm(y + 1.3)) +
            attribute("fill", kInk) + "/>\n";
     return svg + label("flow", x + 15.0, y + 1.1, "start", "air streaming past the source at " + speed + " m/s");
+}
+
+// The source's dot, and over it again every front whose outline runs within a small gap of it, on a white band
+// clipped to the dot: the youngest front upstream below Mach 1, every front at Mach 1, stays visible where it passes
+// the source, which is where students measure from.
+std::string sourceDot(const Paper &paper, const Source &source, const WaveFrame &frame)
+{
+    const double dot = paper.metres(kPrintSourceMm / 2), outline = paper.metres(kPrintOutlineMm);
+    const double gap = paper.metres(kSourceGap);
+    const std::string centre = attribute("cx", exact(source.x)) + attribute("cy", exact(source.y));
+    std::string svg =
+        "      <circle class=\"source\"" + centre + attribute("r", exact(dot)) + attribute("fill", kInk) + "/>\n";
+    std::string bands, lines;
+    for (const WaveCircle &c : fronts(frame)) {
+        if (c.radius < outline / 2 || std::fabs(beyondOutline(source.x, source.y, c)) >= dot + outline / 2 + gap)
+            continue;
+        const std::string circle = attribute("cx", shortestText(c.x)) + attribute("cy", shortestText(c.y)) +
+                                   attribute("r", shortestText(c.radius)) + " fill=\"none\"";
+        bands += "      <circle class=\"source-gap\"" + circle + attribute("stroke", kPaper) +
+                 attribute("stroke-width", mm(outline + 2 * gap)) + "/>\n";
+        lines += "      <circle class=\"wave-over-source\"" + circle + attribute("stroke", kInk) +
+                 attribute("stroke-width", mm(outline)) + "/>\n";
+    }
+    if (lines.empty())
+        return svg;
+    return svg + "      <clipPath id=\"dot\"><circle" + centre + attribute("r", exact(dot)) +
+           "/></clipPath>\n      <g clip-path=\"url(#dot)\">\n" + bands + lines + "      </g>\n";
+}
+
+// The source's name beside its dot where its rim cuts no front: upstream when the fronts leave room there (always
+// at Mach 1 and above), else the nearest corner between two fronts; where they lie too close for any, without
+// the rim.
+std::string sourceLabel(const Paper &paper, const Source &source, const WaveFrame &frame)
+{
+    const std::string name = "source";
+    const double sx = paper.x(source.x), sy = paper.y(source.y);
+    for (double away = 2.0; away <= kLabelSearch; away += 1.0)
+        for (const double along : {-source.downstream, source.downstream})
+            for (const double up : {1.0, -1.0}) {
+                const char *anchor = along < 0 ? "end" : "start";
+                const double x = sx + along * away, y = up > 0 ? sy - away : sy + away + kTextAscent * kLabelSize;
+                if (clearOfFronts(paper, frame, labelBox(x, y, anchor, name)))
+                    return label("source", x, y, anchor, name);
+            }
+    return label("source", sx - source.downstream * 2.0, sy - 2.0, source.downstream > 0 ? "end" : "start", name,
+                 false);
 }
 
 // Blocks of one centimetre, labelled in metres, and the scale in words.
@@ -191,21 +335,23 @@ std::vector<std::string> wrapped(const std::string &text, std::size_t width)
     return lines;
 }
 
-// The parameters, the window's own sentence about the picture, and the interval and clock rounded for reading.
-std::vector<std::string> captionLines(const WaveState &state, double drawnAt)
+// The parameters, the window's own sentence about the picture (in the key), and the interval and clock rounded for
+// reading.
+std::vector<std::string> captionLines(const WaveState &state, double drawnAt, PrintAnswers answers)
 {
     std::vector<std::string> lines = {"M = " + numberToText(state.M) + ", nWave = " + numberToText(state.nWave) +
                                       ", tMax = " + numberToText(state.tMax) + " s"};
-    for (const std::string &line : wrapped(describePicture(state), kCaptionChars))
-        lines.push_back(line);
+    if (answers == PrintAnswers::Shown)
+        for (const std::string &line : wrapped(describePicture(state), kCaptionChars))
+            lines.push_back(line);
     lines.push_back("Interval between wavefronts: " + roundedText(std::fabs(state.dtWave), kReadingDigits) +
                     " s. The frame is drawn at tNow = " + roundedText(drawnAt, kReadingDigits) + " s.");
     return lines;
 }
 
-// The nested picture in metres: the wavefronts, the lines that help measuring, and the source's dot on top, clipped
-// to the world window; then its border on paper.
-std::string worldPicture(const Paper &paper, const Source &source, const WaveFrame &frame)
+// The nested picture in metres: the wavefronts, the lines that help measuring (the Mach lines only in the key), and
+// the source's dot on top, clipped to the world window; then its border on paper.
+std::string worldPicture(const Paper &paper, const Source &source, const WaveFrame &frame, PrintAnswers answers)
 {
     const WorldWindow &world = paper.world;
     const std::string view = exact(world.left) + ' ' + exact(world.top) + ' ' + exact(world.right - world.left) + ' ' +
@@ -217,30 +363,28 @@ std::string worldPicture(const Paper &paper, const Source &source, const WaveFra
            attribute("width", exact(world.right - world.left)) + attribute("height", exact(world.bottom - world.top)) +
            "/></clipPath>\n    <g clip-path=\"url(#inner)\">\n";
     svg += wavefronts(paper, frame);
+    const bool answersShown = answers == PrintAnswers::Shown;
     if (source.mach > 1.0)
-        svg += machCone(paper, source);
-    else if (source.mach == 1.0)
+        svg += axis(paper, source) + (answersShown ? machCone(paper, source) : std::string());
+    else if (source.mach == 1.0 && answersShown)
         svg += worldLine("sonic", source.x, world.top, source.x, world.bottom,
                          attribute("stroke", kInk) + attribute("stroke-width", mm(paper.metres(kPrintOutlineMm))));
-    svg += "      <circle class=\"source\"" + attribute("cx", exact(source.x)) + attribute("cy", exact(source.y)) +
-           attribute("r", exact(paper.metres(kPrintSourceMm / 2))) + attribute("fill", kInk) + "/>\n";
-    svg += "    </g>\n  </svg>\n";
+    svg += sourceDot(paper, source, frame) + "    </g>\n  </svg>\n";
     return svg + "  <rect class=\"border\"" + attribute("x", mm(kThinLine / 2)) + attribute("y", mm(paper.top)) +
            attribute("width", mm(paper.width() - kThinLine)) + attribute("height", mm(paper.height())) +
            " fill=\"none\"" + attribute("stroke", kInk) + attribute("stroke-width", mm(kThinLine)) + "/>\n";
 }
 
-// Labels go on the upstream side, which the wavefronts leave emptiest.
-std::string labels(const Paper &paper, const Source &source, const WaveState &state)
+std::string labels(const Paper &paper, const Source &source, const WaveState &state, const WaveFrame &frame,
+                   PrintAnswers answers)
 {
-    const char *upstreamAnchor = source.downstream > 0 ? "end" : "start";
-    std::string svg = label("source", paper.x(source.x) - source.downstream * 2.0, paper.y(source.y) - 2.0,
-                            upstreamAnchor, "source");
-    if (source.mach > 1.0)
-        svg += machLabel(paper, source);
-    else if (source.mach == 1.0)
-        svg += label("sonic", paper.x(source.x) - source.downstream * 1.5, paper.top + 5.0, upstreamAnchor,
-                     "every wavefront touches this line");
+    std::string svg = sourceLabel(paper, source, frame);
+    const bool answersShown = answers == PrintAnswers::Shown;
+    if (answersShown && source.mach > 1.0)
+        svg += machLabel(paper, source, frame);
+    else if (answersShown && source.mach == 1.0) // upstream, where no front reaches at Mach 1
+        svg += label("sonic", paper.x(source.x) - source.downstream * 1.5, paper.top + 5.0,
+                     source.downstream > 0 ? "end" : "start", "every wavefront touches this line");
     return svg + flowArrow(paper, source.x, state.M, state.aSound) + scaleBar(paper);
 }
 
@@ -256,11 +400,11 @@ std::string captionText(const std::vector<std::string> &caption, double top)
 
 } // namespace
 
-std::string printSvg(const WaveState &state, double drawnAt, const WaveFrame &frame)
+std::string printSvg(const WaveState &state, double drawnAt, const WaveFrame &frame, PrintAnswers answers)
 {
     const WorldWindow world = worldWindow(state.aSound);
     const Paper paper{world, kFlowBand, kPrintWidthMm / (world.right - world.left)};
-    const std::vector<std::string> caption = captionLines(state, drawnAt);
+    const std::vector<std::string> caption = captionLines(state, drawnAt, answers);
     const double captionTop = paper.top + paper.height() + kScaleBand + kCaptionSize;
     const double height = captionTop + kCaptionLeading * static_cast<double>(caption.size() - 1) + 3.0;
     // The source marker is the frame's last circle; the picture draws it as a dot one can find on paper.
@@ -277,7 +421,8 @@ std::string printSvg(const WaveState &state, double drawnAt, const WaveFrame &fr
            " m.</desc>\n";
     svg += "  <rect x=\"0\" y=\"0\"" + attribute("width", mm(kPrintWidthMm)) + attribute("height", mm(height)) +
            attribute("fill", kPaper) + "/>\n";
-    svg += worldPicture(paper, source, frame) + labels(paper, source, state) + captionText(caption, captionTop);
+    svg += worldPicture(paper, source, frame, answers) + labels(paper, source, state, frame, answers) +
+           captionText(caption, captionTop);
     return svg + "</svg>\n";
 }
 

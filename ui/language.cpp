@@ -17,14 +17,6 @@ namespace conwave {
 
 namespace {
 
-// A number of a sentence with the installed language's decimal sign.
-QString localNumber(const std::string &text)
-{
-    QString number = QString::fromStdString(text);
-    number.replace(QLatin1Char('.'), QLocale().decimalPoint());
-    return number;
-}
-
 // fillWords for a translated pattern: %1, %2, ... take the texts in turn, and a filled text is not filled again.
 QString fill(const QString &pattern, std::initializer_list<QString> texts)
 {
@@ -98,6 +90,18 @@ bool Translations::install(const QString &language)
 
 QString Translations::language() const { return m_own ? m_own->language() : QString(); }
 
+DecimalSign typedDecimalSign()
+{
+    return QLocale().decimalPoint() == QLatin1Char(',') ? DecimalSign::PointOrComma : DecimalSign::Point;
+}
+
+QString localNumber(const std::string &text)
+{
+    QString number = QString::fromStdString(text);
+    number.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    return number;
+}
+
 QString translated(const char *context, std::string_view english)
 {
     const std::string source(english);
@@ -113,14 +117,15 @@ QString pictureSentence(const WaveState &state)
     const QString regime =
         fill(translated("Picture", words.regime), {localNumber(words.machText), localNumber(words.angleText)});
     const QString interval =
-        fill(translated("Picture", words.interval), {localNumber(words.intervalText), localNumber(words.tickText)});
+        fill(translated("Picture", words.interval),
+             {localNumber(words.intervalText), localNumber(words.tickText), QString::fromStdString(words.drawnText)});
     return fill(translated("Picture", words.sentence), {regime, interval});
 }
 
 QString refusalText(const RestartRefused &refusal)
 {
     return fill(translated("Refusal", refusalPattern(refusal.reason())),
-                {QString::fromStdString(refusal.lowText()), QString::fromStdString(refusal.highText())});
+                {localNumber(refusal.lowText()), localNumber(refusal.highText())});
 }
 
 QString errorText(const RuntimeError &error)

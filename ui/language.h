@@ -5,7 +5,10 @@
 #include <QLocale>
 #include <QString>
 
+#include "runtime_services.h" // DecimalSign
+
 #include <memory>
+#include <string>
 #include <string_view>
 
 class QTranslator;
@@ -44,6 +47,13 @@ private:
     std::unique_ptr<QTranslator> m_toolkit;
 };
 
+// How the text boxes read typed numbers in the installed language: with a comma as well as a point where the
+// language writes its decimals with a comma, with a point only otherwise.
+DecimalSign typedDecimalSign();
+
+// A number the program writes into a text or a box ("1.5", "2.47e+35") with the installed language's decimal sign.
+QString localNumber(const std::string &text);
+
 // An English text of the program, in the installed language. The context says where it is used: "Form1",
 // "Form_About", "Picture", "Refusal", "RuntimeError".
 QString translated(const char *context, std::string_view english);
@@ -52,7 +62,7 @@ QString translated(const char *context, std::string_view english);
 // language, its numbers with the language's decimal sign.
 QString pictureSentence(const WaveState &state);
 
-// A refusal's warning. Its numbers keep the "." of typed numbers: they are what the user types next.
+// A refusal's warning. Its numbers are written as the boxes read them in the installed language.
 QString refusalText(const RestartRefused &refusal);
 
 // The report of a run-time error in the installed language: its headline, and its detail with the error's values.

@@ -131,7 +131,7 @@ void MainWindow::connectSignals()
 
 void MainWindow::parameterChanged(const ParameterControls &row, int value)
 {
-    row.text->setText(QString::fromStdString(parameterText(*row.row, value)));
+    row.text->setText(localNumber(parameterText(*row.row, value)));
     startAnimation();
 }
 
@@ -141,7 +141,7 @@ void MainWindow::machAnime()
         return;
     // The rows are in the order the restart reads them: M, nWave, tMax.
     const auto text = [this](std::size_t i) { return m_rows[i].text->text().toStdString(); };
-    restart(m_state, text(0), text(1), text(2));
+    restart(m_state, text(0), text(1), text(2), typedDecimalSign());
     describePicture();
     if (!m_timer->isActive())
         m_timer->start();

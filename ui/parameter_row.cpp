@@ -76,6 +76,8 @@ ParameterControls buildParameterRow(const ParameterRow &row, QWidget *frame)
 
     place(controls.text, row.text);
     controls.text->setAccessibleName(translated("Form1", row.textName));
+    controls.text->setAccessibleDescription(
+        translated("Form1", typedDecimalSign() == DecimalSign::PointOrComma ? kTypedWithComma : kTypedWithPoint));
 
     QScrollBar *bar = controls.bar;
     place(bar, row.bar);

@@ -93,6 +93,13 @@ inline constexpr std::string_view kParametersName = CONWAVE_WORDS("Form1", "Para
 inline constexpr std::string_view kClockName = CONWAVE_WORDS("Form1", "Clock");
 inline constexpr std::string_view kStartName = CONWAVE_WORDS("Form1", "Start the animation");
 
+// What a text box accepts, for screen readers: the first where the language writes decimals with a point, the
+// second where it writes them with a comma.
+inline constexpr std::string_view kTypedWithPoint =
+    CONWAVE_WORDS("Form1", "A number with a decimal point, such as 1.5; it takes effect at START");
+inline constexpr std::string_view kTypedWithComma =
+    CONWAVE_WORDS("Form1", "A number with a decimal comma or point, such as 1,5; it takes effect at START");
+
 // One parameter row inside Frame2: caption label, text box and scroll bar.
 struct ParameterRow {
     WaveField field;

@@ -69,8 +69,12 @@ INSTANTIATE_TEST_SUITE_P(
                                                             "30.0 degrees, a wavefront every 0.04 s."},
         DescriptionRow{"NoWavefrontBelowOne", "2", "0.5", "1",
                        "Supersonic at Mach 2: a Mach cone with a Mach angle of 30.0 degrees, with no wavefront drawn."},
-        DescriptionRow{"NegativeSpanByItsMagnitude", "0.5", "4", "-1",
-                       "Subsonic at Mach 0.5: the source stays inside its wavefronts, a wavefront every 0.25 s."}),
+        DescriptionRow{"NegativeSpanDrawsOneWavefront", "0.5", "4", "-1",
+                       "Subsonic at Mach 0.5: the source stays inside its wavefronts, a negative time span: only the "
+                       "youngest wavefront is drawn and the picture stands still."},
+        DescriptionRow{"NegativeSpanUnderOneTickDrawsThose", "1.5", "6", "-0.1",
+                       "Supersonic at Mach 1.5: a Mach cone with a Mach angle of 41.8 degrees, a negative time span: "
+                       "only the 3 youngest wavefronts are drawn and the picture stands still."}),
     [](const testing::TestParamInfo<DescriptionRow> &info) { return std::string(info.param.name); });
 
 // The facts are what every language words: the same numbers, unrounded.

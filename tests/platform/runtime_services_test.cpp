@@ -16,6 +16,7 @@ struct Reading {
     const char *name;
     std::string text;
     double value;
+    DecimalSign sign = DecimalSign::Point;
 };
 
 class TextToNumber : public testing::TestWithParam<Reading> {};
@@ -23,7 +24,7 @@ class TextToNumber : public testing::TestWithParam<Reading> {};
 TEST_P(TextToNumber, ReadsTheNumberAtTheStart)
 {
     const Reading &row = GetParam();
-    const double value = textToNumber(row.text);
+    const double value = textToNumber(row.text, row.sign);
     EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(row.value))
         << "text \"" << row.text << "\" read " << value << ", expected " << row.value;
 }
@@ -54,7 +55,15 @@ INSTANTIATE_TEST_SUITE_P(
         // the edges of a double
         Reading{"largest double", "1.7976931348623157e308", std::numeric_limits<double>::max()},
         Reading{"below the smallest double", "1e-400", 0.0}, Reading{"huge negative exponent", "5e-99999999999", 0.0},
-        Reading{"zero with a huge exponent", "0e999999", 0.0}, Reading{"smallest subnormal", "5e-324", 5e-324}),
+        Reading{"zero with a huge exponent", "0e999999", 0.0}, Reading{"smallest subnormal", "5e-324", 5e-324},
+        // where the language writes a decimal comma: either sign, one of them, and no digit grouping
+        Reading{"decimal comma", "1,5", 1.5, DecimalSign::PointOrComma},
+        Reading{"point where a comma is written", "1.5", 1.5, DecimalSign::PointOrComma},
+        Reading{"comma then exponent", "-2,47e+35", -2.47e35, DecimalSign::PointOrComma},
+        Reading{"leading comma", ",25", 0.25, DecimalSign::PointOrComma},
+        Reading{"comma alone", ",", 0.0, DecimalSign::PointOrComma},
+        Reading{"grouped thousands are not grouping", "1.000,5", 1.0, DecimalSign::PointOrComma},
+        Reading{"second comma", "1,5,3", 1.5, DecimalSign::PointOrComma}),
     [](const testing::TestParamInfo<Reading> &info) {
         std::string name = info.param.name;
         for (char &c : name)

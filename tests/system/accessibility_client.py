@@ -29,19 +29,21 @@ TEXTS = {
                         "to 50.",
         "about": "About",
         "clock": "Clock",
+        "Mach 1.5": "1.5",
     },
     "de": {
         "picture": "Bild der Wellenfronten",
         "before start": "Drücken Sie STARTEN, um die Animation zu beginnen.",
         "start": "Animation starten",
-        "after start": "Überschall bei Machzahl 2: ein Machscher Kegel mit einem Mach-Winkel von 30,0 Grad, alle "
+        "after start": "Überschall bei Machzahl 2: ein Machkegel mit einem Machwinkel von 30,0 Grad, alle "
                        "0,25 s eine Wellenfront.",
-        "after bar": "Überschall bei Machzahl 1,5: ein Machscher Kegel mit einem Mach-Winkel von 41,8 Grad, alle "
+        "after bar": "Überschall bei Machzahl 1,5: ein Machkegel mit einem Machwinkel von 41,8 Grad, alle "
                      "0,25 s eine Wellenfront.",
         "not a number": "Die Anzahl der Wellenfronten nWave ist keine Zahl und zählt daher als 0: Geben Sie eine "
                         "Zahl von 1 bis 50 ein.",
         "about": "Über Conwave",
         "clock": "Uhr",
+        "Mach 1.5": "1,5",
     },
 }
 SYMBOLS = {"Text_M": "M", "Text_nWave": "nWave", "Text_tMax": "tMax"}
@@ -221,7 +223,7 @@ def main():
     check(texts["after bar"] in heard, f"after the scroll bar moved the client is sent {heard!r}")
     check(bar.queryValue().currentValue == 1.5, f"the M scroll bar's value is the Mach number: "
                                                 f"{bar.queryValue().currentValue}")
-    check(boxes["M"].queryText().getText(0, -1) == "1.5", "the M text box shows 1.5")
+    check(boxes["M"].queryText().getText(0, -1) == texts["Mach 1.5"], f"the M text box shows {texts['Mach 1.5']}")
 
     # A text that is no number: the warning is read.
     boxes["nWave"].queryEditableText().setTextContents("abc")

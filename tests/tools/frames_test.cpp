@@ -101,6 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                     StatusRow{"TwoTexts", {"1", "4"}, 64, "Usage:"},
                     StatusRow{"FourTexts", {"1", "4", "1", "1"}, 64, "all three texts"},
                     StatusRow{"UnknownOption", {"--fast"}, 64, "unknown option --fast"},
+                    StatusRow{"WorksheetWithoutPrint", {"--svg", "--worksheet", "2", "8", "2"}, 64, "--worksheet goes"},
                     StatusRow{"TicksWithoutCount", {"--ticks"}, 64, "--ticks needs"},
                     StatusRow{"NegativeTicks", {"--ticks", "-1"}, 64, "--ticks needs"},
                     StatusRow{"WordForTicks", {"--ticks", "seven"}, 64, "--ticks needs"},

@@ -22,6 +22,7 @@
 namespace {
 
 constexpr double kDrawingPrecision = 0.01; // [mm] far below what a printer or a ruler resolves
+constexpr double kVisibleGap = 0.2;         // [mm] white that the eye sees between two black shapes on paper
 
 struct Element {
     QString name, cls, text;
@@ -111,7 +112,31 @@ std::string oneDecimal(double value)
 struct Circle {
     int wave;
     double x, y, r;
+
+    // How far a point lies outside the outline, negative inside [m]; factored so that a circle far larger than the
+    // picture keeps its precision next to its own edge.
+    double beyond(double px, double py) const
+    {
+        const double distance = std::hypot(px - x, py - y);
+        return distance + r == 0 ? 0 : ((px - (x + r)) * (px - (x - r)) + (py - y) * (py - y)) / (distance + r);
+    }
 };
+
+// A label's extent on paper [mm] with its white rim, no larger than a sans-serif face draws it: half an em per
+// character, 0.7 em above the baseline.
+struct Extent {
+    double left, top, right, bottom;
+};
+
+Extent extentOf(const Element &label)
+{
+    const double size = label.number("font-size"), rim = label.number("stroke-width") / 2;
+    const double width = 0.5 * size * static_cast<double>(label.text.size());
+    const QString anchor = label.a.value("text-anchor").toString();
+    const double x = label.number("x"), y = label.number("y");
+    const double left = anchor == u"end" ? x - width : anchor == u"middle" ? x - width / 2 : x;
+    return {left - rim, y - 0.7 * size - rim, left + width + rim, y + rim};
+}
 
 // The CSV rows of the last tick, as the frame driver writes them without --svg.
 std::vector<Circle> csvCircles(const std::vector<std::string> &texts, const std::string &ticks)
@@ -125,6 +150,12 @@ std::vector<Circle> csvCircles(const std::vector<std::string> &texts, const std:
             circles.push_back({std::stoi(cell[2]), std::stof(cell[3]), std::stof(cell[4]), std::stof(cell[5])});
         }
     return circles;
+}
+
+std::vector<std::string> printArgs(std::vector<std::string> options, const std::vector<std::string> &texts)
+{
+    options.insert(options.end(), texts.begin(), texts.end());
+    return options;
 }
 
 struct PrintRow {
@@ -144,9 +175,7 @@ protected:
     void SetUp() override
     {
         const PrintRow &row = GetParam();
-        std::vector<std::string> args = {"--svg", "--print", "--ticks", row.ticks};
-        args.insert(args.end(), row.texts.begin(), row.texts.end());
-        const Result run = runFrames(args);
+        const Result run = runFrames(printArgs({"--svg", "--print", "--ticks", row.ticks}, row.texts));
         ASSERT_EQ(run.status, 0) << run.err;
         picture = parse(run.out);
         paper = transformOf(picture.viewport);
@@ -173,6 +202,17 @@ protected:
         const std::size_t at = note.find("wavefronts ");
         EXPECT_NE(at, std::string::npos) << note;
         return at == std::string::npos ? 0.0 : std::stod(note.substr(at + 11));
+    }
+
+    // Whether a circle's outline, as wide as the note says, crosses an extent on paper.
+    bool crosses(const Circle &c, const Extent &box) const
+    {
+        const double left = (box.left - paper.dx) / paper.scale, right = (box.right - paper.dx) / paper.scale;
+        const double top = (box.top - paper.dy) / paper.scale, bottom = (box.bottom - paper.dy) / paper.scale;
+        const double halfOutline = statedOutline() / paper.scale / 2;
+        return c.beyond(std::clamp(c.x, left, right), std::clamp(c.y, top, bottom)) <= halfOutline &&
+               c.beyond(c.x < (left + right) / 2 ? right : left, c.y < (top + bottom) / 2 ? bottom : top) >=
+                   -halfOutline;
     }
 
     Picture picture;
@@ -258,6 +298,48 @@ TEST_P(PrintSvg, DrawsTheCirclesOfTheCsvRowsOfThatTick)
     EXPECT_EQ(picture.label("source"), u"source");
 }
 
+TEST_P(PrintSvg, FrontsRunningPastTheSourceDotStayVisible)
+{
+    const auto dot = std::find_if(picture.elements.begin(), picture.elements.end(),
+                                  [](const Element &e) { return e.name == u"circle" && e.cls == u"source"; });
+    ASSERT_NE(dot, picture.elements.end());
+    const double dotRadius = dot->number("r") * paper.scale, outline = statedOutline();
+    for (const Circle &c : csv) {
+        const double passes = std::fabs(c.beyond(source.x, source.y)) * paper.scale;
+        if (c.wave == 0 || c.r * paper.scale < outline / 2 || passes >= dotRadius + outline / 2 + kVisibleGap)
+            continue;
+        // Drawn again over the dot, on a white band that parts it from the dot.
+        SCOPED_TRACE(c.wave);
+        const auto again = [&](const char *cls) {
+            return [&c, cls](const Element &e) {
+                return e.name == u"circle" && e.cls == QLatin1String(cls) &&
+                       e.a.value("cx").toFloat() == static_cast<float>(c.x) &&
+                       e.a.value("cy").toFloat() == static_cast<float>(c.y) &&
+                       e.a.value("r").toFloat() == static_cast<float>(c.r);
+            };
+        };
+        const auto band = std::find_if(dot, picture.elements.end(), again("source-gap"));
+        ASSERT_NE(band, picture.elements.end());
+        const auto line = std::find_if(band, picture.elements.end(), again("wave-over-source"));
+        ASSERT_NE(line, picture.elements.end());
+        EXPECT_EQ(band->a.value("stroke"), u"#FFFFFF");
+        EXPECT_GE(band->number("stroke-width") * paper.scale, outline + 2 * kVisibleGap);
+        EXPECT_EQ(line->a.value("stroke"), u"#000000");
+        EXPECT_NEAR(line->number("stroke-width") * paper.scale, outline, 1e-9);
+    }
+}
+
+TEST_P(PrintSvg, SourceNameLeavesEveryWavefrontWhole)
+{
+    const auto names = picture.all("text", "source");
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0]->a.value("stroke"), u"#FFFFFF") << "a white rim keeps the name readable";
+    const Extent box = extentOf(*names[0]);
+    for (const Circle &c : csv)
+        EXPECT_TRUE(c.wave == 0 || c.r < 0 || !crosses(c, box))
+            << "the name's rim cuts wave " << c.wave;
+}
+
 TEST_P(PrintSvg, MachLinesTouchEveryWavefrontTheConeMeets)
 {
     const auto machLines = picture.all("line", "mach");
@@ -312,6 +394,16 @@ TEST_P(PrintSvg, MachLinesTouchEveryWavefrontTheConeMeets)
     EXPECT_NEAR(std::hypot(bx, by), d[4].toDouble(), 1e-9);
     EXPECT_NEAR(std::acos((ax * bx + ay * by) / (std::hypot(ax, ay) * std::hypot(bx, by))), machAngle, 1e-9);
     EXPECT_EQ(picture.label("angle").toStdString(), oneDecimal(machAngle * 180 / std::numbers::pi) + "\u00B0");
+
+    // The label inside the angle it names, beyond the arc: above the axis and below the Mach line, measured from
+    // the source downstream (u) and up (v) on paper.
+    const Extent box = extentOf(*picture.all("text", "angle").front());
+    const double sx = paper.x(source.x), sy = paper.y(source.y), downstream = M > 0 ? 1.0 : -1.0;
+    const double nearU = std::min(downstream * (box.left - sx), downstream * (box.right - sx));
+    const double lowV = sy - box.bottom, highV = sy - box.top;
+    EXPECT_GT(lowV, 0.0) << "above the axis";
+    EXPECT_GT(nearU * std::sin(machAngle) - highV * std::cos(machAngle), 0.0) << "below the Mach line";
+    EXPECT_GT(std::hypot(nearU, lowV), d[4].toDouble() * paper.scale) << "beyond the arc";
 }
 
 TEST_P(PrintSvg, AtMachOneEveryFrontTouchesTheLineThroughTheSource)
@@ -363,6 +455,34 @@ TEST_P(PrintSvg, CaptionSaysWhatTheWindowSays)
     EXPECT_NE(caption.find(std::string("tNow = ") + row.tNow + " s."), std::string::npos) << caption;
 }
 
+// The worksheet is the key, element for element, without the answers: no Mach lines, arc or angle, no line at
+// Mach 1, and a caption without the sentence that names the regime.
+TEST_P(PrintSvg, WorksheetIsTheKeyWithoutItsAnswers)
+{
+    const PrintRow &row = GetParam();
+    const Result run = runFrames(printArgs({"--svg", "--print", "--worksheet", "--ticks", row.ticks}, row.texts));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Picture sheet = parse(run.out);
+    const QStringList answers = {"mach", "arc", "angle", "sonic"};
+    // Everything but the caption's lines and the paper under them, which is as tall as they need.
+    const auto drawing = [&answers](const Picture &p) {
+        QStringList elements;
+        for (const Element &e : p.elements) {
+            if (e.name == u"tspan" || answers.contains(e.cls) || (e.name == u"rect" && e.a.value("fill") == u"#FFFFFF"))
+                continue;
+            QString described = e.name + ' ' + e.text;
+            for (const QXmlStreamAttribute &a : e.a)
+                described += QString(" %1=%2").arg(a.qualifiedName(), a.value());
+            elements.push_back(described);
+        }
+        return elements;
+    };
+    EXPECT_EQ(drawing(sheet), drawing(picture));
+    EXPECT_EQ(sheet.caption, (QStringList{picture.caption.front(), picture.caption.back()}));
+    for (const Element &e : sheet.elements)
+        EXPECT_FALSE(answers.contains(e.cls)) << e.cls.toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Settings, PrintSvg,
     testing::Values(
@@ -379,7 +499,11 @@ INSTANTIATE_TEST_SUITE_P(
         PrintRow{"HugeCirclesSupersonic", {"2.5", "3", "1e20"}, "1", "850", "3.33e+19", "0.04", true},
         PrintRow{"NoWavefront", {"2", "0.5", "1"}, "1", "680", "2", "0.04", false},
         PrintRow{"CircleThinnerThanItsOutline", {"0", "2", "-0.0799999"}, "1", "0", "0.04", "0.04", true},
-        PrintRow{"NegativeSpanDropsNegativeRadii", {"2", "5", "-1"}, "1", "680", "0.2", "0.04", true}),
+        PrintRow{"NegativeSpanDropsNegativeRadii", {"2", "5", "-1"}, "1", "680", "0.2", "0.04", true},
+        PrintRow{"TeachingGuideMachTwo", {"2", "8", "2"}, "1", "680", "0.25", "0.04", true},
+        PrintRow{"YoungestFrontBesideTheSourceDot", {"0.5", "4", "1"}, "1", "170", "0.25", "0.04", true},
+        PrintRow{"SourceNameAmongCrowdedFronts", {"0.5", "10", "2"}, "1", "170", "0.2", "0.04", true},
+        PrintRow{"NarrowConeAngleLabelInside", {"6", "8", "2"}, "1", "2040", "0.25", "0.04", true}),
     [](const testing::TestParamInfo<PrintRow> &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <array>
@@ -28,7 +29,8 @@ private Q_SLOTS:
     void sentenceInEveryLanguage_data();
     void sentenceInEveryLanguage();
     void refusalNumbersAreTypedNumbers();
-    void typedCommaReadsAsBefore();
+    void typedComma_data();
+    void typedComma();
     void everyTranslationInstalls();
     void errorReport_data();
     void errorReport();
@@ -106,6 +108,7 @@ void LanguageTest::englishIsTheModelsSentence_data()
     QTest::newRow("supersonic, a sixth of a second") << "2.5" << "6" << "1";
     QTest::newRow("stands still") << "1.2" << "50" << "1";
     QTest::newRow("no wavefront") << "3" << "0.5" << "1";
+    QTest::newRow("negative span: one wavefront") << "0.5" << "4" << "-1";
 }
 
 // Without a translation the window's sentence is the model's, byte for byte: the frame driver writes the same.
@@ -126,30 +129,43 @@ void LanguageTest::englishIsTheModelsSentence()
 void LanguageTest::sentenceInEveryLanguage_data()
 {
     QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("tMax");
     QTest::addColumn<QString>("sentence");
 
-    QTest::newRow("de") << "de"
-        << QString::fromUtf8("Überschall bei Machzahl 1,5: ein Machscher Kegel mit einem Mach-Winkel von 41,8 Grad, "
+    QTest::newRow("de") << "de" << "1"
+        << QString::fromUtf8("Überschall bei Machzahl 1,5: ein Machkegel mit einem Machwinkel von 41,8 Grad, "
                              "alle 0,167 s eine Wellenfront.");
-    QTest::newRow("fr") << "fr"
-        << QString::fromUtf8("Supersonique, nombre de Mach 1,5\u00a0: un cône de Mach d’angle de Mach 41,8 degrés, un "
-                             "front d’onde toutes les 0,167 s.");
-    QTest::newRow("es") << "es"
+    QTest::newRow("fr") << "fr" << "1"
+        << QString::fromUtf8("Supersonique, nombre de Mach 1,5\u00a0: un cône de Mach avec un angle de Mach de 41,8 "
+                             "degrés, un front d’onde toutes les 0,167 s.");
+    QTest::newRow("es") << "es" << "1"
         << QString::fromUtf8("Supersónico, número de Mach 1,5: un cono de Mach con un ángulo de Mach de 41,8 grados, "
                              "un frente de onda cada 0,167 s.");
+    QTest::newRow("de, negative span") << "de" << "-0.1"
+        << QString::fromUtf8("Überschall bei Machzahl 1,5: ein Machkegel mit einem Machwinkel von 41,8 Grad, eine "
+                             "negative Zeitspanne: Nur die 3 jüngsten Wellenfronten werden gezeichnet, und das Bild "
+                             "steht still.");
+    QTest::newRow("fr, negative span") << "fr" << "-1"
+        << QString::fromUtf8("Supersonique, nombre de Mach 1,5\u00a0: un cône de Mach avec un angle de Mach de 41,8 "
+                             "degrés, une durée négative\u00a0: seul le front d’onde le plus récent est dessiné et "
+                             "l’image reste immobile.");
+    QTest::newRow("es, negative span") << "es" << "-1"
+        << QString::fromUtf8("Supersónico, número de Mach 1,5: un cono de Mach con un ángulo de Mach de 41,8 grados, "
+                             "un intervalo de tiempo negativo: solo se dibuja el frente de onda más reciente y la "
+                             "imagen queda inmóvil.");
 }
 
 // The numbers of the sentence take the language's decimal sign.
 void LanguageTest::sentenceInEveryLanguage()
 {
     QFETCH(QString, language);
-    QFETCH(QString, sentence);
+    QFETCH(QString, tMax);
     conwave::Translations translations;
     QVERIFY(translations.install(language));
-    QCOMPARE(conwave::pictureSentence(restarted("1.5", "6", "1")), sentence);
+    QTEST(conwave::pictureSentence(restarted("1.5", "6", qPrintable(tMax))), "sentence");
 }
 
-// A refusal's numbers are what the user types next, and typed numbers are read with a point.
+// A refusal's numbers are what the user types next, written with the language's decimal sign.
 void LanguageTest::refusalNumbersAreTypedNumbers()
 {
     conwave::Translations german;
@@ -162,23 +178,45 @@ void LanguageTest::refusalNumbersAreTypedNumbers()
     } catch (const conwave::RestartRefused &refusal) {
         const QString text = conwave::refusalText(refusal);
         QVERIFY2(text.startsWith(QString::fromUtf8("Die Zeitspanne tMax ist zu lang")), qPrintable(text));
-        QVERIFY2(text.contains(QString::fromStdString(refusal.highText())), qPrintable(text));
-        QVERIFY2(QString::fromStdString(refusal.highText()).contains(QLatin1Char('.')), refusal.highText().c_str());
+        QString high = QString::fromStdString(refusal.highText());
+        QVERIFY2(high.contains(QLatin1Char('.')), qPrintable(high));
+        QVERIFY2(text.contains(high.replace(QLatin1Char('.'), QLatin1Char(','))), qPrintable(text));
     }
 }
 
-// Under a decimal-comma language a typed "1,5" still reads as 1, and the sentence says Mach 1.
-void LanguageTest::typedCommaReadsAsBefore()
+void LanguageTest::typedComma_data()
 {
-    conwave::Translations german;
-    QVERIFY(german.install(QStringLiteral("de")));
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<double>("mach");
+    QTest::addColumn<QString>("sentence");
+
+    QTest::newRow("English: the point only") << "" << 1.0 << "Sonic at Mach 1:";
+    QTest::newRow("German") << "de" << 1.5 << QString::fromUtf8("Überschall bei Machzahl 1,5:");
+    QTest::newRow("French") << "fr" << 1.5 << "Supersonique, nombre de Mach 1,5";
+    QTest::newRow("Spanish") << "es" << 1.5 << QString::fromUtf8("Supersónico, número de Mach 1,5:");
+}
+
+// A typed "1,5" is Mach 1.5 where the language writes decimals with a comma, and Mach 1 in English; the scroll
+// bars write their values with the language's sign, and the box says what it accepts.
+void LanguageTest::typedComma()
+{
+    QFETCH(QString, language);
+    QFETCH(double, mach);
+    QFETCH(QString, sentence);
+    conwave::Translations translations;
+    QVERIFY(translations.install(language));
     conwave::MainWindow window;
-    window.findChild<QLineEdit *>(QStringLiteral("Text_M"))->setText(QStringLiteral("1,5"));
+    auto *text = window.findChild<QLineEdit *>(QStringLiteral("Text_M"));
+    text->setText(QStringLiteral("1,5"));
     window.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    QCOMPARE(window.waveState().M, 1.0);
-    QVERIFY2(window.findChild<QWidget *>(QStringLiteral("Picture1"))->toolTip().startsWith(
-                 QString::fromUtf8("Schallgeschwindigkeit bei Machzahl 1:")),
-             qPrintable(window.findChild<QWidget *>(QStringLiteral("Picture1"))->toolTip()));
+    QCOMPARE(window.waveState().M, mach);
+    const QString toolTip = window.findChild<QWidget *>(QStringLiteral("Picture1"))->toolTip();
+    QVERIFY2(toolTip.startsWith(sentence), qPrintable(toolTip));
+    QVERIFY2(text->accessibleDescription().contains(mach == 1.5 ? QStringLiteral("1,5") : QStringLiteral("1.5")),
+             qPrintable(text->accessibleDescription()));
+    window.findChild<QScrollBar *>(QStringLiteral("HScroll_M"))->setValue(5);
+    QCOMPARE(text->text(), mach == 1.5 ? QStringLiteral("0,5") : QStringLiteral("0.5"));
+    QCOMPARE(window.waveState().M, 0.5);
 }
 
 // Every language has a translation of every refusal; the window shows it, the symbol left as it is.

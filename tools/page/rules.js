@@ -244,6 +244,13 @@ const Rules = (() => {
                      oneDecimal(machAngleDegrees(mach)) + " degrees";
         const interval = Math.abs(state.dtWave);
         if (waveCount(state.nWave) === 0) return regime + ", with no wavefront drawn.";
+        if (state.dtWave < 0) {
+            let drawn = 0;
+            while (drawn < waveCount(state.nWave) && Math.fround(state.aSound * (kTickSeconds + drawn * state.dtWave)) >= 0)
+                ++drawn;
+            return regime + ", a negative time span: only the " + (drawn === 1 ? "youngest wavefront is" :
+                drawn + " youngest wavefronts are") + " drawn and the picture stands still.";
+        }
         if (interval < kTickSeconds)
             return regime + ", a wavefront every " + readableNumber(interval) + " s, less than one frame of " +
                    readableNumber(kTickSeconds) + " s: the picture stands still.";
