@@ -29,10 +29,11 @@ await_file() {
     await 10 test -s "$1" || { echo "nothing appeared in $1"; return 1; }
 }
 
-# A fresh user with a home and a private runtime folder, as a desktop session has them.
+# A fresh user with a home and a private runtime folder, as a desktop session has them, in English unless a test
+# starts a program in another language.
 start_user() {
-    export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
-    unset XDG_CACHE_HOME XDG_CONFIG_HOME XDG_DATA_HOME QT_QPA_PLATFORM WAYLAND_DISPLAY
+    export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime LANG=C.UTF-8
+    unset XDG_CACHE_HOME XDG_CONFIG_HOME XDG_DATA_HOME QT_QPA_PLATFORM WAYLAND_DISPLAY LANGUAGE LC_ALL LC_MESSAGES
     mkdir -p "$HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 }
 
