@@ -2,6 +2,7 @@
 
 #include "runtime_services.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -38,6 +39,36 @@ std::string readableNumber(double value, int figures)
     } catch (const RuntimeError &) {
         return numberToText(value); // rounded up beyond the largest double
     }
+}
+
+std::string oneDecimal(double value)
+{
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
+    return std::string(text, result.ptr);
+}
+
+const Wording &englishWording()
+{
+    static const Wording english{[](std::string_view, std::string_view text) { return std::string(text); }, '.'};
+    return english;
+}
+
+std::string errorReport(const RuntimeError &error, const Wording &wording)
+{
+    // The report is "Headline: detail." as the run-time services write it; each part is translated on its own.
+    const std::string_view report = error.what();
+    const std::size_t colon = report.find(": ");
+    if (colon == std::string_view::npos || !report.ends_with('.'))
+        return std::string(report);
+    return wording.translate("RuntimeError", report.substr(0, colon)) + ": " +
+           wording.translate("RuntimeError", report.substr(colon + 2, report.size() - colon - 3)) + ".";
+}
+
+std::string localNumber(std::string text, const Wording &wording)
+{
+    std::replace(text.begin(), text.end(), '.', wording.decimalSign);
+    return text;
 }
 
 } // namespace conwave

@@ -1,25 +1,42 @@
 #include "frame_csv.h"
 
-#include "reading_numbers.h"
 #include "runtime_services.h"
+#include "words.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 namespace conwave {
 
 namespace {
 
+// The double nearest to the shortest text of a float: 16.32f gives 16.32, so that rounding it later does not bring
+// the float's binary tail (16.3199996...) back into view.
+double decimalValue(float value)
+{
+    const std::string text = shortestText(value);
+    double nearest = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), nearest);
+    return nearest;
+}
+
+// A number text with the form's decimal sign.
+std::string withSign(const CsvForm &form, std::string text)
+{
+    std::replace(text.begin(), text.end(), '.', form.decimalComma ? ',' : '.');
+    return text;
+}
+
 // A number as this form writes it. Floats round from the text the exact form shows, not from their binary tails.
 std::string cell(const CsvForm &form, double value)
 {
-    const std::string text = form.digits > 0 ? roundedText(value, form.digits) : shortestText(value);
-    return form.decimalComma ? withDecimalComma(text) : text;
+    return withSign(form, form.digits > 0 ? readableNumber(value, form.digits) : shortestText(value));
 }
 
 std::string cell(const CsvForm &form, float value)
 {
-    const std::string text = form.digits > 0 ? roundedText(decimalValue(value), form.digits) : shortestText(value);
-    return form.decimalComma ? withDecimalComma(text) : text;
+    return withSign(form, form.digits > 0 ? readableNumber(decimalValue(value), form.digits) : shortestText(value));
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 #include "print_svg.h"
 
+#include "markup.h"
 #include "picture_look.h"
-#include "reading_numbers.h"
 #include "regime.h"
 #include "runtime_services.h"
 #include "wave_state.h"
+#include "words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -67,19 +68,9 @@ struct Source {
 };
 
 // Paper positions and line widths need no more digits than a printer has dots; geometry is written exactly.
-std::string mm(double value) { return roundedText(value, 7); }
+std::string mm(double value) { return readableNumber(value, 7); }
 std::string exact(double value) { return shortestText(value); }
 
-std::string attribute(const char *name, const std::string &value) { return std::string(" ") + name + "=\"" + value + '"'; }
-
-std::string escaped(const std::string &text)
-{
-    std::string out;
-    for (char c : text)
-        out += c == '&' ? std::string("&amp;") : c == '<' ? std::string("&lt;") : c == '>' ? std::string("&gt;")
-                                                                                  : std::string(1, c);
-    return out;
-}
 
 // A label in millimetres, with a white rim so that it stays readable where it crosses a line.
 std::string label(const char *cls, double x, double y, const char *anchor, const std::string &text, bool rim = true)
@@ -88,7 +79,7 @@ std::string label(const char *cls, double x, double y, const char *anchor, const
                                  " stroke-linejoin=\"round\" paint-order=\"stroke\"";
     return "  <text" + attribute("class", cls) + attribute("x", mm(x)) + attribute("y", mm(y)) +
            attribute("text-anchor", anchor) + " font-family=\"sans-serif\"" + attribute("font-size", mm(kLabelSize)) +
-           attribute("fill", kInk) + (rim ? rimStyle : std::string()) + ">" + escaped(text) + "</text>\n";
+           attribute("fill", kInk) + (rim ? rimStyle : std::string()) + ">" + escapedMarkup(text) + "</text>\n";
 }
 
 // A label's extent on paper with its rim [mm], as wide and tall as any sans-serif face draws it.
@@ -208,7 +199,7 @@ std::string machCone(const Paper &paper, const Source &source)
 std::string machLabel(const Paper &paper, const Source &source, const WaveFrame &frame)
 {
     const double angle = std::asin(1.0 / source.mach);
-    const std::string text = oneDecimalText(machAngleDegrees(source.mach)) + kDegree;
+    const std::string text = oneDecimal(machAngleDegrees(source.mach)) + kDegree;
     const Box box = labelBox(0.0, 0.0, "middle", text); // about the baseline's middle
     const double halfWidth = (box.right - box.left) / 2, halfHeight = (box.bottom - box.top) / 2;
     const double sx = paper.x(source.x), sy = paper.y(source.y);
@@ -241,7 +232,7 @@ std::string machLabel(const Paper &paper, const Source &source, const WaveFrame 
 std::string flowArrow(const Paper &paper, double sx, double M, double aSound)
 {
     const double x = paper.x(sx), y = kFlowBand / 2 + 1.0;
-    const std::string speed = roundedText(std::fabs(M) * aSound, kReadingDigits);
+    const std::string speed = readableNumber(std::fabs(M) * aSound, kReadingDigits);
     if (M == 0.0)
         return label("flow", x - 12.0, y + 1.0, "start", "The air is at rest around the source.");
     const double d = M > 0 ? 1.0 : -1.0;
@@ -313,8 +304,8 @@ std::string scaleBar(const Paper &paper)
                attribute("stroke-width", mm(kThinLine)) + "/>\n";
     for (int k = 0; k <= kScaleCentimetres; ++k)
         svg += label("scale", left + 10.0 * k, top + 5.5, "middle",
-                     roundedText(paper.metres(10.0 * k), 6) + (k == kScaleCentimetres ? " m" : ""));
-    const std::string perCentimetre = roundedText(paper.metres(10.0), 6);
+                     readableNumber(paper.metres(10.0 * k), 6) + (k == kScaleCentimetres ? " m" : ""));
+    const std::string perCentimetre = readableNumber(paper.metres(10.0), 6);
     const double words = left + 10.0 * kScaleCentimetres + 8.0;
     return svg + label("scale-statement", words, top + 1.8, "start", "Scale: 1 cm = " + perCentimetre + " m") +
            label("scale-note", words, top + 6.0, "start",
@@ -339,13 +330,14 @@ std::vector<std::string> wrapped(const std::string &text, std::size_t width)
 // reading.
 std::vector<std::string> captionLines(const WaveState &state, double drawnAt, PrintAnswers answers)
 {
-    std::vector<std::string> lines = {"M = " + numberToText(state.M) + ", nWave = " + numberToText(state.nWave) +
-                                      ", tMax = " + numberToText(state.tMax) + " s"};
+    std::vector<std::string> lines = {parameterCaption(state, englishWording()) + " s"};
     if (answers == PrintAnswers::Shown)
         for (const std::string &line : wrapped(describePicture(state), kCaptionChars))
             lines.push_back(line);
-    lines.push_back("Interval between wavefronts: " + roundedText(std::fabs(state.dtWave), kReadingDigits) +
-                    " s. The frame is drawn at tNow = " + roundedText(drawnAt, kReadingDigits) + " s.");
+    // A negative tMax / nWave is no interval between wavefronts: the clock starts again after every tick.
+    const std::string interval = (state.dtWave < 0.0 ? "tMax / nWave = " : "Interval between wavefronts: ") +
+                                 readableNumber(state.dtWave, kReadingDigits) + " s.";
+    lines.push_back(interval + " The frame is drawn at tNow = " + readableNumber(drawnAt, kReadingDigits) + " s.");
     return lines;
 }
 
@@ -394,7 +386,7 @@ std::string captionText(const std::vector<std::string> &caption, double top)
                       attribute("fill", kInk) + ">\n";
     for (std::size_t k = 0; k < caption.size(); ++k)
         svg += "    <tspan x=\"1\"" + attribute("y", mm(top + kCaptionLeading * static_cast<double>(k))) + ">" +
-               escaped(caption[k]) + "</tspan>\n";
+               escapedMarkup(caption[k]) + "</tspan>\n";
     return svg + "  </text>\n";
 }
 
@@ -415,9 +407,9 @@ std::string printSvg(const WaveState &state, double drawnAt, const WaveFrame &fr
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"" + attribute("width", mm(kPrintWidthMm) + "mm") +
            attribute("height", mm(height) + "mm") + attribute("viewBox", "0 0 " + mm(kPrintWidthMm) + ' ' + mm(height)) +
            ">\n";
-    svg += "  <title>Conwave: " + escaped(caption.front()) + ", tNow = " + roundedText(drawnAt, kReadingDigits) +
+    svg += "  <title>Conwave: " + escapedMarkup(caption.front()) + ", tNow = " + readableNumber(drawnAt, kReadingDigits) +
            " s</title>\n";
-    svg += "  <desc>Millimetres on paper; inside the picture, metres. Scale 1 cm = " + roundedText(paper.metres(10.0), 6) +
+    svg += "  <desc>Millimetres on paper; inside the picture, metres. Scale 1 cm = " + readableNumber(paper.metres(10.0), 6) +
            " m.</desc>\n";
     svg += "  <rect x=\"0\" y=\"0\"" + attribute("width", mm(kPrintWidthMm)) + attribute("height", mm(height)) +
            attribute("fill", kPaper) + "/>\n";

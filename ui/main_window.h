@@ -23,8 +23,6 @@ class AboutWindow;
 class DrawingSurface;
 class RuntimeError;
 
-inline constexpr int kExitRuntimeError = 1; // status of a program ended by a run-time error
-
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 

@@ -163,7 +163,7 @@ struct PrintRow {
     std::vector<std::string> texts;
     const char *ticks;
     const char *speed;    // the air's speed as the arrow's label rounds it [m/s]
-    const char *interval; // between wavefronts, rounded for reading [s]
+    const char *interval; // tMax / nWave, rounded for reading [s]: the interval between wavefronts when positive
     const char *tNow;     // the frame's clock, rounded for reading [s]
     bool fronts;          // some wavefront is drawn
 };
@@ -450,8 +450,11 @@ TEST_P(PrintSvg, CaptionSaysWhatTheWindowSays)
                                                          ", nWave = " + conwave::numberToText(state.nWave) +
                                                          ", tMax = " + conwave::numberToText(state.tMax) + " s");
     EXPECT_NE(caption.find(conwave::describePicture(state)), std::string::npos) << caption;
-    EXPECT_NE(caption.find(std::string("Interval between wavefronts: ") + row.interval + " s."), std::string::npos)
-        << caption;
+    const std::string interval = state.dtWave < 0.0 ? "tMax / nWave = " : "Interval between wavefronts: ";
+    EXPECT_NE(caption.find(interval + row.interval + " s."), std::string::npos) << caption;
+    if (state.dtWave < 0.0) {
+        EXPECT_EQ(caption.find("a wavefront every"), std::string::npos) << caption;
+    }
     EXPECT_NE(caption.find(std::string("tNow = ") + row.tNow + " s."), std::string::npos) << caption;
 }
 
@@ -498,8 +501,8 @@ INSTANTIATE_TEST_SUITE_P(
         PrintRow{"HugeCirclesAtMachOne", {"1", "4", "1e30"}, "1", "340", "2.5e+29", "0.04", true},
         PrintRow{"HugeCirclesSupersonic", {"2.5", "3", "1e20"}, "1", "850", "3.33e+19", "0.04", true},
         PrintRow{"NoWavefront", {"2", "0.5", "1"}, "1", "680", "2", "0.04", false},
-        PrintRow{"CircleThinnerThanItsOutline", {"0", "2", "-0.0799999"}, "1", "0", "0.04", "0.04", true},
-        PrintRow{"NegativeSpanDropsNegativeRadii", {"2", "5", "-1"}, "1", "680", "0.2", "0.04", true},
+        PrintRow{"CircleThinnerThanItsOutline", {"0", "2", "-0.0799999"}, "1", "0", "-0.04", "0.04", true},
+        PrintRow{"NegativeSpanDropsNegativeRadii", {"2", "5", "-1"}, "1", "680", "-0.2", "0.04", true},
         PrintRow{"TeachingGuideMachTwo", {"2", "8", "2"}, "1", "680", "0.25", "0.04", true},
         PrintRow{"YoungestFrontBesideTheSourceDot", {"0.5", "4", "1"}, "1", "170", "0.25", "0.04", true},
         PrintRow{"SourceNameAmongCrowdedFronts", {"0.5", "10", "2"}, "1", "170", "0.2", "0.04", true},
