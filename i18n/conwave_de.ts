@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Keys: %1 plays and pauses, %2 %3 step one tick (%4 s), everywhere except in the number boxes.</source>
-        <translation>Tasten: %1 spielt ab und hält an, %2 %3 gehen einen Takt (%4 s) weiter, überall außer in den Zahlenfeldern.</translation>
+        <translation>Tasten: %1 spielt ab und hält an, %2 %3 gehen einen Takt (%4 s) zurück oder vor, überall außer in den Zahlenfeldern.</translation>
     </message>
     <message>
         <source>Space</source>

@@ -79,8 +79,17 @@ describe("frames equal the CSV", () => {
         h.assertFrameIs(await h.now(page), ticks[1], "START shows tick 1");
         // In a box the space is typed; from the box on to START it plays instead of pressing START.
         await page.keyboard.press("Tab");
+        const label = () => page.$eval("#scrubber", (s) => s.getAttribute("aria-valuetext"));
+        const pausedLabel = await label();
         await page.keyboard.press(" ");
-        await page.waitForFunction(() => window.conwave.now().cycleTick >= 4, { timeout: 10000, polling: "raf" });
+        // While playing the scrubber's own thumb and tNow beside it show the clock; the slider keeps still.
+        const thumbAt = (tick) => page.waitForFunction((t) => window.conwave.now().cycleTick === t &&
+            getComputedStyle(document.getElementById("playing-thumb")).visibility === "visible" &&
+            document.getElementById("clock").textContent.includes(String(t * 0.04).slice(0, 4)) &&
+            document.getElementById("playing-thumb").style.transform, { timeout: 10000, polling: "raf" }, tick);
+        const [second, fourth] = [await (await thumbAt(2)).jsonValue(), await (await thumbAt(4)).jsonValue()];
+        assert.notEqual(second, fourth, "the playing thumb moves");
+        assert.equal(await label(), pausedLabel, "nothing for assistive technology per frame");
         await page.keyboard.press(" ");
         const paused = await h.now(page);
         assert.equal(paused.playing, false);
@@ -104,9 +113,22 @@ describe("frames equal the CSV", () => {
                 return Array.from(image.data.slice(k, k + 4));
             };
             const outer = circles[3];
+            // The Mach line at 200 m downstream, at the angle whose sine is 1/1.2.
+            const machLine = at(200, -200 * Math.tan(Math.asin(1 / 1.2)));
             return { top: at(outer.x, -outer.r), inside: at(outer.x, -outer.r / 2), corner: at(-330, -330),
-                     scale: Math.round(canvas.width / canvas.clientWidth) };
+                     scale: Math.round(canvas.width / canvas.clientWidth), source: at(0, 0), machLine };
         }, source);
+        assert.ok(pixels.source.slice(0, 3).every((c) => c < 60), `the source a dark dot: ${pixels.source}`);
+        assert.ok(pixels.machLine[2] > pixels.machLine[0] + 40, `the Mach line over the picture: ${pixels.machLine}`);
+        // Hidden for a lesson that asks first where the cone will be.
+        await page.click("#mach-lines");
+        const hidden = await page.$eval("#source-view", (canvas, at) => {
+            // A copy of the pixel, so that the page's canvas is read back only once.
+            const copy = document.createElement("canvas").getContext("2d", { willReadFrequently: true });
+            copy.drawImage(canvas, -Math.floor(at.x * canvas.width / 1020), -Math.floor(at.y * canvas.width / 1020));
+            return Array.from(copy.getImageData(0, 0, 1, 1).data);
+        }, { x: 540, y: 340 - 200 * Math.tan(Math.asin(1 / 1.2)) });
+        assert.deepEqual(hidden, [0x80, 0xff, 0xff, 0xff], "no Mach line once hidden");
         assert.equal(pixels.scale, 2, "device pixels at the screen's resolution");
         assert.ok(pixels.top[0] > 200 && pixels.top[1] < 150 && pixels.top[2] < 150, `red outline: ${pixels.top}`);
         assert.deepEqual(pixels.inside, [0x80, 0xff, 0xff, 0xff], "light cyan inside");
@@ -221,7 +243,15 @@ describe("the window's rules", () => {
             await h.typeTexts(page, row);
             assert.equal(await page.$eval("#regime", (p) => p.textContent), h.programSentence(row), row.join(" "));
             const angle = await page.$eval("#mach-angle", (p) => (p.hidden ? "" : p.textContent));
-            assert.equal(angle !== "", Math.abs(Number(row[0])) > 1, `Mach angle shown only above Mach 1: ${angle}`);
+            const mach = Number(row[0]);
+            assert.equal(angle !== "", Math.abs(mach) > 1, `Mach angle shown only above Mach 1: ${angle}`);
+            assert.ok(angle === "" || angle.includes("1/|M|"), angle);
+            assert.equal(await page.$eval(".mach-lines", (l) => !l.hidden), Math.abs(mach) > 1, "Mach lines control");
+            // The captions say which way the air streams and the source moves, and that nothing moves at M 0.
+            const captions = await page.$$eval("figcaption", (f) => f.map((c) => c.textContent).join(" | "));
+            const expected = mach > 0 ? /left to right.*moves to the left/ : mach < 0 ? /right to left.*moves to the right/
+                                                                                   : /at rest.*at rest/;
+            assert.match(captions, expected, row.join(" "));
         }
         // While playing, the live region is left alone.
         await page.evaluate(() => {
@@ -238,6 +268,23 @@ describe("the window's rules", () => {
         const fresh = await open(h.fileUrl(h.pageFile([])));
         assert.equal(await fresh.$eval("#regime", (p) => p.textContent), h.programSentence([]));
     });
+
+    // German, French and Spanish pages: chosen by the environment as the window does or by --lang, their sentence
+    // is the program's in that language, and their boxes take a decimal comma.
+    for (const row of [{ lang: "de", env: { LANGUAGE: "de" }, start: "STARTEN" },
+                       { lang: "fr", options: ["--lang", "fr"], start: "DÉMARRER" },
+                       { lang: "es", env: { LANG: "es_ES.UTF-8" }, start: "INICIAR" }]) {
+        it(`speaks ${row.lang} and reads 1,5 as the window does in it`, async () => {
+            const page = await open(h.fileUrl(h.pageFile(["0", "4", "1"], row.options, row.env)));
+            assert.equal(await page.$eval("html", (e) => e.lang), row.lang);
+            assert.equal(await page.$eval("#start", (b) => b.textContent), row.start);
+            await h.typeTexts(page, ["1,5", "4", "1"]);
+            assert.equal(await page.$eval("#regime", (p) => p.textContent),
+                         h.programSentence(["1.5", "4", "1"], ["--lang", row.lang]));
+            assert.match(await page.$eval("#caption", (c) => c.textContent), /^M = 1,5, nWave = 4, tMax = 1$/);
+            assert.equal((await h.now(page)).source.length, 5, "four wavefronts and the source");
+        });
+    }
 
     it("refuses what the program refuses, with its message, and the animation goes on", async () => {
         const page = await open(h.fileUrl(h.pageFile(["1.2", "4", "1"])));
