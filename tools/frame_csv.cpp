@@ -1,11 +1,13 @@
 #include "frame_csv.h"
 
+#include "listener.h"
 #include "runtime_services.h"
 #include "words.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <initializer_list>
 
 namespace conwave {
 
@@ -39,17 +41,38 @@ std::string cell(const CsvForm &form, float value)
     return withSign(form, form.digits > 0 ? readableNumber(decimalValue(value), form.digits) : shortestText(value));
 }
 
+// A header line of these names, newline not included.
+std::string headerOf(const CsvForm &form, std::initializer_list<const char *> names)
+{
+    const std::string separator = form.decimalComma ? ";" : ",";
+    std::string header;
+    for (const char *name : names)
+        header += (header.empty() ? "" : separator) + name;
+    return header;
+}
+
 } // namespace
 
 std::string csvHeader(const CsvForm &form)
 {
-    const std::string separator = form.decimalComma ? ";" : ",";
-    std::string header;
-    for (const char *name : {"tick", "tNow", "wave", "x", "y", "radius", "colour"})
-        header += (header.empty() ? "" : separator) + name;
+    std::string header = headerOf(form, {"tick", "tNow", "wave", "x", "y", "radius", "colour"});
     if (form.age)
-        header += separator + "age";
+        header += (form.decimalComma ? ";" : ",") + std::string("age");
     return header + '\n';
+}
+
+std::string flyOverCsv(const CsvForm &form, const FlyOver &flyOver)
+{
+    const char separator = form.decimalComma ? ';' : ',';
+    std::string out = headerOf(form, {"front", "tEmitted", "xEmitted", "tArrives", "heardFrequency"}) + '\n';
+    for (const Arrival &a : flyOver.arrivals) {
+        out += std::to_string(a.front) + separator + cell(form, a.tEmitted) + separator + cell(form, a.xEmitted) +
+               separator + cell(form, a.tArrives) + separator;
+        if (a.heardFrequency)
+            out += cell(form, *a.heardFrequency);
+        out += '\n';
+    }
+    return out;
 }
 
 void appendCsv(std::string &out, const CsvForm &form, long long tickNumber, double drawnAt, double dtWave,

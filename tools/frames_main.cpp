@@ -3,6 +3,8 @@
 #include "frame_csv.h"
 #include "frame_html.h"
 #include "frame_svg.h"
+#include "listener.h"
+#include "print_flyover.h"
 #include "print_svg.h"
 #include "runtime_services.h"
 #include "tool_words.h"
@@ -10,6 +12,7 @@
 #include "wave_tick.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -32,6 +35,8 @@ constexpr std::string_view kUsage =
     "       conwave-frames [--ticks N] CSV_FORM... [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "       conwave-frames --html [--lang LANGUAGE] [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "       conwave-frames --batch [--lang LANGUAGE] < LINES\n"
+    "       conwave-frames --listener H [--span S] [--digits N] [--decimal-comma] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
+    "       conwave-frames --svg --print [--worksheet] --listener H M_TEXT NWAVE_TEXT TMAX_TEXT\n"
     "\n"
     "Runs the wave animation without a window. The three texts are read exactly as if typed into the\n"
     "window's M, nWave and tMax boxes and START pressed; without them the program is as at start-up,\n"
@@ -54,6 +59,13 @@ constexpr std::string_view kUsage =
     "on white: the source, the air's speed, a scale bar, the Mach lines and angle, and a caption.\n"
     "--worksheet: the same picture without the answers (no Mach lines, arc or angle, no line at\n"
     "Mach 1, no sentence naming the regime) for students to find; plain --print is the key.\n"
+    "--listener H: a fly-over heard from the ground. The source flies at M x 340 m/s at a height of H\n"
+    "metres (0 or more) straight over a listener, passing overhead at t = 0, and sends out a wavefront\n"
+    "every tMax / nWave seconds. CSV, one row per wavefront sent within S seconds of the pass (--span,\n"
+    "default 10), in the order the listener hears them:\n"
+    "  front,tEmitted,xEmitted,tArrives,heardFrequency\n"
+    "heardFrequency is empty for a front that arrives with the Mach cone itself. With --svg --print: the\n"
+    "fly-over for paper, at the instant the boom reaches the listener (below Mach 1: the source overhead).\n"
     "\n"
     "CSV_FORM, for spreadsheets (without them the CSV stays exact, as scripts read it):\n"
     "  --digits N       every number rounded to N significant digits (1 to 15)\n"
@@ -69,11 +81,23 @@ struct Options {
     bool print = false;
     bool worksheet = false;
     bool batch = false;
+    std::optional<double> listener; // height of the flight above the listener [m]
+    std::optional<double> span;     // fronts sent within this time of the pass overhead [s]
     std::optional<std::string> language;
     conwave::CsvForm csv;
     std::optional<long long> ticks;
     std::vector<std::string_view> texts;
 };
+
+// A plain decimal number, the whole text of it, finite: "1000", "2.5e3".
+std::optional<double> parseMeasure(std::string_view text)
+{
+    double value = 0.0;
+    const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || ptr != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
 
 std::optional<long long> parseCount(std::string_view text)
 {
@@ -129,6 +153,14 @@ Options parseArguments(int argc, char **argv)
             options.worksheet = true;
         } else if (arg == "--batch") {
             options.batch = true;
+        } else if (arg == "--listener") {
+            options.listener = k + 1 < argc ? parseMeasure(argv[++k]) : std::nullopt;
+            if (!options.listener || *options.listener < 0.0)
+                throw UsageError{"--listener needs the listener's distance below the flight in metres, 0 or more"};
+        } else if (arg == "--span") {
+            options.span = k + 1 < argc ? parseMeasure(argv[++k]) : std::nullopt;
+            if (!options.span || !(*options.span > 0.0))
+                throw UsageError{"--span needs a number of seconds above 0"};
         } else if (arg == "--lang") {
             if (k + 1 >= argc || !conwave::spokenLanguage(argv[k + 1]))
                 throw UsageError{"--lang needs one of en, de, fr, es"};
@@ -156,6 +188,12 @@ Options parseArguments(int argc, char **argv)
     if (options.batch && (options.html || options.svg || options.ticks || options.csv != conwave::CsvForm{} ||
                           !options.texts.empty()))
         throw UsageError{"--batch reads its texts from standard input and takes no other option but --lang"};
+    if (options.span && !options.listener)
+        throw UsageError{"--span goes with --listener"};
+    if (options.listener && (options.texts.empty() || options.html || options.batch || options.ticks ||
+                             !options.csv.source || options.csv.age || (options.svg && !options.print)))
+        throw UsageError{"--listener needs the three texts, and takes only --span, --digits, --decimal-comma, or "
+                         "--svg --print [--worksheet]"};
     if (options.print && !options.svg)
         throw UsageError{"--print goes with --svg"};
     if (options.worksheet && !options.print)
@@ -217,6 +255,21 @@ int main(int argc, char **argv)
 
     if (options.html) {
         write(conwave::frameHtml(options.texts, state, language));
+        return std::fflush(stdout) == 0 ? 0 : kExitRuntimeError;
+    }
+
+    if (options.listener) {
+        try {
+            const conwave::FlyOver flyOver =
+                conwave::flyOver(state, *options.listener, options.span.value_or(conwave::kDefaultFlyOverSpan));
+            write(options.svg ? conwave::printFlyOverSvg(state, flyOver,
+                                                          options.worksheet ? conwave::PrintAnswers::LeftOut
+                                                                            : conwave::PrintAnswers::Shown)
+                              : conwave::flyOverCsv(options.csv, flyOver));
+        } catch (const conwave::FlyOverRefused &refusal) {
+            std::cerr << "conwave-frames: " << conwave::flyOverMessage(refusal, wording) << '\n';
+            return kExitRefused;
+        }
         return std::fflush(stdout) == 0 ? 0 : kExitRuntimeError;
     }
 
