@@ -1,5 +1,6 @@
 #include "batch.h"
 
+#include "listener.h"
 #include "markup.h"
 #include "regime.h"
 #include "runtime_services.h"
@@ -141,7 +142,26 @@ constexpr std::string_view fieldName(WaveField field)
     return "";
 }
 
-std::string batchLine(const std::array<std::string, 3> &texts, const Wording &wording)
+std::string heardLine(const WaveState &state, const BatchListener &listener, const Wording &wording)
+{
+    FlyOver heard;
+    try {
+        heard = flyOver(state, listener.height, listener.span);
+    } catch (const FlyOverRefused &refusal) {
+        return "refused\tlistener\t" + flyOverMessage(refusal, wording);
+    }
+    std::string line = "heard\t" + (heard.boomTime ? seventeenDigits(*heard.boomTime) : std::string("none")) + '\t';
+    for (std::size_t k = 0; k < heard.arrivals.size(); ++k) {
+        const Arrival &a = heard.arrivals[k];
+        line += (k > 0 ? ";" : "") + std::to_string(a.front) + ' ' + seventeenDigits(a.tEmitted) + ' ' +
+                seventeenDigits(a.xEmitted) + ' ' + seventeenDigits(a.tArrives) + ' ' +
+                (a.heardFrequency ? seventeenDigits(*a.heardFrequency) : std::string());
+    }
+    return line;
+}
+
+std::string batchLine(const std::array<std::string, 3> &texts, const Wording &wording,
+                      const std::optional<BatchListener> &listener)
 {
     WaveState state;
     initialise(state);
@@ -150,6 +170,8 @@ std::string batchLine(const std::array<std::string, 3> &texts, const Wording &wo
     } catch (const RestartRefused &refusal) {
         return "refused\t" + std::string(fieldName(refusal.field())) + '\t' + refusalMessage(refusal, wording);
     }
+    if (listener)
+        return heardLine(state, *listener, wording);
     RecordingSink sink;
     try {
         tick(state, sink);
@@ -183,7 +205,8 @@ std::optional<std::array<std::string, 3>> jsonTexts(std::string_view line)
     return texts;
 }
 
-bool runBatch(std::istream &in, std::ostream &out, const Wording &wording, std::string &why)
+bool runBatch(std::istream &in, std::ostream &out, const Wording &wording, const std::optional<BatchListener> &listener,
+              std::string &why)
 {
     std::string line;
     for (long long number = 1; std::getline(in, line); ++number) {
@@ -192,7 +215,7 @@ bool runBatch(std::istream &in, std::ostream &out, const Wording &wording, std::
             why = "line " + std::to_string(number) + " is not a JSON array of three strings";
             return false;
         }
-        out << batchLine(*texts, wording) << '\n';
+        out << batchLine(*texts, wording, listener) << '\n';
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #include "frame_html.h"
 
+#include "listener.h"
 #include "markup.h"
 #include "page_parts.h"
 #include "picture_look.h"
@@ -133,7 +134,10 @@ std::string programData(std::string_view language, const Wording &wording)
     json += ",\"look\":{\"background\":" + jsonString(svgColour(kPictureBackground)) +
             ",\"wave\":" + jsonString(svgColour(kWaveColour)) + ",\"dotRadius\":" + jsonNumber(kDotRadius) + "}";
     json += ",\"caption\":" + jsonString(kParameterCaption);
+    json += ",\"maxFlyOverFronts\":" + jsonNumber(static_cast<double>(kMaxFlyOverFronts)) +
+            ",\"flyOverSpan\":" + jsonNumber(kDefaultFlyOverSpan);
     json += ",\"refusals\":" + jsonWords(refusalWordTable(), "Refusal", wording);
+    json += ",\"listener\":" + jsonWords(flyOverWordTable(), "Listener", wording);
     json += ",\"picture\":" + jsonWords(pictureWordTable(), "Picture", wording);
     json += ",\"page\":" + jsonWords(kPageWords, "Page", wording, contextOf);
     json += ",\"overflow\":" + jsonString(overflowReport(wording));

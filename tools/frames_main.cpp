@@ -34,7 +34,7 @@ constexpr std::string_view kUsage =
     "       conwave-frames --svg --print [--worksheet] [--ticks N] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
     "       conwave-frames [--ticks N] CSV_FORM... [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "       conwave-frames --html [--lang LANGUAGE] [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
-    "       conwave-frames --batch [--lang LANGUAGE] < LINES\n"
+    "       conwave-frames --batch [--lang LANGUAGE] [--listener H [--span S]] < LINES\n"
     "       conwave-frames --listener H [--span S] [--digits N] [--decimal-comma] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
     "       conwave-frames --svg --print [--worksheet] --listener H M_TEXT NWAVE_TEXT TMAX_TEXT\n"
     "\n"
@@ -54,7 +54,8 @@ constexpr std::string_view kUsage =
     "--batch: for each line of standard input, a JSON array of the three texts [\"1.5\", \"4\", \"1\"], one\n"
     "line out, tab-separated: \"refused\", the field and the message; or \"drawn\", the parameters, the\n"
     "sentence and the circles of the first tick (x and radius, 17 digits, \";\" between circles). The\n"
-    "texts are read and the words written as in the page of that language.\n"
+    "texts are read and the words written as in the page of that language. With --listener: \"heard\",\n"
+    "the boom's time (or \"none\") and every front heard, \"front tEmitted xEmitted tArrives frequency\".\n"
     "--svg --print: the same frame drawn for paper, at most 170 mm wide and to a stated scale, in black\n"
     "on white: the source, the air's speed, a scale bar, the Mach lines and angle, and a caption.\n"
     "--worksheet: the same picture without the answers (no Mach lines, arc or angle, no line at\n"
@@ -187,10 +188,11 @@ Options parseArguments(int argc, char **argv)
         throw UsageError{"--lang goes with --html or --batch"};
     if (options.batch && (options.html || options.svg || options.ticks || options.csv != conwave::CsvForm{} ||
                           !options.texts.empty()))
-        throw UsageError{"--batch reads its texts from standard input and takes no other option but --lang"};
+        throw UsageError{"--batch reads its texts from standard input and takes no other option but --lang and "
+                         "--listener"};
     if (options.span && !options.listener)
         throw UsageError{"--span goes with --listener"};
-    if (options.listener && (options.texts.empty() || options.html || options.batch || options.ticks ||
+    if (options.listener && ((options.texts.empty() && !options.batch) || options.html || options.ticks ||
                              !options.csv.source || options.csv.age || (options.svg && !options.print)))
         throw UsageError{"--listener needs the three texts, and takes only --span, --digits, --decimal-comma, or "
                          "--svg --print [--worksheet]"};
@@ -234,7 +236,10 @@ int main(int argc, char **argv)
     const conwave::Wording wording = conwave::toolWording(language);
     if (options.batch) {
         std::string why;
-        if (!conwave::runBatch(std::cin, std::cout, wording, why)) {
+        std::optional<conwave::BatchListener> listener;
+        if (options.listener)
+            listener = conwave::BatchListener{*options.listener, options.span.value_or(conwave::kDefaultFlyOverSpan)};
+        if (!conwave::runBatch(std::cin, std::cout, wording, listener, why)) {
             std::cerr << "conwave-frames: " << why << '\n';
             return kExitUsage;
         }

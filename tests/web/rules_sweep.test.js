@@ -83,21 +83,66 @@ function programOf(language) {
 
 const rows = inputs();
 
+// The fly-over's line for these texts as the page works it out.
+function heardLine(rules, program, texts, height, span) {
+    let state;
+    try {
+        state = rules.restart(...texts);
+    } catch (refusal) {
+        if (!(refusal instanceof rules.Refusal)) throw refusal;
+        return `refused\t${refusal.field}\t${refusal.message}`;
+    }
+    let heard;
+    try {
+        heard = rules.flyOver(state, height, span);
+    } catch (refusal) {
+        if (!(refusal instanceof rules.FlyOverRefusal)) throw refusal;
+        return `refused\tlistener\t${refusal.message}`;
+    }
+    const digits = (v) => rules.generalText(v, 17);
+    const arrivals = heard.arrivals.map((a) => `${a.front} ${digits(a.tEmitted)} ${digits(a.xEmitted)} ` +
+        `${digits(a.tArrives)} ${a.heardFrequency === null ? "" : digits(a.heardFrequency)}`);
+    return `heard\t${heard.boomTime === null ? "none" : digits(heard.boomTime)}\t${arrivals.join(";")}`;
+}
+
+// Lines that differ, at most five, with their texts.
+function differences(texts, page, program) {
+    const found = [];
+    texts.forEach((row, k) => {
+        if (page[k] !== program[k] && found.length < 5)
+            found.push(`${JSON.stringify(row)}\n  page:    ${page[k]?.slice(0, 2000)}\n  program: ${program[k]?.slice(0, 2000)}`);
+    });
+    return found;
+}
+
+function batch(args, texts) {
+    const result = h.run(["--batch", ...args], {}, texts.map((r) => JSON.stringify(r)).join("\n") + "\n");
+    assert.equal(result.status, 0, result.err);
+    const lines = result.out.split("\n").slice(0, -1);
+    assert.equal(lines.length, texts.length);
+    return lines;
+}
+
 for (const language of ["en", "de", "fr", "es"]) {
     it(`computes what the program computes, in ${language}, for ${rows.length} texts`, () => {
         assert.ok(rows.length >= 10000);
-        const result = h.run(["--batch", "--lang", language], {}, rows.map((r) => JSON.stringify(r)).join("\n") + "\n");
-        assert.equal(result.status, 0, result.err);
-        const expected = result.out.split("\n").slice(0, -1);
-        assert.equal(expected.length, rows.length);
+        const expected = batch(["--lang", language], rows);
         const program = programOf(language);
         const rules = makeRules(program);
-        const differences = [];
-        rows.forEach((texts, k) => {
-            const line = pageLine(rules, program, texts);
-            if (line !== expected[k] && differences.length < 5)
-                differences.push(`${JSON.stringify(texts)}\n  page:    ${line}\n  program: ${expected[k]}`);
-        });
-        assert.deepEqual(differences, []);
+        assert.deepEqual(differences(rows, rows.map((texts) => pageLine(rules, program, texts)), expected), []);
+    });
+}
+
+// The fly-over's arrivals: every front within a second of the pass, for listeners on the flight path, near it and
+// far below, over the grid and the first extreme texts, in English and in a decimal-comma language.
+for (const [language, height, span] of [["en", 1000, 0.5], ["de", 0, 0.5], ["en", 10000, 0.2]]) {
+    const texts = rows.slice(0, 3000);
+    it(`hears what the program hears, in ${language}, ${height} m below, for ${texts.length} texts`, () => {
+        const expected = batch(["--lang", language, "--listener", String(height), "--span", String(span)], texts);
+        const program = programOf(language);
+        const rules = makeRules(program);
+        const page = texts.map((row) => heardLine(rules, program, row, height, span));
+        assert.ok(page.filter((line) => line.startsWith("heard")).length > 1000);
+        assert.deepEqual(differences(texts, page, expected), []);
     });
 }

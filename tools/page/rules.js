@@ -261,6 +261,52 @@ function makeRules(program) {
     // "M = 1.2, nWave = 4, tMax = 1", as the program writes the parameters.
     const caption = (state) => fill(program.caption, [state.M, state.nWave, state.tMax].map((v) => local(numberToText(v))));
 
+    // ---- The fly-over heard from the ground ----
+    class FlyOverRefusal extends Error {}
+
+    // sqrt(x^2 + height^2) without a square that overflows, in the model's steps.
+    function distanceTo(x, height) {
+        let longer = Math.abs(x), shorter = height;
+        if (longer < shorter) [longer, shorter] = [shorter, longer];
+        if (longer === 0) return 0;
+        const ratio = shorter / longer;
+        return longer * Math.sqrt(1 + ratio * ratio);
+    }
+
+    // Every front sent within +-span of the pass overhead, in the order heard: {front, tEmitted, xEmitted,
+    // tArrives, heardFrequency (null with the cone itself)}, the boom's time above Mach 1 (else null) and f0.
+    function flyOver(state, height, span) {
+        const interval = Math.abs(state.dtWave);
+        const most = Math.floor((program.maxFlyOverFronts - 1) / 2);
+        let last = Math.floor(span / interval);
+        if (last <= most) {
+            if (last > 0 && last * interval > span) --last;
+            else if ((last + 1) * interval <= span) ++last;
+        }
+        const words = program.listener;
+        if (!(last <= most))
+            throw new FlyOverRefusal(fill(words.TooManyFronts, [numberToText(program.maxFlyOverFronts),
+                                                                local(numberToText(span))]));
+        const speed = state.uSource;
+        if (!Number.isFinite(2 * Math.abs(speed) * span + 2 * height) ||
+            !Number.isFinite(state.M * state.M * state.aSound * span))
+            throw new FlyOverRefusal(fill(words.TooFast, program.ordinaryMach.map((v) => local(numberToText(v)))));
+        const f0 = 1 / interval;
+        const mach = Math.abs(state.M);
+        const boomTime = mach > 1 ? height * Math.sqrt(mach * mach - 1) / (mach * state.aSound) : null;
+        const arrivals = [];
+        for (let k = 0 - last; k <= last; ++k) { // 0 - 0 is +0, as the program counts
+            const tEmitted = k * state.dtWave;
+            const xEmitted = speed * tEmitted;
+            const d = distanceTo(xEmitted, height);
+            const slope = 1 + state.M * state.M * state.aSound * tEmitted / d;
+            arrivals.push({ front: k, tEmitted, xEmitted, tArrives: tEmitted + d / state.aSound,
+                            heardFrequency: Number.isFinite(slope) && slope !== 0 ? f0 / Math.abs(slope) : null });
+        }
+        arrivals.sort((a, b) => (a.tArrives !== b.tArrives ? a.tArrives - b.tArrives : a.tEmitted - b.tEmitted));
+        return { f0, boomTime, arrivals };
+    }
+
     // Double to single precision as the picture is handed it; null beyond the single-precision range.
     const toSingle = (value) => (Math.abs(value) < kSingleOverflow ? Math.fround(value) : null);
 
@@ -284,7 +330,8 @@ function makeRules(program) {
     const wraps = (state, drawnAt) => drawnAt > state.dtWave;
 
     return { kTickSeconds, Refusal, textToNumber, numberToText, generalText, oneDecimal, waveCount, restart, startUp,
-             machAngleDegrees, describePicture, caption, circlesAt, nextClock, wraps, fill, local };
+             machAngleDegrees, describePicture, caption, circlesAt, nextClock, wraps, fill, local, FlyOverRefusal,
+             flyOver, distanceTo };
 }
 
 // The page takes its rules from the program's data; a test under Node takes the maker.
