@@ -84,6 +84,17 @@
     </message>
 </context>
 <context>
+    <name>Listener</name>
+    <message>
+        <source>More than %1 wavefronts would reach the listener from within %2 s of the pass overhead: choose a larger interval tMax / nWave or a shorter span.</source>
+        <translation>Mehr als %1 Wellenfronten würden den Hörer aus %2 s vor und nach dem Überflug erreichen: Wählen Sie ein größeres Intervall tMax / nWave oder eine kürzere Spanne.</translation>
+    </message>
+    <message>
+        <source>The Mach number M is too large for the fly-over: enter a number such as %1 to %2.</source>
+        <translation>Die Machzahl M ist für den Überflug zu groß: Geben Sie eine Zahl etwa von %1 bis %2 ein.</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Conwave: wavefronts of a moving source</source>
@@ -192,6 +203,54 @@
     <message>
         <source>M, nWave and tMax are read as the window reads its boxes when START is pressed. Values it cannot draw are refused with a message, and the animation goes on as it was.</source>
         <translation>M, nWave und tMax werden gelesen, wie das Fenster seine Felder beim Drücken von STARTEN liest. Werte, die es nicht zeichnen kann, werden mit einer Meldung abgelehnt, und die Animation läuft weiter wie zuvor.</translation>
+    </message>
+    <message>
+        <source>Heard from the ground: the source flies over a listener %1 m below it</source>
+        <translation>Vom Boden aus gehört: Die Quelle überfliegt einen Hörer %1 m unter ihr</translation>
+    </message>
+    <message>
+        <source>The air is at rest. The strip below marks each wavefront where it reaches the listener, dark once heard; above Mach 1 nothing is heard before the boom, marked in red, when the Mach cone sweeps over the listener.</source>
+        <translation>Die Luft ruht. Der Streifen darunter markiert jede Wellenfront dort, wo sie den Hörer erreicht, dunkel, sobald sie gehört ist; über Mach 1 ist vor dem Knall nichts zu hören, rot markiert, wenn der Machkegel über den Hörer streicht.</translation>
+    </message>
+    <message>
+        <source>Fly-over time</source>
+        <translation>Überflugzeit</translation>
+    </message>
+    <message>
+        <source>t = %1 s</source>
+        <translation>t = %1 s</translation>
+    </message>
+    <message>
+        <source>silence: nothing has reached the listener yet</source>
+        <translation>Stille: Noch hat nichts den Hörer erreicht</translation>
+    </message>
+    <message>
+        <source>heard now: %1 Hz = %2 f0</source>
+        <translation>jetzt gehört: %1 Hz = %2 f0</translation>
+    </message>
+    <message>
+        <source>the boom</source>
+        <translation>der Knall</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>The boom reaches the listener, %1 s after the source passed overhead.</source>
+        <translation>Der Knall erreicht den Hörer %1 s, nachdem die Quelle über ihn hinweggeflogen ist.</translation>
+    </message>
+    <message>
+        <source>%1 wavefronts have reached the listener.</source>
+        <translation>%1 Wellenfronten haben den Hörer erreicht.</translation>
+    </message>
+    <message>
+        <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as 1000.</source>
+        <translation>Der Abstand H des Hörers unter der Flugbahn ist eine Zahl von Metern, 0 oder mehr: Geben Sie eine Zahl wie 1000 ein.</translation>
+    </message>
+    <message>
+        <source>On the fly-over, %1 and %2 move the listener away from the flight and towards it.</source>
+        <translation>Beim Überflug bewegen %1 und %2 den Hörer von der Flugbahn weg und zu ihr hin.</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,17 @@
     </message>
 </context>
 <context>
+    <name>Listener</name>
+    <message>
+        <source>More than %1 wavefronts would reach the listener from within %2 s of the pass overhead: choose a larger interval tMax / nWave or a shorter span.</source>
+        <translation>Más de %1 frentes de onda llegarían al oyente desde %2 s antes y después del paso por encima: elija un intervalo tMax / nWave mayor o un intervalo de tiempo más corto.</translation>
+    </message>
+    <message>
+        <source>The Mach number M is too large for the fly-over: enter a number such as %1 to %2.</source>
+        <translation>El número de Mach M es demasiado grande para el sobrevuelo: introduzca un número, por ejemplo de %1 a %2.</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Conwave: wavefronts of a moving source</source>
@@ -192,6 +203,54 @@
     <message>
         <source>M, nWave and tMax are read as the window reads its boxes when START is pressed. Values it cannot draw are refused with a message, and the animation goes on as it was.</source>
         <translation>M, nWave y tMax se leen como la ventana lee sus campos al pulsar INICIAR. Los valores que no puede dibujar se rechazan con un mensaje, y la animación sigue como estaba.</translation>
+    </message>
+    <message>
+        <source>Heard from the ground: the source flies over a listener %1 m below it</source>
+        <translation>Oído desde el suelo: la fuente sobrevuela a un oyente %1 m más abajo</translation>
+    </message>
+    <message>
+        <source>The air is at rest. The strip below marks each wavefront where it reaches the listener, dark once heard; above Mach 1 nothing is heard before the boom, marked in red, when the Mach cone sweeps over the listener.</source>
+        <translation>El aire está en reposo. La franja de abajo marca cada frente de onda donde llega al oyente, oscuro una vez oído; por encima de Mach 1 no se oye nada antes del estampido, marcado en rojo, cuando el cono de Mach barre al oyente.</translation>
+    </message>
+    <message>
+        <source>Fly-over time</source>
+        <translation>Tiempo del sobrevuelo</translation>
+    </message>
+    <message>
+        <source>t = %1 s</source>
+        <translation>t = %1 s</translation>
+    </message>
+    <message>
+        <source>silence: nothing has reached the listener yet</source>
+        <translation>silencio: todavía no ha llegado nada al oyente</translation>
+    </message>
+    <message>
+        <source>heard now: %1 Hz = %2 f0</source>
+        <translation>oído ahora: %1 Hz = %2 f0</translation>
+    </message>
+    <message>
+        <source>the boom</source>
+        <translation>el estampido</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>The boom reaches the listener, %1 s after the source passed overhead.</source>
+        <translation>El estampido llega al oyente %1 s después de que la fuente pasara por encima.</translation>
+    </message>
+    <message>
+        <source>%1 wavefronts have reached the listener.</source>
+        <translation>%1 frentes de onda han llegado al oyente.</translation>
+    </message>
+    <message>
+        <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as 1000.</source>
+        <translation>La distancia H del oyente bajo la trayectoria es un número de metros, 0 o más: introduzca un número como 1000.</translation>
+    </message>
+    <message>
+        <source>On the fly-over, %1 and %2 move the listener away from the flight and towards it.</source>
+        <translation>En el sobrevuelo, %1 y %2 alejan al oyente de la trayectoria y lo acercan.</translation>
     </message>
 </context>
 <context>

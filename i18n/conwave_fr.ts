@@ -84,6 +84,17 @@
     </message>
 </context>
 <context>
+    <name>Listener</name>
+    <message>
+        <source>More than %1 wavefronts would reach the listener from within %2 s of the pass overhead: choose a larger interval tMax / nWave or a shorter span.</source>
+        <translation>Plus de %1 fronts d’onde atteindraient l’auditeur depuis %2 s avant et après le passage à la verticale&#xa0;: choisissez un intervalle tMax / nWave plus grand ou une durée plus courte.</translation>
+    </message>
+    <message>
+        <source>The Mach number M is too large for the fly-over: enter a number such as %1 to %2.</source>
+        <translation>Le nombre de Mach M est trop grand pour le survol&#xa0;: entrez un nombre, par exemple de %1 à %2.</translation>
+    </message>
+</context>
+<context>
     <name>Page</name>
     <message>
         <source>Conwave: wavefronts of a moving source</source>
@@ -192,6 +203,54 @@
     <message>
         <source>M, nWave and tMax are read as the window reads its boxes when START is pressed. Values it cannot draw are refused with a message, and the animation goes on as it was.</source>
         <translation>M, nWave et tMax sont lus comme la fenêtre lit ses champs quand on appuie sur DÉMARRER. Les valeurs qu’elle ne peut pas dessiner sont refusées avec un message, et l’animation continue comme avant.</translation>
+    </message>
+    <message>
+        <source>Heard from the ground: the source flies over a listener %1 m below it</source>
+        <translation>Entendu depuis le sol&#xa0;: la source survole un auditeur %1 m plus bas</translation>
+    </message>
+    <message>
+        <source>The air is at rest. The strip below marks each wavefront where it reaches the listener, dark once heard; above Mach 1 nothing is heard before the boom, marked in red, when the Mach cone sweeps over the listener.</source>
+        <translation>L’air est au repos. La bande du dessous marque chaque front d’onde là où il atteint l’auditeur, en sombre une fois entendu&#xa0;; au-dessus de Mach 1, rien ne s’entend avant le bang, marqué en rouge, quand le cône de Mach balaie l’auditeur.</translation>
+    </message>
+    <message>
+        <source>Fly-over time</source>
+        <translation>Temps du survol</translation>
+    </message>
+    <message>
+        <source>t = %1 s</source>
+        <translation>t = %1 s</translation>
+    </message>
+    <message>
+        <source>silence: nothing has reached the listener yet</source>
+        <translation>silence&#xa0;: rien n’a encore atteint l’auditeur</translation>
+    </message>
+    <message>
+        <source>heard now: %1 Hz = %2 f0</source>
+        <translation>entendu maintenant&#xa0;: %1 Hz = %2 f0</translation>
+    </message>
+    <message>
+        <source>the boom</source>
+        <translation>le bang</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>The boom reaches the listener, %1 s after the source passed overhead.</source>
+        <translation>Le bang atteint l’auditeur %1 s après le passage de la source à la verticale.</translation>
+    </message>
+    <message>
+        <source>%1 wavefronts have reached the listener.</source>
+        <translation>%1 fronts d’onde ont atteint l’auditeur.</translation>
+    </message>
+    <message>
+        <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as 1000.</source>
+        <translation>La distance H de l’auditeur sous la trajectoire est un nombre de mètres, 0 ou plus&#xa0;: entrez un nombre comme 1000.</translation>
+    </message>
+    <message>
+        <source>On the fly-over, %1 and %2 move the listener away from the flight and towards it.</source>
+        <translation>Sur le survol, %1 et %2 éloignent l’auditeur de la trajectoire et l’en rapprochent.</translation>
     </message>
 </context>
 <context>

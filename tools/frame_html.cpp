@@ -21,7 +21,7 @@ constexpr std::array<std::string_view, 3> kStartUpTexts = {"0", "4", "1"};
 
 // The page's own texts, by the name the page's markup and scripts use. The context "Page" names them for the
 // translators; the translations live with the windows'.
-constexpr std::array<NamedWords, 28> kPageWords{{
+constexpr std::array<NamedWords, 40> kPageWords{{
     {"title", CONWAVE_WORDS("Page", "Conwave: wavefronts of a moving source")},
     {"sourceTitle", CONWAVE_WORDS("Page", "Seen from the source: the air streams past it from left to right")},
     {"sourceTitleOtherWay", CONWAVE_WORDS("Page", "Seen from the source: the air streams past it from right to left")},
@@ -66,6 +66,23 @@ constexpr std::array<NamedWords, 28> kPageWords{{
                                         "pressed. Values it cannot draw are refused with a message, and the animation "
                                         "goes on as it was.")},
     {"start", CONWAVE_WORDS("Form1", "START")},
+    {"flyOverTitle", CONWAVE_WORDS("Page", "Heard from the ground: the source flies over a listener %1 m below it")},
+    {"flyOverNote", CONWAVE_WORDS("Page", "The air is at rest. The strip below marks each wavefront where it reaches "
+                                          "the listener, dark once heard; above Mach 1 nothing is heard before the "
+                                          "boom, marked in red, when the Mach cone sweeps over the listener.")},
+    {"flyOverTime", CONWAVE_WORDS("Page", "Fly-over time")},
+    {"flightTime", CONWAVE_WORDS("Page", "t = %1 s")},
+    {"silence", CONWAVE_WORDS("Page", "silence: nothing has reached the listener yet")},
+    {"heardNow", CONWAVE_WORDS("Page", "heard now: %1 Hz = %2 f0")},
+    {"boom", CONWAVE_WORDS("Page", "the boom")},
+    {"sound", CONWAVE_WORDS("Page", "Sound")},
+    {"boomNews", CONWAVE_WORDS("Page", "The boom reaches the listener, %1 s after the source passed overhead.")},
+    {"arrivedNews", CONWAVE_WORDS("Page", "%1 wavefronts have reached the listener.")},
+    {"heightRefused",
+     CONWAVE_WORDS("Page", "The listener's distance below the flight H is a number of metres, 0 or more: enter a "
+                           "number such as 1000.")},
+    {"flyOverKeys", CONWAVE_WORDS("Page", "On the fly-over, %1 and %2 move the listener away from the flight and "
+                                          "towards it.")},
 }};
 
 std::string_view pageWords(std::string_view name)
@@ -154,6 +171,7 @@ void fillTexts(std::string &page, const Wording &wording)
     replaceAll(page, "{{keys}}", fillWords(text("keys"), {"<kbd>" + text("space") + "</kbd>", "<kbd>&larr;</kbd>",
                                                           "<kbd>&rarr;</kbd>", tick}));
     replaceAll(page, "{{noteSource}}", fillWords(text("noteSource"), {numberToText(kSoundSpeed), tick}));
+    replaceAll(page, "{{flyOverKeys}}", fillWords(text("flyOverKeys"), {"<kbd>&uarr;</kbd>", "<kbd>&darr;</kbd>"}));
     for (const NamedWords &entry : kPageWords)
         replaceAll(page, "{{" + std::string(entry.name) + "}}", text(entry.name));
 }
@@ -167,7 +185,7 @@ std::string frameHtml(const std::vector<std::string_view> &texts, const WaveStat
     std::string startUp = "{\"texts\":[";
     for (std::size_t k = 0; k < 3; ++k)
         startUp += (k > 0 ? "," : "") + jsonString(started ? texts[k] : kStartUpTexts[k]);
-    startUp += std::string("],\"started\":") + (started ? "true" : "false") +
+    startUp += std::string("],\"height\":\"1000\",\"started\":") + (started ? "true" : "false") +
                ",\"sentence\":" + jsonString(describePicture(state, wording)) + "}";
 
     std::string page(kPageHtml);
@@ -177,6 +195,7 @@ std::string frameHtml(const std::vector<std::string_view> &texts, const WaveStat
     fillTexts(page, wording);
     replaceAll(page, "@@STYLE@@", kPageStyle);
     replaceAll(page, "@@RULES@@", kPageRules);
+    replaceAll(page, "@@FLYOVER@@", kPageFlyOver);
     replaceAll(page, "@@PLAYER@@", kPagePlayer);
     replaceAll(page, "@@PROGRAM@@", programData(language, wording));
     replaceAll(page, "@@START@@", startUp);

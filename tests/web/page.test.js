@@ -77,7 +77,8 @@ describe("frames equal the CSV", () => {
         await h.typeTexts(page, ["1.2", "4", "1"]);
         const ticks = h.csvTicks(["1.2", "4", "1"], 40);
         h.assertFrameIs(await h.now(page), ticks[1], "START shows tick 1");
-        // In a box the space is typed; from the box on to START it plays instead of pressing START.
+        // In a box the space is typed; from the boxes on to START it plays instead of pressing START.
+        await page.keyboard.press("Tab");
         await page.keyboard.press("Tab");
         const label = () => page.$eval("#scrubber", (s) => s.getAttribute("aria-valuetext"));
         const pausedLabel = await label();
@@ -196,12 +197,13 @@ describe("keyboard", () => {
 
         // Tab reaches the controls and shows where the focus is; space on a step button plays, as everywhere.
         const outlines = [];
-        for (let k = 0; k < 3; ++k) {
+        for (let k = 0; k < 4; ++k) {
             await page.keyboard.press("Tab");
             outlines.push(await page.evaluate(() => [document.activeElement.id,
                                                      getComputedStyle(document.activeElement).outlineStyle]));
         }
-        assert.deepEqual(outlines, [["play", "solid"], ["back", "solid"], ["forward", "solid"]]);
+        assert.deepEqual(outlines, [["flyover-view", "solid"], ["play", "solid"], ["back", "solid"],
+                                    ["forward", "solid"]]);
         const before = (await h.now(page)).cycleTick;
         await page.keyboard.press(" ");
         assert.equal((await h.now(page)).playing, true);
@@ -225,9 +227,10 @@ describe("keyboard", () => {
         };
         walk(tree);
         assert.deepEqual(named.filter(([, name]) => !name), [], "a control without a name");
-        for (const name of ["Play", "One tick back", "One tick forward", "Clock cycle", "M", "nWave", "tMax", "START"])
+        for (const name of ["Play", "One tick back", "One tick forward", "Clock cycle", "M", "nWave", "tMax", "H",
+                            "Fly-over time", "START"])
             assert.ok(named.some(([, n]) => n === name), `no control named ${name}: ${JSON.stringify(named)}`);
-        assert.equal(named.filter(([role]) => role === "image").length, 2, "both views are pictures with names");
+        assert.equal(named.filter(([role]) => role === "image").length, 3, "the three views are pictures with names");
     });
 });
 
@@ -319,6 +322,65 @@ describe("the window's rules", () => {
     });
 });
 
+describe("fly-over", () => {
+    it("plays, steps and scrubs the arrivals of the CSV, says the boom once, and sounds only when asked", async () => {
+        const page = await open(h.fileUrl(h.pageFile(["2", "8", "2"])));
+        const flyOver = () => page.evaluate(() => window.conwave.flyOver());
+        const csv = h.run(["--listener", "1000", "2", "8", "2"]).out.trim().split("\n").slice(1);
+        assert.deepEqual((await flyOver()).arrivals, csv.map((line) => Number(line.split(",")[3])));
+        assert.equal((await flyOver()).time, -10);
+        await page.click("#forward");
+        assert.equal((await flyOver()).time, -10 + 0.04, "a step is a tick");
+        await page.$eval("#flyover-scrubber", (s) => {
+            s.value = "60";
+            s.dispatchEvent(new Event("input", { bubbles: true }));
+        });
+        assert.equal((await flyOver()).time, 60 * 0.04, "the scrubber sets the fly-over's own clock");
+        // Sound is made only once the reader turns it on; then each arrival and the boom are scheduled at their
+        // times, as one stretch of audio time that follows the fly-over's clock.
+        assert.equal((await flyOver()).audioOpened, false);
+        await page.click("#sound");
+        assert.equal((await flyOver()).audioOpened, true);
+        await page.click("#play");
+        await page.waitForFunction(() => window.conwave.flyOver().time > 2.9, { timeout: 10000 });
+        await page.click("#play");
+        const { soundLog, arrivals, boomTime, time } = await flyOver();
+        const boom = soundLog.filter((event) => event.kind === "boom");
+        assert.deepEqual(boom.map((event) => event.at), [boomTime]);
+        const clicks = soundLog.filter((event) => event.kind === "click");
+        assert.ok(clicks.length > 3 && clicks.every((event) => arrivals.includes(event.at)), "clicks on arrivals");
+        const offsets = soundLog.map((event) => event.when - event.at);
+        assert.ok(Math.max(...offsets) - Math.min(...offsets) < 1e-6, `one audio stretch: ${offsets}`);
+        const heard = arrivals.filter((t) => t <= time).length;
+        assert.equal(await page.$eval("#flyover-news", (p) => p.textContent),
+                     `${heard} wavefronts have reached the listener.`);
+        // Up moves the listener away from the flight.
+        await page.focus("#flyover-view");
+        await page.keyboard.press("ArrowUp");
+        assert.equal((await flyOver()).height, 1100);
+        assert.equal(await page.$eval("#text-H", (input) => input.value), "1100");
+    });
+
+    it("says the boom once, when it reaches the listener", async () => {
+        const page = await open(h.fileUrl(h.pageFile(["2", "8", "2"])));
+        await page.$eval("#flyover-scrubber", (s) => {
+            s.value = "62";
+            s.dispatchEvent(new Event("input", { bubbles: true }));
+        });
+        await page.evaluate(() => {
+            window.newsChanges = 0;
+            new MutationObserver((records) => (window.newsChanges += records.length))
+                .observe(document.getElementById("flyover-news"), { childList: true, characterData: true, subtree: true });
+        });
+        await page.click("#play");
+        await page.waitForFunction(() => window.conwave.flyOver().time > 2.8, { timeout: 10000 });
+        assert.equal(await page.$eval("#flyover-news", (p) => p.textContent),
+                     "The boom reaches the listener, 2.55 s after the source passed overhead.");
+        assert.equal(await page.evaluate(() => window.newsChanges), 1, "said once, nothing per frame");
+        await page.click("#play");
+    });
+});
+
 describe("self-contained", () => {
     it("writes one page under 100 KiB and plays the same from a web server and inside a frame", async () => {
         const file = h.pageFile(["1.2", "4", "1"]);
@@ -355,7 +417,7 @@ describe("self-contained", () => {
         const texts = ["2</script><b>", "4\"&<!--", "1\\u0041"];
         const page = await open(h.fileUrl(h.pageFile(texts)));
         const shown = await page.$$eval("#parameters input", (inputs) => inputs.map((input) => input.value));
-        assert.deepEqual(shown, texts);
+        assert.deepEqual(shown, [...texts, "1000"]);
         h.assertFrameIs(await h.now(page), h.csvTicks(texts, 1)[1], "tick 1");
     });
 

@@ -7,7 +7,8 @@
     const Rules = makeRules(program);
     const words = program.page;
     const startUp = JSON.parse($("start-up").textContent);
-    const fields = { M: $("text-M"), nWave: $("text-nWave"), tMax: $("text-tMax") };
+    const fields = { M: $("text-M"), nWave: $("text-nWave"), tMax: $("text-tMax"), H: $("text-H") };
+    const flyOver = makeFlyOver(program, Rules, $);
 
     const kTickMs = program.tickSeconds * 1000; // the window's timer interval [ms]
     const kScrubTicks = 100000;   // the longest cycle the scrubber spans: about 67 minutes of playing
@@ -59,7 +60,7 @@
 
     // ---- Drawing ----
     // Opaque canvases: the compositor need not blend them with what lies below.
-    const views = [$("source-view"), $("ground-view")].map((canvas) => ({
+    const views = [$("source-view"), $("ground-view"), $("flyover-view")].map((canvas) => ({
         canvas, context: canvas.getContext("2d", { alpha: false }), scale: 1 }));
 
     // The backing store at the screen's resolution: exactly the device pixels the canvas covers where the browser
@@ -225,6 +226,7 @@
         if (frame.length === 0) return;
         paint(views[0], sourceCircles());
         paint(views[1], groundCircles());
+        flyOver.paint(views[2], $("mach-lines").checked);
     }
 
     function show() {
@@ -243,13 +245,15 @@
     // The clock beside the scrubber and where the scrubber's thumb stands. While playing, a thumb of its own moves
     // over the slider and the slider itself keeps still, so that assistive technology hears nothing per frame; the
     // slider follows when the animation stops.
-    const playingThumb = $("playing-thumb");
-    let thumbTravel = 0; // how far that thumb moves across the slider [CSS px], measured when the layout changes
-    const measureThumb = () => (thumbTravel = playingThumb.parentElement.clientWidth - playingThumb.offsetWidth);
+    const thumbs = [$("playing-thumb"), $("flyover-thumb")];
+    let thumbTravel = 0; // how far those thumbs move across their sliders [CSS px], measured when the layout changes
+    const measureThumb = () => (thumbTravel = thumbs[0].parentElement.clientWidth - thumbs[0].offsetWidth);
+    const flyOverTick = () => Math.round(flyOver.time / program.tickSeconds);
     function showClock() {
         if (timer !== 0) {
-            const share = cycle.ticks > 1 ? (Math.min(cycleTick, cycle.ticks) - 1) / (cycle.ticks - 1) : 0;
-            playingThumb.style.transform = `translateX(${share * thumbTravel}px)`;
+            const shares = [cycle.ticks > 1 ? (Math.min(cycleTick, cycle.ticks) - 1) / (cycle.ticks - 1) : 0,
+                            (flyOver.time + flyOver.span) / (2 * flyOver.span)];
+            thumbs.forEach((thumb, k) => (thumb.style.transform = `translateX(${shares[k] * thumbTravel}px)`));
             $("clock").textContent = clockText();
             return;
         }
@@ -257,12 +261,25 @@
         const scrubber = $("scrubber");
         scrubber.value = String(Math.min(cycleTick, cycle.ticks));
         scrubber.setAttribute("aria-valuetext", tickText() + ", " + clockText());
+        const flyScrubber = $("flyover-scrubber");
+        flyScrubber.value = String(flyOverTick());
+        flyScrubber.setAttribute("aria-valuetext", Rules.fill(words.flightTime,
+            [Rules.local(Rules.readableNumber(flyOverTick() * program.tickSeconds, 15))]));
+    }
+
+    // One tick of playing: both clocks move on; the boom is said once, when it reaches the listener.
+    function playTick() {
+        const before = flyOver.time;
+        flyOver.advance(program.tickSeconds, true);
+        runTicks(1);
+        const boom = flyOver.boomTime();
+        if (boom !== null && before < boom && flyOver.time >= boom) $("flyover-news").textContent = flyOver.boomNews();
     }
 
     // ---- Playing ----
     function play() {
         if (timer !== 0) return;
-        timer = setInterval(() => runTicks(1), kTickMs);
+        timer = setInterval(playTick, kTickMs);
         $("play").textContent = words.pause;
         document.body.classList.add("playing");
         measureThumb();
@@ -274,6 +291,8 @@
         if (timer === 0) return;
         clearInterval(timer);
         timer = 0;
+        flyOver.silence();
+        $("flyover-news").textContent = flyOver.news();
         $("play").textContent = words.play;
         document.body.classList.remove("playing");
         showClock();
@@ -283,6 +302,7 @@
 
     function step(direction) {
         pause();
+        flyOver.step(direction * program.tickSeconds);
         if (direction > 0) runTicks(1);
         else if (cycleTick > 1) goToTick(cycleTick - 1);
         else if (cycle.whole) goToTick(cycle.ticks); // back past the wrap: the cycle's last tick
@@ -309,6 +329,13 @@
     }
 
     // As the window's START: a refusal changes nothing and names the field to correct.
+    function refuse(field, message) {
+        showMessage(message);
+        fields[field].setAttribute("aria-invalid", "true");
+        fields[field].focus();
+        fields[field].select();
+    }
+
     function start() {
         for (const input of Object.values(fields)) input.removeAttribute("aria-invalid");
         let next;
@@ -316,13 +343,15 @@
             next = Rules.restart(fields.M.value, fields.nWave.value, fields.tMax.value);
         } catch (refusal) {
             if (!(refusal instanceof Rules.Refusal)) throw refusal;
-            showMessage(refusal.message);
-            fields[refusal.field].setAttribute("aria-invalid", "true");
-            fields[refusal.field].focus();
-            fields[refusal.field].select();
+            refuse(refusal.field, refusal.message);
+            return;
+        }
+        if (!flyOver.restart(next, fields.H.value)) {
+            refuse("H", words.heightRefused);
             return;
         }
         $("refusal").hidden = true;
+        $("flyover-news").textContent = "";
         state = next;
         cycle = cycleOf(state);
         $("scrubber").max = String(cycle.ticks);
@@ -336,6 +365,24 @@
     $("forward").addEventListener("click", () => step(1));
     $("scrubber").addEventListener("input", (event) => goToTick(Number(event.target.value)));
     $("mach-lines").addEventListener("change", draw);
+    $("flyover-scrubber").addEventListener("input", (event) => {
+        flyOver.goTo(Number(event.target.value) * program.tickSeconds);
+        draw();
+    });
+    // Sound starts only when the reader asks for it: the audio is made then, on that click.
+    $("sound").addEventListener("change", (event) => (event.target.checked ? flyOver.turnSoundOn() : flyOver.silence()));
+    // On the fly-over, Up and Down move the listener away from the flight and towards it.
+    $("flyover-view").addEventListener("keydown", (event) => {
+        if (event.key !== "ArrowUp" && event.key !== "ArrowDown") return;
+        event.preventDefault();
+        event.stopPropagation();
+        const height = flyOver.height, change = Math.max(50, Math.round(height * 0.1));
+        const next = Math.max(0, event.key === "ArrowUp" ? height + change : height - change);
+        fields.H.value = Rules.local(Rules.numberToText(next));
+        flyOver.restart(state, fields.H.value);
+        showClock();
+        draw();
+    });
     $("parameters").addEventListener("submit", (event) => {
         event.preventDefault();
         start();
@@ -379,11 +426,13 @@
     });
     function preparePrint() {
         if (frame.length === 0) return;
-        [sourceCircles(), groundCircles()].forEach((circles, k) => {
+        [sourceCircles(), groundCircles(), null].forEach((circles, k) => {
             const canvas = document.createElement("canvas");
             canvas.width = kPrintWidth * kPrintScale;
             canvas.height = Math.round(kPrintWidth * world.height / world.width * (1 + kStripShare) * kPrintScale);
-            paint({ canvas, context: canvas.getContext("2d", { alpha: false }), scale: kPrintScale }, circles);
+            const view = { canvas, context: canvas.getContext("2d", { alpha: false }), scale: kPrintScale };
+            if (circles === null) flyOver.paint(view, $("mach-lines").checked);
+            else paint(view, circles);
             printed[k].src = canvas.toDataURL("image/png");
         });
     }
@@ -392,6 +441,9 @@
 
     // What the views show now, for scripts that check the page.
     window.conwave = Object.freeze({
+        flyOver: () => ({ time: flyOver.time, height: flyOver.height, boomTime: flyOver.boomTime(), f0: flyOver.f0(),
+                          arrivals: flyOver.arrivals().map((a) => a.tArrives), soundLog: flyOver.soundLog(),
+                          audioOpened: flyOver.audioOpened() }),
         now: () => ({ drawnAt, cycleTick, cycleTicks: cycle.ticks, wholeCycle: cycle.whole, playing: timer !== 0,
                       source: frame.map((c) => ({ x: c.x, r: c.r })),
                       ground: frame.length ? groundCircles().map((c) => ({ x: c.x, r: c.r })) : [] }),
@@ -400,9 +452,13 @@
     fields.M.value = startUp.texts[0];
     fields.nWave.value = startUp.texts[1];
     fields.tMax.value = startUp.texts[2];
+    fields.H.value = startUp.height;
+    $("flyover-scrubber").min = String(-Math.round(flyOver.span / program.tickSeconds));
+    $("flyover-scrubber").max = String(Math.round(flyOver.span / program.tickSeconds));
     if (startUp.started) {
         start();
     } else {
+        flyOver.restart(state, fields.H.value);
         describe();
         goToTick(1);
     }

@@ -331,7 +331,7 @@ function makeRules(program) {
 
     return { kTickSeconds, Refusal, textToNumber, numberToText, generalText, oneDecimal, waveCount, restart, startUp,
              machAngleDegrees, describePicture, caption, circlesAt, nextClock, wraps, fill, local, FlyOverRefusal,
-             flyOver, distanceTo };
+             flyOver, distanceTo, readableNumber };
 }
 
 // The page takes its rules from the program's data; a test under Node takes the maker.
