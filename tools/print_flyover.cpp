@@ -75,7 +75,7 @@ std::string picture(const Paper &paper, const FlyOver &flyOver, const WaveFrame 
                              exact(world.bottom - world.top);
     std::string svg = "  <svg id=\"picture\" x=\"0\"" + attribute("y", mm(paper.top)) +
                       attribute("width", mm(paper.width())) + attribute("height", mm(paper.height())) +
-                      attribute("viewBox", view) + " overflow=\"hidden\">\n";
+                      attribute("viewBox", view) + " preserveAspectRatio=\"xMidYMid meet\" overflow=\"hidden\">\n";
     svg += "    <rect class=\"ground\"" + attribute("x", exact(world.left)) + " y=\"0\"" +
            attribute("width", exact(world.right - world.left)) + attribute("height", exact(world.bottom)) +
            " fill=\"#E0E0E0\"/>\n";
