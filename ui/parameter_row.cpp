@@ -69,17 +69,21 @@ ParameterControls buildParameterRow(const ParameterRow &row, QWidget *frame)
 {
     ParameterControls controls{&row, new QLabel(qText(row.caption), frame),
                                new QLineEdit(qText(row.initialText), frame), new ParameterScrollBar(row, frame)};
+    const QString name = translated("Form1", row.name);
     place(controls.label, row.label);
     controls.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The caption labels its text box for screen readers and voice control; it has no mnemonic to change focus.
+    // A screen reader speaks a labelled box by its label's name, so the caption is named as the box is, while it
+    // shows only the symbol.
     controls.label->setBuddy(controls.text);
+    controls.label->setAccessibleName(name);
 
     place(controls.text, row.text);
-    controls.text->setAccessibleName(translated("Form1", row.textName));
+    controls.text->setAccessibleName(name);
 
     QScrollBar *bar = controls.bar;
     place(bar, row.bar);
-    bar->setAccessibleName(translated("Form1", row.barName));
+    bar->setAccessibleName(name);
     bar->setRange(row.minimum, row.maximum);
     bar->setValue(row.value);
     bar->setSingleStep(row.smallChange);
