@@ -12,10 +12,6 @@
         <translation>Über Conwave</translation>
     </message>
     <message>
-        <source>Wavefront picture</source>
-        <translation>Bild der Wellenfronten</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Parameter</translation>
     </message>
@@ -32,24 +28,16 @@
         <translation>M, Machzahl</translation>
     </message>
     <message>
-        <source>M, Mach number scroll bar</source>
-        <translation>M, Machzahl, Bildlaufleiste</translation>
-    </message>
-    <message>
         <source>nWave, number of wavefronts</source>
         <translation>nWave, Anzahl der Wellenfronten</translation>
-    </message>
-    <message>
-        <source>nWave, number of wavefronts scroll bar</source>
-        <translation>nWave, Anzahl der Wellenfronten, Bildlaufleiste</translation>
     </message>
     <message>
         <source>tMax, time span in seconds</source>
         <translation>tMax, Zeitspanne in Sekunden</translation>
     </message>
     <message>
-        <source>tMax, time span in seconds scroll bar</source>
-        <translation>tMax, Zeitspanne in Sekunden, Bildlaufleiste</translation>
+        <source>Wavefronts</source>
+        <translation>Wellenfronten</translation>
     </message>
     <message>
         <source>A number with a decimal point, such as 1.5; it takes effect at START</source>

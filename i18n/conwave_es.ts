@@ -12,10 +12,6 @@
         <translation>Acerca de</translation>
     </message>
     <message>
-        <source>Wavefront picture</source>
-        <translation>Imagen de los frentes de onda</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Parámetros</translation>
     </message>
@@ -32,24 +28,16 @@
         <translation>M, número de Mach</translation>
     </message>
     <message>
-        <source>M, Mach number scroll bar</source>
-        <translation>M, número de Mach, barra de desplazamiento</translation>
-    </message>
-    <message>
         <source>nWave, number of wavefronts</source>
         <translation>nWave, número de frentes de onda</translation>
-    </message>
-    <message>
-        <source>nWave, number of wavefronts scroll bar</source>
-        <translation>nWave, número de frentes de onda, barra de desplazamiento</translation>
     </message>
     <message>
         <source>tMax, time span in seconds</source>
         <translation>tMax, intervalo de tiempo en segundos</translation>
     </message>
     <message>
-        <source>tMax, time span in seconds scroll bar</source>
-        <translation>tMax, intervalo de tiempo en segundos, barra de desplazamiento</translation>
+        <source>Wavefronts</source>
+        <translation>Frentes de onda</translation>
     </message>
     <message>
         <source>A number with a decimal point, such as 1.5; it takes effect at START</source>

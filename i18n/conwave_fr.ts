@@ -12,10 +12,6 @@
         <translation>À propos</translation>
     </message>
     <message>
-        <source>Wavefront picture</source>
-        <translation>Image des fronts d’onde</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Paramètres</translation>
     </message>
@@ -32,24 +28,16 @@
         <translation>M, nombre de Mach</translation>
     </message>
     <message>
-        <source>M, Mach number scroll bar</source>
-        <translation>M, nombre de Mach, barre de défilement</translation>
-    </message>
-    <message>
         <source>nWave, number of wavefronts</source>
         <translation>nWave, nombre de fronts d’onde</translation>
-    </message>
-    <message>
-        <source>nWave, number of wavefronts scroll bar</source>
-        <translation>nWave, nombre de fronts d’onde, barre de défilement</translation>
     </message>
     <message>
         <source>tMax, time span in seconds</source>
         <translation>tMax, durée en secondes</translation>
     </message>
     <message>
-        <source>tMax, time span in seconds scroll bar</source>
-        <translation>tMax, durée en secondes, barre de défilement</translation>
+        <source>Wavefronts</source>
+        <translation>Fronts d’onde</translation>
     </message>
     <message>
         <source>A number with a decimal point, such as 1.5; it takes effect at START</source>

@@ -22,6 +22,10 @@ packages=(
     dpkg-dev file                   # the Debian package: dependencies computed from the binary
     clang libclang-rt-14-dev llvm   # fuzz targets: clang's libFuzzer runtime (only recommended by clang), symbolizer
     chromium firefox-esr nodejs     # the page of conwave-frames --html, driven headless by its tests
+    # The screen-reader test (orca_speech) only, not the program: the screen reader, a speech server with its
+    # synthesiser, and a small window manager for the private desktop. (Test tools: they go with the other
+    # test-only packages.)
+    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox
 )
 # npm installs the page tests' pinned packages; a Node.js from elsewhere may bring its own npm.
 command -v npm >/dev/null 2>&1 || packages+=(npm)

@@ -21,6 +21,7 @@ namespace conwave {
 
 class AboutWindow;
 class DrawingSurface;
+class PictureNotice;
 class RuntimeError;
 
 class MainWindow final : public QMainWindow {
@@ -59,7 +60,7 @@ private:
     void connectSignals();
     void orderFocus();
     void load();
-    void describePicture();
+    QString describePicture();
     void parameterChanged(const ParameterControls &row, int value);
     void showModalBox(QMessageBox::Icon icon, const QString &text);
     void refuse(const RestartRefused &refusal);
@@ -67,6 +68,7 @@ private:
 
     WaveState m_state;
     DrawingSurface *m_picture = nullptr;
+    PictureNotice *m_notice = nullptr; // tells screen readers each new sentence
     QGroupBox *m_parameters = nullptr;
     QPushButton *m_start = nullptr;
     QLabel *m_clock = nullptr;
