@@ -2,10 +2,12 @@
 // The cost of the page of conwave-frames --html against its floor, side by side in one headless Chromium.
 //
 //   NODE_PATH=build/tests/web/node_modules node bench/page_cost.js build/bin/conwave-frames [ROUNDS] [SPAN_S]
+//                                                                   [BASELINE_CONWAVE_FRAMES]
 //
 // The page is that of the widest picture the scroll bars allow (M 3, nWave 30, tMax 4). The floor
-// (bench/floor_page.html) holds canvases of the same number and sizes as the page's two views and only clears them
-// every 40 ms. Every round shows each in turn in a 1000 x 800 viewport, in an order that alternates from round to
+// (bench/floor_page.html) holds canvases of the same number and sizes as the page's views and only clears them
+// every 40 ms. With a baseline program (an earlier build), its page of the same texts is measured in the same rounds
+// and the page's cost is given against it too. Every round shows each in turn in a 1000 x 800 viewport, in an order that alternates from round to
 // round, and measures over SPAN_S seconds (default 8) after one second to settle:
 //   CPU      of every process of the browser (schedstat, nanoseconds, all threads);
 //   ticks    the times of the page's timer and animation-frame callbacks, each of which draws one frame.
@@ -20,7 +22,7 @@ const path = require("node:path");
 const { pathToFileURL } = require("node:url");
 const { launch } = require("../tests/web/browser.js");
 
-const [frames, roundsArg, spanArg] = process.argv.slice(2);
+const [frames, roundsArg, spanArg, baselineFrames] = process.argv.slice(2);
 if (!frames) {
     console.error("usage: page_cost.js CONWAVE_FRAMES [ROUNDS] [SPAN_S]");
     process.exit(64);
@@ -115,21 +117,26 @@ async function main() {
     const pageFile = path.join(scratch, "conwave.html");
     const html = execFileSync(frames, ["--html", "3", "30", "4"]);
     fs.writeFileSync(pageFile, html);
+    const baselineFile = path.join(scratch, "baseline.html");
+    if (baselineFrames) fs.writeFileSync(baselineFile, execFileSync(baselineFrames, ["--html", "3", "30", "4"]));
     const browser = await launch();
     try {
         const probe = await browser.newPage();
         await probe.setViewport({ width: 1000, height: 800, deviceScaleFactor: 1 });
         await probe.goto(pathToFileURL(pageFile).href);
-        const size = await probe.$eval("#source-view", (c) => ({ w: c.clientWidth, h: c.clientHeight }));
+        const size = await probe.$eval("#source-view", (c) => ({ w: c.clientWidth, h: c.clientHeight,
+                                                                   n: document.querySelectorAll("canvas").length }));
         await probe.close();
-        const floorUrl = pathToFileURL(path.join(__dirname, "floor_page.html")).href + `?w=${size.w}&h=${size.h}&n=2`;
+        const floorUrl = pathToFileURL(path.join(__dirname, "floor_page.html")).href +
+                         `?w=${size.w}&h=${size.h}&n=${size.n}`;
         const pageUrl = pathToFileURL(pageFile).href;
+        const urls = { floor: floorUrl, page: pageUrl, baseline: pathToFileURL(baselineFile).href };
 
-        const results = { floor: [], page: [] };
+        const results = { floor: [], page: [], baseline: [] };
+        const kinds = baselineFrames ? ["floor", "page", "baseline"] : ["floor", "page"];
         for (let round = 0; round < rounds; ++round) {
-            const order = round % 2 === 0 ? ["floor", "page"] : ["page", "floor"];
-            for (const which of order)
-                results[which].push(await measure(browser, which === "floor" ? floorUrl : pageUrl));
+            const order = round % 2 === 0 ? kinds : [...kinds].reverse();
+            for (const which of order) results[which].push(await measure(browser, urls[which]));
         }
 
         // Paused: nothing may run, nothing may be left pending.
@@ -174,8 +181,16 @@ async function main() {
             `${pausedLog.callbacks}, ${pausedLog.pending.length}`, "0, 0",
             !stillPlaying && pausedLog.callbacks === 0 && pausedLog.pending.length === 0 ? "yes" : "no");
         row(`browser CPU over ${kPausedMs / 1000} s paused [s]`, "", f(pausedCpuNs / 1e9), "", "");
+        if (baselineFrames) {
+            const againstBaseline = results.page.map((r, k) => r.cpuNs / results.baseline[k].cpuNs);
+            row(`baseline page: browser CPU over ${spanMs / 1000} s playing [s]`, "", range(cpu("baseline")), "", "");
+            row("CPU, Conwave / baseline page, median of the rounds' ratios", "",
+                `${f(median(againstBaseline))} (rounds: ${againstBaseline.map((x) => f(x, 2)).join(", ")})`, "", "");
+            row("baseline page: frame interval playing, 90th percentile [ms]", "",
+                f(percentile(intervals("baseline"), 0.9)), "", "");
+        }
         console.log(`\n${intervals("page").length} frame intervals of the page, ` +
-                    `${intervals("floor").length} of the floor.`);
+                    `${intervals("floor").length} of the floor; ${size.n} canvases of ${size.w} x ${size.h} CSS px.`);
     } finally {
         await browser.close();
         fs.rmSync(scratch, { recursive: true, force: true });

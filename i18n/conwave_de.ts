@@ -12,10 +12,6 @@
         <translation>Über Conwave</translation>
     </message>
     <message>
-        <source>Wavefront picture</source>
-        <translation>Bild der Wellenfronten</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Parameter</translation>
     </message>
@@ -32,24 +28,16 @@
         <translation>M, Machzahl</translation>
     </message>
     <message>
-        <source>M, Mach number scroll bar</source>
-        <translation>M, Machzahl, Bildlaufleiste</translation>
-    </message>
-    <message>
         <source>nWave, number of wavefronts</source>
         <translation>nWave, Anzahl der Wellenfronten</translation>
-    </message>
-    <message>
-        <source>nWave, number of wavefronts scroll bar</source>
-        <translation>nWave, Anzahl der Wellenfronten, Bildlaufleiste</translation>
     </message>
     <message>
         <source>tMax, time span in seconds</source>
         <translation>tMax, Zeitspanne in Sekunden</translation>
     </message>
     <message>
-        <source>tMax, time span in seconds scroll bar</source>
-        <translation>tMax, Zeitspanne in Sekunden, Bildlaufleiste</translation>
+        <source>Wavefronts</source>
+        <translation>Wellenfronten</translation>
     </message>
     <message>
         <source>A number with a decimal point, such as 1.5; it takes effect at START</source>
@@ -81,6 +69,176 @@
     <message>
         <source>For comments and questions e-mail to</source>
         <translation>Fragen und Anmerkungen per E-Mail an</translation>
+    </message>
+</context>
+<context>
+    <name>Listener</name>
+    <message>
+        <source>More than %1 wavefronts would reach the listener from within %2 s of the pass overhead: choose a larger interval tMax / nWave or a shorter span.</source>
+        <translation>Mehr als %1 Wellenfronten würden den Hörer aus %2 s vor und nach dem Überflug erreichen: Wählen Sie ein größeres Intervall tMax / nWave oder eine kürzere Spanne.</translation>
+    </message>
+    <message>
+        <source>The Mach number M is too large for the fly-over: enter a number such as %1 to %2.</source>
+        <translation>Die Machzahl M ist für den Überflug zu groß: Geben Sie eine Zahl etwa von %1 bis %2 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Conwave: wavefronts of a moving source</source>
+        <translation>Conwave: Wellenfronten einer bewegten Quelle</translation>
+    </message>
+    <message>
+        <source>Seen from the source: the air streams past it from left to right</source>
+        <translation>Von der Quelle aus gesehen: Die Luft strömt von links nach rechts an ihr vorbei</translation>
+    </message>
+    <message>
+        <source>Seen from the source: the air streams past it from right to left</source>
+        <translation>Von der Quelle aus gesehen: Die Luft strömt von rechts nach links an ihr vorbei</translation>
+    </message>
+    <message>
+        <source>Seen from the source: the source and the air are at rest</source>
+        <translation>Von der Quelle aus gesehen: Quelle und Luft ruhen</translation>
+    </message>
+    <message>
+        <source>Seen from the ground: the air is at rest and the source moves to the left</source>
+        <translation>Vom Boden aus gesehen: Die Luft ruht, und die Quelle bewegt sich nach links</translation>
+    </message>
+    <message>
+        <source>Seen from the ground: the air is at rest and the source moves to the right</source>
+        <translation>Vom Boden aus gesehen: Die Luft ruht, und die Quelle bewegt sich nach rechts</translation>
+    </message>
+    <message>
+        <source>Seen from the ground: the source and the air are at rest, and the wavefronts grow around the source</source>
+        <translation>Vom Boden aus gesehen: Quelle und Luft ruhen, und die Wellenfronten wachsen um die Quelle</translation>
+    </message>
+    <message>
+        <source>When the clock starts again, this view jumps back by one interval&apos;s path: see below.</source>
+        <translation>Wenn die Uhr wieder von vorn beginnt, springt diese Ansicht um den Weg eines Intervalls zurück: siehe unten.</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Tick</source>
+        <translation>Takt</translation>
+    </message>
+    <message>
+        <source>One tick back</source>
+        <translation>Einen Takt zurück</translation>
+    </message>
+    <message>
+        <source>One tick forward</source>
+        <translation>Einen Takt vor</translation>
+    </message>
+    <message>
+        <source>Clock cycle</source>
+        <translation>Uhrzyklus</translation>
+    </message>
+    <message>
+        <source>tNow = %1 s</source>
+        <translation>tNow = %1 s</translation>
+    </message>
+    <message>
+        <source>tick %1 of %2</source>
+        <translation>Takt %1 von %2</translation>
+    </message>
+    <message>
+        <source>tick %1 of %2 or more</source>
+        <translation>Takt %1 von %2 oder mehr</translation>
+    </message>
+    <message>
+        <source>Keys: %1 plays and pauses, %2 %3 step one tick (%4 s), everywhere except in the number boxes.</source>
+        <translation>Tasten: %1 spielt ab und hält an, %2 %3 gehen einen Takt (%4 s) zurück oder vor, überall außer in den Zahlenfeldern.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Mach lines</source>
+        <translation>Machlinien</translation>
+    </message>
+    <message>
+        <source>before START</source>
+        <translation>vor STARTEN</translation>
+    </message>
+    <message>
+        <source>Mach angle: %1°, the angle whose sine is 1/|M|.</source>
+        <translation>Machwinkel: %1°, der Winkel, dessen Sinus 1/|M| ist.</translation>
+    </message>
+    <message>
+        <source>How to read the two views</source>
+        <translation>So liest man die beiden Ansichten</translation>
+    </message>
+    <message>
+        <source>The left view is the picture of the Conwave window: the source sits still and the air carries each wavefront downstream while it grows at the speed of sound, %1 m/s. Each tick adds %2 s to the clock tNow.</source>
+        <translation>Die linke Ansicht ist das Bild des Conwave-Fensters: Die Quelle steht still, und die Luft trägt jede Wellenfront stromabwärts, während sie mit Schallgeschwindigkeit wächst, %1 m/s. Jeder Takt erhöht die Uhr tNow um %2 s.</translation>
+    </message>
+    <message>
+        <source>In the right view the air is at rest: every wavefront stays centred where the source sent it out, and the source moves through them. Both views run on the same clock. At any one moment they show the same wavefronts, only shifted; they differ in how the picture moves. When the clock has passed one interval between wavefronts it starts again from 0, as in the window: on the left nothing seems to happen, because every wavefront has grown into the place of the next one; on the right the source and all wavefronts jump back by the distance the source travels in one interval, the oldest wavefront leaves and a new one starts at the source.</source>
+        <translation>In der rechten Ansicht ruht die Luft: Jede Wellenfront bleibt dort zentriert, wo die Quelle sie ausgesandt hat, und die Quelle bewegt sich durch sie hindurch. Beide Ansichten laufen mit derselben Uhr. In jedem Augenblick zeigen sie dieselben Wellenfronten, nur verschoben; sie unterscheiden sich darin, wie sich das Bild bewegt. Wenn die Uhr ein Intervall zwischen zwei Wellenfronten durchlaufen hat, beginnt sie wieder bei 0, wie im Fenster: Links scheint nichts zu geschehen, weil jede Wellenfront an die Stelle der nächsten gewachsen ist; rechts springen die Quelle und alle Wellenfronten um die Strecke zurück, die die Quelle in einem Intervall zurücklegt, die älteste Wellenfront verschwindet, und an der Quelle beginnt eine neue.</translation>
+    </message>
+    <message>
+        <source>M, nWave and tMax are read as the window reads its boxes when START is pressed. Values it cannot draw are refused with a message, and the animation goes on as it was.</source>
+        <translation>M, nWave und tMax werden gelesen, wie das Fenster seine Felder beim Drücken von STARTEN liest. Werte, die es nicht zeichnen kann, werden mit einer Meldung abgelehnt, und die Animation läuft weiter wie zuvor.</translation>
+    </message>
+    <message>
+        <source>Heard from the ground: the source flies over a listener %1 m below it</source>
+        <translation>Vom Boden aus gehört: Die Quelle überfliegt einen Hörer %1 m unter ihr</translation>
+    </message>
+    <message>
+        <source>The air is at rest. The strip below marks each wavefront where it reaches the listener, dark once heard; above Mach 1 nothing is heard before the boom, marked in red, when the Mach cone sweeps over the listener.</source>
+        <translation>Die Luft ruht. Der Streifen darunter markiert jede Wellenfront dort, wo sie den Hörer erreicht, dunkel, sobald sie gehört ist; über Mach 1 ist vor dem Knall nichts zu hören, rot markiert, wenn der Machkegel über den Hörer streicht.</translation>
+    </message>
+    <message>
+        <source>Fly-over time</source>
+        <translation>Überflugzeit</translation>
+    </message>
+    <message>
+        <source>t = %1 s</source>
+        <translation>t = %1 s</translation>
+    </message>
+    <message>
+        <source>silence: nothing has reached the listener yet</source>
+        <translation>Stille: Noch hat nichts den Hörer erreicht</translation>
+    </message>
+    <message>
+        <source>heard now: %1 Hz = %2 f0</source>
+        <translation>jetzt gehört: %1 Hz = %2 f0</translation>
+    </message>
+    <message>
+        <source>the boom</source>
+        <translation>der Knall</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>The boom reaches the listener, %1 s after the source passed overhead.</source>
+        <translation>Der Knall erreicht den Hörer %1 s, nachdem die Quelle über ihn hinweggeflogen ist.</translation>
+    </message>
+    <message>
+        <source>%1 wavefronts have reached the listener.</source>
+        <translation>%1 Wellenfronten haben den Hörer erreicht.</translation>
+    </message>
+    <message>
+        <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as 1000.</source>
+        <translation>Der Abstand H des Hörers unter der Flugbahn ist eine Zahl von Metern, 0 oder mehr: Geben Sie eine Zahl wie 1000 ein.</translation>
+    </message>
+    <message>
+        <source>On the fly-over, %1 and %2 move the listener away from the flight and towards it.</source>
+        <translation>Beim Überflug bewegen %1 und %2 den Hörer von der Flugbahn weg und zu ihr hin.</translation>
     </message>
 </context>
 <context>
@@ -165,10 +323,6 @@
         <translation>Die Anzahl der Wellenfronten nWave ist keine Zahl und zählt daher als 0: Geben Sie eine Zahl von %1 bis %2 ein.</translation>
     </message>
     <message>
-        <source>The number of wavefronts nWave cannot be more than 50: enter a number from %1 to %2.</source>
-        <translation>Die Anzahl der Wellenfronten nWave darf nicht größer als 50 sein: Geben Sie eine Zahl von %1 bis %2 ein.</translation>
-    </message>
-    <message>
         <source>The number of wavefronts nWave is too small for this time span: enter a number from %1 to %2.</source>
         <translation>Die Anzahl der Wellenfronten nWave ist für diese Zeitspanne zu klein: Geben Sie eine Zahl von %1 bis %2 ein.</translation>
     </message>
@@ -183,6 +337,10 @@
     <message>
         <source>The Mach number M is too large to draw at any time span: enter a number from %1 to %2.</source>
         <translation>Die Machzahl M ist zu groß, um bei irgendeiner Zeitspanne gezeichnet zu werden: Geben Sie eine Zahl von %1 bis %2 ein.</translation>
+    </message>
+    <message>
+        <source>The number of wavefronts nWave cannot be more than %2: enter a number from %1 to %2.</source>
+        <translation>Die Anzahl der Wellenfronten nWave darf nicht größer als %2 sein: Geben Sie eine Zahl von %1 bis %2 ein.</translation>
     </message>
 </context>
 <context>

@@ -12,10 +12,6 @@
         <translation>Acerca de</translation>
     </message>
     <message>
-        <source>Wavefront picture</source>
-        <translation>Imagen de los frentes de onda</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Parámetros</translation>
     </message>
@@ -32,24 +28,16 @@
         <translation>M, número de Mach</translation>
     </message>
     <message>
-        <source>M, Mach number scroll bar</source>
-        <translation>M, número de Mach, barra de desplazamiento</translation>
-    </message>
-    <message>
         <source>nWave, number of wavefronts</source>
         <translation>nWave, número de frentes de onda</translation>
-    </message>
-    <message>
-        <source>nWave, number of wavefronts scroll bar</source>
-        <translation>nWave, número de frentes de onda, barra de desplazamiento</translation>
     </message>
     <message>
         <source>tMax, time span in seconds</source>
         <translation>tMax, intervalo de tiempo en segundos</translation>
     </message>
     <message>
-        <source>tMax, time span in seconds scroll bar</source>
-        <translation>tMax, intervalo de tiempo en segundos, barra de desplazamiento</translation>
+        <source>Wavefronts</source>
+        <translation>Frentes de onda</translation>
     </message>
     <message>
         <source>A number with a decimal point, such as 1.5; it takes effect at START</source>
@@ -81,6 +69,176 @@
     <message>
         <source>For comments and questions e-mail to</source>
         <translation>Comentarios y preguntas por correo a</translation>
+    </message>
+</context>
+<context>
+    <name>Listener</name>
+    <message>
+        <source>More than %1 wavefronts would reach the listener from within %2 s of the pass overhead: choose a larger interval tMax / nWave or a shorter span.</source>
+        <translation>Más de %1 frentes de onda llegarían al oyente desde %2 s antes y después del paso por encima: elija un intervalo tMax / nWave mayor o un intervalo de tiempo más corto.</translation>
+    </message>
+    <message>
+        <source>The Mach number M is too large for the fly-over: enter a number such as %1 to %2.</source>
+        <translation>El número de Mach M es demasiado grande para el sobrevuelo: introduzca un número, por ejemplo de %1 a %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Conwave: wavefronts of a moving source</source>
+        <translation>Conwave: frentes de onda de una fuente en movimiento</translation>
+    </message>
+    <message>
+        <source>Seen from the source: the air streams past it from left to right</source>
+        <translation>Visto desde la fuente: el aire pasa junto a ella de izquierda a derecha</translation>
+    </message>
+    <message>
+        <source>Seen from the source: the air streams past it from right to left</source>
+        <translation>Visto desde la fuente: el aire pasa junto a ella de derecha a izquierda</translation>
+    </message>
+    <message>
+        <source>Seen from the source: the source and the air are at rest</source>
+        <translation>Visto desde la fuente: la fuente y el aire están en reposo</translation>
+    </message>
+    <message>
+        <source>Seen from the ground: the air is at rest and the source moves to the left</source>
+        <translation>Visto desde el suelo: el aire está en reposo y la fuente se mueve hacia la izquierda</translation>
+    </message>
+    <message>
+        <source>Seen from the ground: the air is at rest and the source moves to the right</source>
+        <translation>Visto desde el suelo: el aire está en reposo y la fuente se mueve hacia la derecha</translation>
+    </message>
+    <message>
+        <source>Seen from the ground: the source and the air are at rest, and the wavefronts grow around the source</source>
+        <translation>Visto desde el suelo: la fuente y el aire están en reposo, y los frentes de onda crecen alrededor de la fuente</translation>
+    </message>
+    <message>
+        <source>When the clock starts again, this view jumps back by one interval&apos;s path: see below.</source>
+        <translation>Cuando el reloj vuelve a empezar, esta vista retrocede el camino de un intervalo: véase abajo.</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animación</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Tick</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>One tick back</source>
+        <translation>Un paso atrás</translation>
+    </message>
+    <message>
+        <source>One tick forward</source>
+        <translation>Un paso adelante</translation>
+    </message>
+    <message>
+        <source>Clock cycle</source>
+        <translation>Ciclo del reloj</translation>
+    </message>
+    <message>
+        <source>tNow = %1 s</source>
+        <translation>tNow = %1 s</translation>
+    </message>
+    <message>
+        <source>tick %1 of %2</source>
+        <translation>paso %1 de %2</translation>
+    </message>
+    <message>
+        <source>tick %1 of %2 or more</source>
+        <translation>paso %1 de %2 o más</translation>
+    </message>
+    <message>
+        <source>Keys: %1 plays and pauses, %2 %3 step one tick (%4 s), everywhere except in the number boxes.</source>
+        <translation>Teclas: %1 reproduce y pausa, %2 %3 avanzan o retroceden un paso (%4 s), en todas partes salvo en los campos numéricos.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Mach lines</source>
+        <translation>Líneas de Mach</translation>
+    </message>
+    <message>
+        <source>before START</source>
+        <translation>antes de INICIAR</translation>
+    </message>
+    <message>
+        <source>Mach angle: %1°, the angle whose sine is 1/|M|.</source>
+        <translation>Ángulo de Mach: %1°, el ángulo cuyo seno es 1/|M|.</translation>
+    </message>
+    <message>
+        <source>How to read the two views</source>
+        <translation>Cómo leer las dos vistas</translation>
+    </message>
+    <message>
+        <source>The left view is the picture of the Conwave window: the source sits still and the air carries each wavefront downstream while it grows at the speed of sound, %1 m/s. Each tick adds %2 s to the clock tNow.</source>
+        <translation>La vista de la izquierda es la imagen de la ventana de Conwave: la fuente está quieta y el aire arrastra cada frente de onda corriente abajo mientras crece a la velocidad del sonido, %1 m/s. Cada paso suma %2 s al reloj tNow.</translation>
+    </message>
+    <message>
+        <source>In the right view the air is at rest: every wavefront stays centred where the source sent it out, and the source moves through them. Both views run on the same clock. At any one moment they show the same wavefronts, only shifted; they differ in how the picture moves. When the clock has passed one interval between wavefronts it starts again from 0, as in the window: on the left nothing seems to happen, because every wavefront has grown into the place of the next one; on the right the source and all wavefronts jump back by the distance the source travels in one interval, the oldest wavefront leaves and a new one starts at the source.</source>
+        <translation>En la vista de la derecha el aire está en reposo: cada frente de onda permanece centrado donde la fuente lo emitió, y la fuente se mueve a través de ellos. Las dos vistas siguen el mismo reloj. En cada instante muestran los mismos frentes de onda, solo desplazados; se diferencian en cómo se mueve la imagen. Cuando el reloj ha recorrido un intervalo entre frentes de onda, vuelve a empezar desde 0, como en la ventana: a la izquierda parece que no pasa nada, porque cada frente de onda ha crecido hasta el lugar del siguiente; a la derecha la fuente y todos los frentes de onda retroceden la distancia que la fuente recorre en un intervalo, el frente de onda más antiguo desaparece y uno nuevo nace en la fuente.</translation>
+    </message>
+    <message>
+        <source>M, nWave and tMax are read as the window reads its boxes when START is pressed. Values it cannot draw are refused with a message, and the animation goes on as it was.</source>
+        <translation>M, nWave y tMax se leen como la ventana lee sus campos al pulsar INICIAR. Los valores que no puede dibujar se rechazan con un mensaje, y la animación sigue como estaba.</translation>
+    </message>
+    <message>
+        <source>Heard from the ground: the source flies over a listener %1 m below it</source>
+        <translation>Oído desde el suelo: la fuente sobrevuela a un oyente %1 m más abajo</translation>
+    </message>
+    <message>
+        <source>The air is at rest. The strip below marks each wavefront where it reaches the listener, dark once heard; above Mach 1 nothing is heard before the boom, marked in red, when the Mach cone sweeps over the listener.</source>
+        <translation>El aire está en reposo. La franja de abajo marca cada frente de onda donde llega al oyente, oscuro una vez oído; por encima de Mach 1 no se oye nada antes del estampido, marcado en rojo, cuando el cono de Mach barre al oyente.</translation>
+    </message>
+    <message>
+        <source>Fly-over time</source>
+        <translation>Tiempo del sobrevuelo</translation>
+    </message>
+    <message>
+        <source>t = %1 s</source>
+        <translation>t = %1 s</translation>
+    </message>
+    <message>
+        <source>silence: nothing has reached the listener yet</source>
+        <translation>silencio: todavía no ha llegado nada al oyente</translation>
+    </message>
+    <message>
+        <source>heard now: %1 Hz = %2 f0</source>
+        <translation>oído ahora: %1 Hz = %2 f0</translation>
+    </message>
+    <message>
+        <source>the boom</source>
+        <translation>el estampido</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>The boom reaches the listener, %1 s after the source passed overhead.</source>
+        <translation>El estampido llega al oyente %1 s después de que la fuente pasara por encima.</translation>
+    </message>
+    <message>
+        <source>%1 wavefronts have reached the listener.</source>
+        <translation>%1 frentes de onda han llegado al oyente.</translation>
+    </message>
+    <message>
+        <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as 1000.</source>
+        <translation>La distancia H del oyente bajo la trayectoria es un número de metros, 0 o más: introduzca un número como 1000.</translation>
+    </message>
+    <message>
+        <source>On the fly-over, %1 and %2 move the listener away from the flight and towards it.</source>
+        <translation>En el sobrevuelo, %1 y %2 alejan al oyente de la trayectoria y lo acercan.</translation>
     </message>
 </context>
 <context>
@@ -165,10 +323,6 @@
         <translation>El número de frentes de onda nWave no es un número, así que vale 0: introduzca un número de %1 a %2.</translation>
     </message>
     <message>
-        <source>The number of wavefronts nWave cannot be more than 50: enter a number from %1 to %2.</source>
-        <translation>El número de frentes de onda nWave no puede ser mayor que 50: introduzca un número de %1 a %2.</translation>
-    </message>
-    <message>
         <source>The number of wavefronts nWave is too small for this time span: enter a number from %1 to %2.</source>
         <translation>El número de frentes de onda nWave es demasiado pequeño para este intervalo de tiempo: introduzca un número de %1 a %2.</translation>
     </message>
@@ -183,6 +337,10 @@
     <message>
         <source>The Mach number M is too large to draw at any time span: enter a number from %1 to %2.</source>
         <translation>El número de Mach M es demasiado grande para dibujar con cualquier intervalo de tiempo: introduzca un número de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The number of wavefronts nWave cannot be more than %2: enter a number from %1 to %2.</source>
+        <translation>El número de frentes de onda nWave no puede ser mayor que %2: introduzca un número de %1 a %2.</translation>
     </message>
 </context>
 <context>

@@ -12,10 +12,6 @@
         <translation>À propos</translation>
     </message>
     <message>
-        <source>Wavefront picture</source>
-        <translation>Image des fronts d’onde</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Paramètres</translation>
     </message>
@@ -32,24 +28,16 @@
         <translation>M, nombre de Mach</translation>
     </message>
     <message>
-        <source>M, Mach number scroll bar</source>
-        <translation>M, nombre de Mach, barre de défilement</translation>
-    </message>
-    <message>
         <source>nWave, number of wavefronts</source>
         <translation>nWave, nombre de fronts d’onde</translation>
-    </message>
-    <message>
-        <source>nWave, number of wavefronts scroll bar</source>
-        <translation>nWave, nombre de fronts d’onde, barre de défilement</translation>
     </message>
     <message>
         <source>tMax, time span in seconds</source>
         <translation>tMax, durée en secondes</translation>
     </message>
     <message>
-        <source>tMax, time span in seconds scroll bar</source>
-        <translation>tMax, durée en secondes, barre de défilement</translation>
+        <source>Wavefronts</source>
+        <translation>Fronts d’onde</translation>
     </message>
     <message>
         <source>A number with a decimal point, such as 1.5; it takes effect at START</source>
@@ -76,11 +64,181 @@
     </message>
     <message>
         <source>Last modified on April 2007</source>
-        <translation>Dernière révision : avril 2007</translation>
+        <translation>Dernière révision&#xa0;: avril 2007</translation>
     </message>
     <message>
         <source>For comments and questions e-mail to</source>
         <translation>Questions et remarques par courriel à</translation>
+    </message>
+</context>
+<context>
+    <name>Listener</name>
+    <message>
+        <source>More than %1 wavefronts would reach the listener from within %2 s of the pass overhead: choose a larger interval tMax / nWave or a shorter span.</source>
+        <translation>Plus de %1 fronts d’onde atteindraient l’auditeur depuis %2 s avant et après le passage à la verticale&#xa0;: choisissez un intervalle tMax / nWave plus grand ou une durée plus courte.</translation>
+    </message>
+    <message>
+        <source>The Mach number M is too large for the fly-over: enter a number such as %1 to %2.</source>
+        <translation>Le nombre de Mach M est trop grand pour le survol&#xa0;: entrez un nombre, par exemple de %1 à %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Conwave: wavefronts of a moving source</source>
+        <translation>Conwave&#xa0;: fronts d’onde d’une source en mouvement</translation>
+    </message>
+    <message>
+        <source>Seen from the source: the air streams past it from left to right</source>
+        <translation>Vu depuis la source&#xa0;: l’air passe devant elle de gauche à droite</translation>
+    </message>
+    <message>
+        <source>Seen from the source: the air streams past it from right to left</source>
+        <translation>Vu depuis la source&#xa0;: l’air passe devant elle de droite à gauche</translation>
+    </message>
+    <message>
+        <source>Seen from the source: the source and the air are at rest</source>
+        <translation>Vu depuis la source&#xa0;: la source et l’air sont au repos</translation>
+    </message>
+    <message>
+        <source>Seen from the ground: the air is at rest and the source moves to the left</source>
+        <translation>Vu depuis le sol&#xa0;: l’air est au repos et la source se déplace vers la gauche</translation>
+    </message>
+    <message>
+        <source>Seen from the ground: the air is at rest and the source moves to the right</source>
+        <translation>Vu depuis le sol&#xa0;: l’air est au repos et la source se déplace vers la droite</translation>
+    </message>
+    <message>
+        <source>Seen from the ground: the source and the air are at rest, and the wavefronts grow around the source</source>
+        <translation>Vu depuis le sol&#xa0;: la source et l’air sont au repos, et les fronts d’onde grandissent autour de la source</translation>
+    </message>
+    <message>
+        <source>When the clock starts again, this view jumps back by one interval&apos;s path: see below.</source>
+        <translation>Quand l’horloge repart, cette vue recule du chemin d’un intervalle&#xa0;: voir plus bas.</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Tick</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>One tick back</source>
+        <translation>Un pas en arrière</translation>
+    </message>
+    <message>
+        <source>One tick forward</source>
+        <translation>Un pas en avant</translation>
+    </message>
+    <message>
+        <source>Clock cycle</source>
+        <translation>Cycle de l’horloge</translation>
+    </message>
+    <message>
+        <source>tNow = %1 s</source>
+        <translation>tNow = %1 s</translation>
+    </message>
+    <message>
+        <source>tick %1 of %2</source>
+        <translation>pas %1 sur %2</translation>
+    </message>
+    <message>
+        <source>tick %1 of %2 or more</source>
+        <translation>pas %1 sur %2 ou plus</translation>
+    </message>
+    <message>
+        <source>Keys: %1 plays and pauses, %2 %3 step one tick (%4 s), everywhere except in the number boxes.</source>
+        <translation>Touches&#xa0;: %1 lance et arrête, %2 %3 avancent ou reculent d’un pas (%4 s), partout sauf dans les champs de nombres.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Mach lines</source>
+        <translation>Lignes de Mach</translation>
+    </message>
+    <message>
+        <source>before START</source>
+        <translation>avant DÉMARRER</translation>
+    </message>
+    <message>
+        <source>Mach angle: %1°, the angle whose sine is 1/|M|.</source>
+        <translation>Angle de Mach&#xa0;: %1°, l’angle dont le sinus vaut 1/|M|.</translation>
+    </message>
+    <message>
+        <source>How to read the two views</source>
+        <translation>Comment lire les deux vues</translation>
+    </message>
+    <message>
+        <source>The left view is the picture of the Conwave window: the source sits still and the air carries each wavefront downstream while it grows at the speed of sound, %1 m/s. Each tick adds %2 s to the clock tNow.</source>
+        <translation>La vue de gauche est l’image de la fenêtre de Conwave&#xa0;: la source reste immobile et l’air emporte chaque front d’onde vers l’aval pendant qu’il grandit à la vitesse du son, %1 m/s. Chaque pas ajoute %2 s à l’horloge tNow.</translation>
+    </message>
+    <message>
+        <source>In the right view the air is at rest: every wavefront stays centred where the source sent it out, and the source moves through them. Both views run on the same clock. At any one moment they show the same wavefronts, only shifted; they differ in how the picture moves. When the clock has passed one interval between wavefronts it starts again from 0, as in the window: on the left nothing seems to happen, because every wavefront has grown into the place of the next one; on the right the source and all wavefronts jump back by the distance the source travels in one interval, the oldest wavefront leaves and a new one starts at the source.</source>
+        <translation>Dans la vue de droite, l’air est au repos&#xa0;: chaque front d’onde reste centré là où la source l’a émis, et la source se déplace à travers eux. Les deux vues suivent la même horloge. À chaque instant, elles montrent les mêmes fronts d’onde, seulement décalés&#xa0;; elles diffèrent par la façon dont l’image bouge. Quand l’horloge a parcouru un intervalle entre deux fronts d’onde, elle repart de 0, comme dans la fenêtre&#xa0;: à gauche, rien ne semble se passer, car chaque front d’onde a grandi jusqu’à la place du suivant&#xa0;; à droite, la source et tous les fronts d’onde reculent de la distance que la source parcourt en un intervalle, le front d’onde le plus ancien disparaît et un nouveau naît à la source.</translation>
+    </message>
+    <message>
+        <source>M, nWave and tMax are read as the window reads its boxes when START is pressed. Values it cannot draw are refused with a message, and the animation goes on as it was.</source>
+        <translation>M, nWave et tMax sont lus comme la fenêtre lit ses champs quand on appuie sur DÉMARRER. Les valeurs qu’elle ne peut pas dessiner sont refusées avec un message, et l’animation continue comme avant.</translation>
+    </message>
+    <message>
+        <source>Heard from the ground: the source flies over a listener %1 m below it</source>
+        <translation>Entendu depuis le sol&#xa0;: la source survole un auditeur %1 m plus bas</translation>
+    </message>
+    <message>
+        <source>The air is at rest. The strip below marks each wavefront where it reaches the listener, dark once heard; above Mach 1 nothing is heard before the boom, marked in red, when the Mach cone sweeps over the listener.</source>
+        <translation>L’air est au repos. La bande du dessous marque chaque front d’onde là où il atteint l’auditeur, en sombre une fois entendu&#xa0;; au-dessus de Mach 1, rien ne s’entend avant le bang, marqué en rouge, quand le cône de Mach balaie l’auditeur.</translation>
+    </message>
+    <message>
+        <source>Fly-over time</source>
+        <translation>Temps du survol</translation>
+    </message>
+    <message>
+        <source>t = %1 s</source>
+        <translation>t = %1 s</translation>
+    </message>
+    <message>
+        <source>silence: nothing has reached the listener yet</source>
+        <translation>silence&#xa0;: rien n’a encore atteint l’auditeur</translation>
+    </message>
+    <message>
+        <source>heard now: %1 Hz = %2 f0</source>
+        <translation>entendu maintenant&#xa0;: %1 Hz = %2 f0</translation>
+    </message>
+    <message>
+        <source>the boom</source>
+        <translation>le bang</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>The boom reaches the listener, %1 s after the source passed overhead.</source>
+        <translation>Le bang atteint l’auditeur %1 s après le passage de la source à la verticale.</translation>
+    </message>
+    <message>
+        <source>%1 wavefronts have reached the listener.</source>
+        <translation>%1 fronts d’onde ont atteint l’auditeur.</translation>
+    </message>
+    <message>
+        <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as 1000.</source>
+        <translation>La distance H de l’auditeur sous la trajectoire est un nombre de mètres, 0 ou plus&#xa0;: entrez un nombre comme 1000.</translation>
+    </message>
+    <message>
+        <source>On the fly-over, %1 and %2 move the listener away from the flight and towards it.</source>
+        <translation>Sur le survol, %1 et %2 éloignent l’auditeur de la trajectoire et l’en rapprochent.</translation>
     </message>
 </context>
 <context>
@@ -165,10 +323,6 @@
         <translation>Le nombre de fronts d’onde nWave n’est pas un nombre, il vaut donc 0&#xa0;: entrez un nombre de %1 à %2.</translation>
     </message>
     <message>
-        <source>The number of wavefronts nWave cannot be more than 50: enter a number from %1 to %2.</source>
-        <translation>Le nombre de fronts d’onde nWave ne peut pas dépasser 50&#xa0;: entrez un nombre de %1 à %2.</translation>
-    </message>
-    <message>
         <source>The number of wavefronts nWave is too small for this time span: enter a number from %1 to %2.</source>
         <translation>Le nombre de fronts d’onde nWave est trop petit pour cette durée&#xa0;: entrez un nombre de %1 à %2.</translation>
     </message>
@@ -183,6 +337,10 @@
     <message>
         <source>The Mach number M is too large to draw at any time span: enter a number from %1 to %2.</source>
         <translation>Le nombre de Mach M est trop grand pour dessiner, quelle que soit la durée&#xa0;: entrez un nombre de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The number of wavefronts nWave cannot be more than %2: enter a number from %1 to %2.</source>
+        <translation>Le nombre de fronts d’onde nWave ne peut pas dépasser %2&#xa0;: entrez un nombre de %1 à %2.</translation>
     </message>
 </context>
 <context>

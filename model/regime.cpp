@@ -5,20 +5,14 @@
 #include "wave_tick.h"
 #include "words.h"
 
-#include <charconv>
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace conwave {
 
 namespace {
-
-std::string oneDecimal(double value)
-{
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
-    return std::string(text, result.ptr);
-}
 
 // Three figures, or as many more as it takes not to read as Mach 1 when the regime is not sonic (1.0001).
 std::string machText(double mach)
@@ -29,38 +23,57 @@ std::string machText(double mach)
     return text;
 }
 
-// Every pattern the sentence is made of. The context names them for the translators.
-constexpr std::string_view kBeforeStart = CONWAVE_WORDS("Picture", "Press START to begin the animation.");
-constexpr std::string_view kSentence = CONWAVE_WORDS("Picture", "%1, %2.");
-constexpr std::string_view kAtRest =
-    CONWAVE_WORDS("Picture", "At rest at Mach %1: the wavefronts are concentric circles around the source");
-constexpr std::string_view kSubsonic =
-    CONWAVE_WORDS("Picture", "Subsonic at Mach %1: the source stays inside its wavefronts");
-constexpr std::string_view kSubsonicOtherWay = CONWAVE_WORDS(
-    "Picture", "Subsonic at Mach %1, moving the other way: the source stays inside its wavefronts");
-constexpr std::string_view kSonic = CONWAVE_WORDS("Picture", "Sonic at Mach %1: every wavefront touches the source");
-constexpr std::string_view kSonicOtherWay =
-    CONWAVE_WORDS("Picture", "Sonic at Mach %1, moving the other way: every wavefront touches the source");
-constexpr std::string_view kSupersonic =
-    CONWAVE_WORDS("Picture", "Supersonic at Mach %1: a Mach cone with a Mach angle of %2 degrees");
-constexpr std::string_view kSupersonicOtherWay = CONWAVE_WORDS(
-    "Picture", "Supersonic at Mach %1, moving the other way: a Mach cone with a Mach angle of %2 degrees");
-constexpr std::string_view kEvery = CONWAVE_WORDS("Picture", "a wavefront every %1 s");
-constexpr std::string_view kStandsStill =
-    CONWAVE_WORDS("Picture", "a wavefront every %1 s, less than one frame of %2 s: the picture stands still");
-constexpr std::string_view kNoWavefront = CONWAVE_WORDS("Picture", "with no wavefront drawn");
-constexpr std::string_view kNegativeSpanOne = CONWAVE_WORDS(
-    "Picture", "a negative time span: only the youngest wavefront is drawn and the picture stands still");
-constexpr std::string_view kNegativeSpanSome = CONWAVE_WORDS(
-    "Picture", "a negative time span: only the %3 youngest wavefronts are drawn and the picture stands still");
+// Every pattern the sentence is made of, by name. The context "Picture" names them for the translators.
+constexpr std::array<NamedWords, 14> kPictureWords{{
+    {"beforeStart", CONWAVE_WORDS("Picture", "Press START to begin the animation.")},
+    {"sentence", CONWAVE_WORDS("Picture", "%1, %2.")},
+    {"atRest", CONWAVE_WORDS("Picture", "At rest at Mach %1: the wavefronts are concentric circles around the source")},
+    {"subsonic", CONWAVE_WORDS("Picture", "Subsonic at Mach %1: the source stays inside its wavefronts")},
+    {"subsonicOtherWay",
+     CONWAVE_WORDS("Picture", "Subsonic at Mach %1, moving the other way: the source stays inside its wavefronts")},
+    {"sonic", CONWAVE_WORDS("Picture", "Sonic at Mach %1: every wavefront touches the source")},
+    {"sonicOtherWay",
+     CONWAVE_WORDS("Picture", "Sonic at Mach %1, moving the other way: every wavefront touches the source")},
+    {"supersonic", CONWAVE_WORDS("Picture", "Supersonic at Mach %1: a Mach cone with a Mach angle of %2 degrees")},
+    {"supersonicOtherWay", CONWAVE_WORDS("Picture", "Supersonic at Mach %1, moving the other way: a Mach cone with a "
+                                                    "Mach angle of %2 degrees")},
+    {"every", CONWAVE_WORDS("Picture", "a wavefront every %1 s")},
+    {"standsStill",
+     CONWAVE_WORDS("Picture", "a wavefront every %1 s, less than one frame of %2 s: the picture stands still")},
+    {"noWavefront", CONWAVE_WORDS("Picture", "with no wavefront drawn")},
+    {"negativeSpanOne", CONWAVE_WORDS("Picture", "a negative time span: only the youngest wavefront is drawn and the "
+                                                 "picture stands still")},
+    {"negativeSpanSome", CONWAVE_WORDS("Picture", "a negative time span: only the %3 youngest wavefronts are drawn "
+                                                  "and the picture stands still")},
+}};
 
-std::string_view intervalPattern(const PictureFacts &facts)
+std::string_view words(std::string_view name)
+{
+    for (const NamedWords &entry : kPictureWords)
+        if (entry.name == name)
+            return entry.english;
+    return {};
+}
+
+std::string_view regimeName(const PictureFacts &facts)
+{
+    switch (facts.regime) {
+    case Regime::NotStarted: return "beforeStart";
+    case Regime::AtRest: return "atRest";
+    case Regime::Subsonic: return facts.movesOtherWay ? "subsonicOtherWay" : "subsonic";
+    case Regime::Sonic: return facts.movesOtherWay ? "sonicOtherWay" : "sonic";
+    case Regime::Supersonic: return facts.movesOtherWay ? "supersonicOtherWay" : "supersonic";
+    }
+    return "beforeStart";
+}
+
+std::string_view intervalName(const PictureFacts &facts)
 {
     if (facts.noWavefront)
-        return kNoWavefront;
+        return "noWavefront";
     if (facts.negativeSpan)
-        return facts.drawnWaves == 1 ? kNegativeSpanOne : kNegativeSpanSome;
-    return facts.standsStill ? kStandsStill : kEvery;
+        return facts.drawnWaves == 1 ? "negativeSpanOne" : "negativeSpanSome";
+    return facts.standsStill ? "standsStill" : "every";
 }
 
 // With a negative interval the clock starts again after every tick, so every frame is drawn at the first tick:
@@ -76,18 +89,6 @@ int wavesDrawnAtFirstTick(const WaveState &state)
         ++drawn;
     }
     return drawn;
-}
-
-std::string_view regimePattern(const PictureFacts &facts)
-{
-    switch (facts.regime) {
-    case Regime::NotStarted: return kBeforeStart;
-    case Regime::AtRest: return kAtRest;
-    case Regime::Subsonic: return facts.movesOtherWay ? kSubsonicOtherWay : kSubsonic;
-    case Regime::Sonic: return facts.movesOtherWay ? kSonicOtherWay : kSonic;
-    case Regime::Supersonic: return facts.movesOtherWay ? kSupersonicOtherWay : kSupersonic;
-    }
-    return kBeforeStart;
 }
 
 } // namespace
@@ -126,33 +127,26 @@ PictureFacts pictureFacts(const WaveState &state)
     return facts;
 }
 
-PictureWords pictureWords(const PictureFacts &facts)
-{
-    PictureWords words;
-    words.regime = regimePattern(facts);
-    if (facts.regime == Regime::NotStarted) {
-        words.sentence = kBeforeStart;
-        return words;
-    }
-    words.sentence = kSentence;
-    words.interval = intervalPattern(facts);
-    words.machText = machText(facts.mach);
-    words.angleText = oneDecimal(facts.machAngle);
-    words.intervalText = readableNumber(facts.interval);
-    words.tickText = readableNumber(kTickSeconds);
-    words.drawnText = std::to_string(facts.drawnWaves);
-    return words;
-}
+std::span<const NamedWords> pictureWordTable() { return kPictureWords; }
 
-std::string describePicture(const PictureFacts &facts)
+std::string describePicture(const PictureFacts &facts, const Wording &wording)
 {
-    const PictureWords words = pictureWords(facts);
+    const auto translated = [&wording](std::string_view name) { return wording.translate("Picture", words(name)); };
     if (facts.regime == Regime::NotStarted)
-        return std::string(words.sentence);
-    return fillWords(words.sentence, {fillWords(words.regime, {words.machText, words.angleText}),
-                                      fillWords(words.interval, {words.intervalText, words.tickText, words.drawnText})});
+        return translated("beforeStart");
+    const auto number = [&wording](std::string text) { return localNumber(std::move(text), wording); };
+    const std::string regime =
+        fillWords(translated(regimeName(facts)), {number(machText(facts.mach)), number(oneDecimal(facts.machAngle))});
+    const std::string interval =
+        fillWords(translated(intervalName(facts)), {number(readableNumber(facts.interval)),
+                                                     number(readableNumber(kTickSeconds)),
+                                                     std::to_string(facts.drawnWaves)});
+    return fillWords(translated("sentence"), {regime, interval});
 }
 
-std::string describePicture(const WaveState &state) { return describePicture(pictureFacts(state)); }
+std::string describePicture(const WaveState &state, const Wording &wording)
+{
+    return describePicture(pictureFacts(state), wording);
+}
 
 } // namespace conwave

@@ -1,6 +1,9 @@
 // What the picture shows: the flow regime, the Mach angle and the emission interval, as facts and in one sentence.
 #pragma once
 
+#include "words.h"
+
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,23 +37,14 @@ struct PictureFacts {
 
 PictureFacts pictureFacts(const WaveState &state);
 
-// The pieces a description is made of: English patterns whose places take the numbers (Mach number, Mach angle,
-// interval, tick), and the numbers as read aloud ("." as the decimal point).
-struct PictureWords {
-    std::string_view sentence; // "%1, %2." (regime, interval), or the whole sentence before the first restart
-    std::string_view regime;   // %1 Mach number, %2 Mach angle
-    std::string_view interval; // %1 interval, %2 tick, %3 wavefronts drawn
-    std::string machText;
-    std::string angleText;
-    std::string intervalText;
-    std::string tickText;
-    std::string drawnText;
-};
+// Every pattern of the sentence, by name: the sentence's frame, the regimes and the intervals. The places take
+// %1 the Mach number and %2 the Mach angle (regimes), %1 the interval, %2 the tick and %3 the wavefronts drawn
+// (intervals), %1 the regime and %2 the interval (the frame).
+std::span<const NamedWords> pictureWordTable();
 
-PictureWords pictureWords(const PictureFacts &facts);
-
-// The English sentence for the picture's tooltip and accessible description and the frame driver's pictures.
-std::string describePicture(const PictureFacts &facts);
-std::string describePicture(const WaveState &state);
+// The sentence for the picture's tooltip and accessible description and the frame driver's pictures, in the
+// wording's language (English by default).
+std::string describePicture(const PictureFacts &facts, const Wording &wording = englishWording());
+std::string describePicture(const WaveState &state, const Wording &wording = englishWording());
 
 } // namespace conwave

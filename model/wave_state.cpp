@@ -5,6 +5,7 @@
 #include "words.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -14,17 +15,7 @@ namespace conwave {
 
 namespace {
 
-constexpr double kMaxScrollMach = 3.0; // the Mach scroll bar's largest value
-constexpr double kMaxScrollSpan = 4.0; // the time-span scroll bar's largest value [s]
 
-// Largest centre or radius the restart lets through. The margin below the largest float covers the rounding of
-// the tick's arithmetic and of the clock's running sum, which are many orders of magnitude smaller.
-constexpr double kGeometryLimit = static_cast<double>(std::numeric_limits<float>::max()) * (1.0 - 1e-6);
-
-// The ranges of the refusals that suggest ordinary values rather than work out a limit.
-constexpr AcceptedRange kOrdinaryMach{0.0, kMaxScrollMach};
-constexpr AcceptedRange kWaveCounts{1.0, kMaxWaves};
-constexpr AcceptedRange kOrdinarySpan{1.0, kMaxScrollSpan};
 
 // A limit for a refusal message: three significant digits, rounded towards zero so that the number shown is
 // itself accepted. limit is positive and finite.
@@ -98,38 +89,41 @@ void checkGeometry(const WaveState &next)
 
 } // namespace
 
-std::string_view refusalPattern(RefusalReason reason)
+namespace {
+
+// Each refusal's English pattern, by the reason's name, in the order of RefusalReason.
+constexpr std::array<NamedWords, 10> kRefusalWords{{
+    {"MachTooLargeForADouble",
+     CONWAVE_WORDS("Refusal", "The Mach number M is too large: enter a number such as %1 to %2.")},
+    {"WaveCountTooLargeForADouble",
+     CONWAVE_WORDS("Refusal", "The number of wavefronts nWave is too large: enter a number from %1 to %2.")},
+    {"SpanTooLargeForADouble",
+     CONWAVE_WORDS("Refusal", "The time span tMax is too large: enter a number of seconds such as %1 to %2.")},
+    {"NoWaves", CONWAVE_WORDS("Refusal", "The number of wavefronts nWave cannot be 0: enter a number from %1 to %2.")},
+    {"WaveCountNotANumber", CONWAVE_WORDS("Refusal", "The number of wavefronts nWave is not a number, so it reads as 0: "
+                                                     "enter a number from %1 to %2.")},
+    {"TooManyWaves", CONWAVE_WORDS("Refusal", "The number of wavefronts nWave cannot be more than %2: enter a number "
+                                              "from %1 to %2.")},
+    {"WaveCountTooSmallForSpan", CONWAVE_WORDS("Refusal", "The number of wavefronts nWave is too small for this time "
+                                                          "span: enter a number from %1 to %2.")},
+    {"MachTooLargeForWaves", CONWAVE_WORDS("Refusal", "The Mach number M is too large to draw with these wavefronts: "
+                                                      "enter a number from %1 to %2.")},
+    {"SpanTooLongForMach", CONWAVE_WORDS("Refusal", "The time span tMax is too long to draw at this Mach number: enter "
+                                                    "a number of seconds from %1 to %2.")},
+    {"MachTooLargeForAnySpan", CONWAVE_WORDS("Refusal", "The Mach number M is too large to draw at any time span: "
+                                                        "enter a number from %1 to %2.")},
+}};
+
+} // namespace
+
+std::span<const NamedWords> refusalWordTable() { return kRefusalWords; }
+
+std::string_view refusalPattern(RefusalReason reason) { return kRefusalWords.at(static_cast<std::size_t>(reason)).english; }
+
+std::string refusalMessage(const RestartRefused &refusal, const Wording &wording)
 {
-    switch (reason) {
-    case RefusalReason::MachTooLargeForADouble:
-        return CONWAVE_WORDS("Refusal", "The Mach number M is too large: enter a number such as %1 to %2.");
-    case RefusalReason::WaveCountTooLargeForADouble:
-        return CONWAVE_WORDS("Refusal", "The number of wavefronts nWave is too large: enter a number from %1 to %2.");
-    case RefusalReason::SpanTooLargeForADouble:
-        return CONWAVE_WORDS("Refusal",
-                             "The time span tMax is too large: enter a number of seconds such as %1 to %2.");
-    case RefusalReason::NoWaves:
-        return CONWAVE_WORDS("Refusal", "The number of wavefronts nWave cannot be 0: enter a number from %1 to %2.");
-    case RefusalReason::WaveCountNotANumber:
-        return CONWAVE_WORDS("Refusal", "The number of wavefronts nWave is not a number, so it reads as 0: enter a "
-                                        "number from %1 to %2.");
-    case RefusalReason::TooManyWaves:
-        return CONWAVE_WORDS("Refusal", "The number of wavefronts nWave cannot be more than 50: enter a number from "
-                                        "%1 to %2.");
-    case RefusalReason::WaveCountTooSmallForSpan:
-        return CONWAVE_WORDS("Refusal", "The number of wavefronts nWave is too small for this time span: enter a "
-                                        "number from %1 to %2.");
-    case RefusalReason::MachTooLargeForWaves:
-        return CONWAVE_WORDS("Refusal", "The Mach number M is too large to draw with these wavefronts: enter a "
-                                        "number from %1 to %2.");
-    case RefusalReason::SpanTooLongForMach:
-        return CONWAVE_WORDS("Refusal", "The time span tMax is too long to draw at this Mach number: enter a number "
-                                        "of seconds from %1 to %2.");
-    case RefusalReason::MachTooLargeForAnySpan:
-        return CONWAVE_WORDS("Refusal", "The Mach number M is too large to draw at any time span: enter a number "
-                                        "from %1 to %2.");
-    }
-    return {};
+    return fillWords(wording.translate("Refusal", refusalPattern(refusal.reason())),
+                     {localNumber(refusal.lowText(), wording), localNumber(refusal.highText(), wording)});
 }
 
 RestartRefused::RestartRefused(WaveField field, RefusalReason reason, AcceptedRange accepted, std::string lowText,

@@ -2,9 +2,12 @@
 #pragma once
 
 #include "runtime_services.h" // DecimalSign
+#include "words.h"
 
 #include <array>
 #include <cstddef>
+#include <limits>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -30,6 +33,13 @@ struct WaveState {
     bool operator==(const WaveState &) const = default;
 };
 
+inline constexpr double kMaxScrollMach = 3.0; // the Mach scroll bar's largest value
+inline constexpr double kMaxScrollSpan = 4.0; // the time-span scroll bar's largest value [s]
+
+// Largest centre or radius the restart lets through. The margin below the largest float covers the rounding of
+// the tick's arithmetic and of the clock's running sum, which are many orders of magnitude smaller.
+inline constexpr double kGeometryLimit = static_cast<double>(std::numeric_limits<float>::max()) * (1.0 - 1e-6);
+
 // The three parameter texts, in the order the restart reads them.
 enum class WaveField { M, nWave, tMax };
 
@@ -39,6 +49,11 @@ struct AcceptedRange {
     double low = 0.0;
     double high = 0.0;
 };
+
+// The ranges of the refusals that suggest ordinary values rather than work out a limit: the scroll bars' values.
+inline constexpr AcceptedRange kOrdinaryMach{0.0, kMaxScrollMach};
+inline constexpr AcceptedRange kWaveCounts{1.0, kMaxWaves};
+inline constexpr AcceptedRange kOrdinarySpan{1.0, kMaxScrollSpan};
 
 // Why a restart refused; each reason has one English pattern (refusalPattern) whose %1 and %2 take the ends of the
 // accepted range.
@@ -56,6 +71,9 @@ enum class RefusalReason {
 };
 
 std::string_view refusalPattern(RefusalReason reason);
+
+// Every refusal's pattern by the name of its reason, in the order of RefusalReason.
+std::span<const NamedWords> refusalWordTable();
 
 // Parameters the restart will not take. what() is one plain English sentence naming the field and what is
 // accepted: refusalPattern(reason()) filled with lowText() and highText(), the texts of accepted().
@@ -77,6 +95,9 @@ private:
     std::string m_lowText;
     std::string m_highText;
 };
+
+// The refusal's message in the wording's language, its numbers with the wording's decimal sign.
+std::string refusalMessage(const RestartRefused &refusal, const Wording &wording);
 
 // How many wavefronts a frame draws for a given nWave: the loop counter 1, 2, 3, ... runs while it is not above
 // nWave, compared unchanged, so 4.6 draws 4 and anything below 1 draws none.

@@ -2,6 +2,7 @@
 
 #include "runtime_services.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -21,6 +22,34 @@ std::string readableNumber(double value, int figures)
     } catch (const RuntimeError &) {
         return numberToText(value); // rounded up beyond the largest double
     }
+}
+
+std::string oneDecimal(double value)
+{
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
+    return std::string(text, result.ptr);
+}
+
+const Wording &englishWording()
+{
+    static const Wording english{[](std::string_view, std::string_view text) { return std::string(text); }, '.'};
+    return english;
+}
+
+std::string errorReport(const RuntimeError &error, const Wording &wording)
+{
+    const auto translated = [&wording](std::string_view english) { return wording.translate("RuntimeError", english); };
+    return fillWords(translated(kRuntimeErrorReport),
+                     {translated(runtimeErrorHeadline(error.kind())),
+                      fillWords(translated(runtimeErrorPattern(error.detail())),
+                                {error.firstValue(), error.secondValue()})});
+}
+
+std::string localNumber(std::string text, const Wording &wording)
+{
+    std::replace(text.begin(), text.end(), '.', wording.decimalSign);
+    return text;
 }
 
 } // namespace conwave

@@ -18,6 +18,11 @@
 
 namespace conwave {
 
+// The exit statuses of Conwave's programs: the window's after a run-time error, and the frames tool's.
+inline constexpr int kExitRuntimeError = 1; // a run-time error ended the program
+inline constexpr int kExitRefused = 2;      // the frames tool's parameters were refused
+inline constexpr int kExitUsage = 64;       // the frames tool was called wrongly (EX_USAGE)
+
 // What went wrong, in the classic run-time library's categories: the headline of an error's report.
 enum class RuntimeErrorKind {
     DivisionByZero,
@@ -132,11 +137,12 @@ inline double checkedDivide(double dividend, double divisor)
     return quotient;
 }
 
+// Halfway between the largest float and 2^128: from here on, rounding to nearest gives infinity.
+inline constexpr double kSingleOverflow = 0x1.ffffffp127;
+
 // Double to single precision, rounded to nearest; a value beyond the single-precision range raises Overflow.
 inline float toSingle(double value)
 {
-    // Halfway between the largest float and 2^128: from here on, rounding to nearest gives infinity.
-    constexpr double kSingleOverflow = 0x1.ffffffp127;
     if (!(std::fabs(value) < kSingleOverflow)) [[unlikely]]
         raiseOverflow(RuntimeErrorDetail::CoordinateTooLarge);
     return static_cast<float>(value); // rounds to nearest

@@ -30,6 +30,9 @@ test_packages=(
     lintian                         # and the Debian package
     clang libclang-rt-14-dev llvm   # fuzz targets: clang's libFuzzer runtime (only recommended by clang), symbolizer
     chromium firefox-esr nodejs     # the page of conwave-frames --html, driven headless by its tests
+    # The screen reader, a speech server with its synthesiser, and a small window manager for the private desktop
+    # of the test that listens to the screen reader (orca_speech).
+    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox
 )
 
 testing=false

@@ -1,38 +1,78 @@
 #include "frame_csv.h"
 
-#include "reading_numbers.h"
+#include "listener.h"
 #include "runtime_services.h"
+#include "words.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
+#include <initializer_list>
 
 namespace conwave {
 
 namespace {
 
+// The double nearest to the shortest text of a float: 16.32f gives 16.32, so that rounding it later does not bring
+// the float's binary tail (16.3199996...) back into view.
+double decimalValue(float value)
+{
+    const std::string text = shortestText(value);
+    double nearest = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), nearest);
+    return nearest;
+}
+
+// A number text with the form's decimal sign.
+std::string withSign(const CsvForm &form, std::string text)
+{
+    std::replace(text.begin(), text.end(), '.', form.decimalComma ? ',' : '.');
+    return text;
+}
+
 // A number as this form writes it. Floats round from the text the exact form shows, not from their binary tails.
 std::string cell(const CsvForm &form, double value)
 {
-    const std::string text = form.digits > 0 ? roundedText(value, form.digits) : shortestText(value);
-    return form.decimalComma ? withDecimalComma(text) : text;
+    return withSign(form, form.digits > 0 ? readableNumber(value, form.digits) : shortestText(value));
 }
 
 std::string cell(const CsvForm &form, float value)
 {
-    const std::string text = form.digits > 0 ? roundedText(decimalValue(value), form.digits) : shortestText(value);
-    return form.decimalComma ? withDecimalComma(text) : text;
+    return withSign(form, form.digits > 0 ? readableNumber(decimalValue(value), form.digits) : shortestText(value));
+}
+
+// A header line of these names, newline not included.
+std::string headerOf(const CsvForm &form, std::initializer_list<const char *> names)
+{
+    const std::string separator = form.decimalComma ? ";" : ",";
+    std::string header;
+    for (const char *name : names)
+        header += (header.empty() ? "" : separator) + name;
+    return header;
 }
 
 } // namespace
 
 std::string csvHeader(const CsvForm &form)
 {
-    const std::string separator = form.decimalComma ? ";" : ",";
-    std::string header;
-    for (const char *name : {"tick", "tNow", "wave", "x", "y", "radius", "colour"})
-        header += (header.empty() ? "" : separator) + name;
+    std::string header = headerOf(form, {"tick", "tNow", "wave", "x", "y", "radius", "colour"});
     if (form.age)
-        header += separator + "age";
+        header += (form.decimalComma ? ";" : ",") + std::string("age");
     return header + '\n';
+}
+
+std::string flyOverCsv(const CsvForm &form, const FlyOver &flyOver)
+{
+    const char separator = form.decimalComma ? ';' : ',';
+    std::string out = headerOf(form, {"front", "tEmitted", "xEmitted", "tArrives", "heardFrequency"}) + '\n';
+    for (const Arrival &a : flyOver.arrivals) {
+        out += std::to_string(a.front) + separator + cell(form, a.tEmitted) + separator + cell(form, a.xEmitted) +
+               separator + cell(form, a.tArrives) + separator;
+        if (a.heardFrequency)
+            out += cell(form, *a.heardFrequency);
+        out += '\n';
+    }
+    return out;
 }
 
 void appendCsv(std::string &out, const CsvForm &form, long long tickNumber, double drawnAt, double dtWave,

@@ -20,6 +20,13 @@ struct CsvForm {
 // The header line, newline included: tick,tNow,wave,x,y,radius,colour (and ,age).
 std::string csvHeader(const CsvForm &form);
 
+struct FlyOver;
+
+// The fly-over as the listener hears it, header included: front,tEmitted,xEmitted,tArrives,heardFrequency, one row
+// per front in the order heard; the frequency is empty for a front that arrives with the cone. Only the digits and
+// the decimal comma of the form apply.
+std::string flyOverCsv(const CsvForm &form, const FlyOver &flyOver);
+
 // Appends the rows of one frame drawn at clock value drawnAt, with wavefront i emitted (i - 1) * dtWave before
 // wavefront 1.
 void appendCsv(std::string &out, const CsvForm &form, long long tickNumber, double drawnAt, double dtWave,

@@ -1,10 +1,10 @@
 #include "frame_svg.h"
 
+#include "markup.h"
 #include "picture_look.h"
 #include "runtime_services.h"
 #include "wave_state.h"
-
-#include <cstdio>
+#include "words.h"
 
 namespace conwave {
 
@@ -14,17 +14,6 @@ constexpr int kPictureWidth = roundedPixels(kPictureWidthTwips); // the window's
 constexpr int kPictureHeight = roundedPixels(kPictureHeightTwips);
 constexpr int kCaptionHeight = 20; // [px]
 
-// 0x00BBGGRR to "#RRGGBB".
-std::string svgColour(std::uint32_t colour)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", static_cast<unsigned>(colour & 0xFFu),
-                  static_cast<unsigned>((colour >> 8) & 0xFFu), static_cast<unsigned>((colour >> 16) & 0xFFu));
-    return text;
-}
-
-std::string attribute(const char *name, const std::string &value) { return std::string(" ") + name + "=\"" + value + '"'; }
-
 } // namespace
 
 std::string frameSvg(const WaveState &state, double drawnAt, const WaveFrame &frame)
@@ -33,8 +22,8 @@ std::string frameSvg(const WaveState &state, double drawnAt, const WaveFrame &fr
     const double left = window.left, top = window.top;
     const double width = window.right - window.left, height = window.bottom - window.top;
     const double worldPerPixel = width / kPictureWidth;
-    const std::string caption = "M = " + numberToText(state.M) + ", nWave = " + numberToText(state.nWave) +
-                                ", tMax = " + numberToText(state.tMax) + ", tNow = " + numberToText(drawnAt) + " s";
+    const std::string caption =
+        parameterCaption(state, englishWording()) + ", tNow = " + numberToText(drawnAt) + " s";
 
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"" + attribute("width", std::to_string(kPictureWidth)) +

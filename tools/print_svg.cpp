@@ -1,10 +1,12 @@
 #include "print_svg.h"
 
+#include "markup.h"
 #include "picture_look.h"
-#include "reading_numbers.h"
+#include "print_paper.h"
 #include "regime.h"
 #include "runtime_services.h"
 #include "wave_state.h"
+#include "words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,45 +20,7 @@ namespace conwave {
 
 namespace {
 
-constexpr double kFlowBand = 10.0;      // above the picture, for the air's arrow [mm]
-constexpr double kScaleBand = 14.0;     // below the picture, for the scale bar [mm]
-constexpr double kThinLine = 0.2;       // border, scale bar, construction lines [mm]
-constexpr double kArcRadius = 25.0;     // the Mach angle's arc [mm]
-constexpr double kLabelSize = 3.2;      // about 9 pt [mm]
-constexpr double kLabelRim = 0.8;       // a label's white rim, both sides together [mm]
-constexpr double kClearance = 0.5;      // between a label's rim and the lines it must not touch [mm]
-constexpr double kSourceGap = 0.3;      // white between the source's dot and a front running past it [mm]
-constexpr double kLabelSearch = 12.0;   // how far from the dot the source's name may go to find room [mm]
-// A label's extent in em: no sans-serif face's average character is wider, and no digit or letter reaches higher
-// or lower.
-constexpr double kTextAdvance = 0.6;
-constexpr double kTextAscent = 0.75;
-constexpr double kTextDescent = 0.2;
-constexpr double kCaptionSize = 3.5;    // 10 pt [mm]
-constexpr double kCaptionLeading = 5.0; // [mm]
-constexpr std::size_t kCaptionChars = 82; // a caption line at 3.5 mm in a sans-serif face stays within 170 mm
-constexpr int kScaleCentimetres = 5;    // the scale bar, one block per centimetre
-constexpr int kReadingDigits = 3;       // numbers in words: 0.167 s, 680 m/s
-
-const char *const kInk = "#000000";
-const char *const kConstruction = "#505050"; // lines that help measuring, apart from the wavefronts
-const char *const kPaper = "#FFFFFF";
-const char *const kDegree = "\xC2\xB0";
-
-// Where the world window lands on paper.
-struct Paper {
-    WorldWindow world;
-    double top;        // the picture's top edge [mm]
-    double mmPerMetre; // the scale
-
-    double width() const { return (world.right - world.left) * mmPerMetre; }
-    double height() const { return (world.bottom - world.top) * mmPerMetre; }
-    double x(double worldX) const { return (worldX - world.left) * mmPerMetre; }
-    double y(double worldY) const { return top + (worldY - world.top) * mmPerMetre; }
-    double metres(double mm) const { return mm / mmPerMetre; }
-    double worldX(double paperX) const { return world.left + paperX / mmPerMetre; }
-    double worldY(double paperY) const { return world.top + (paperY - top) / mmPerMetre; }
-};
+using namespace print;
 
 // The source as the picture places it: the frame's last circle, its speed and which way its stream flows.
 struct Source {
@@ -65,111 +29,6 @@ struct Source {
     double mach;       // |M|
     double downstream; // +1 when the stream flows to the right, -1 when a negative M turns it round
 };
-
-// Paper positions and line widths need no more digits than a printer has dots; geometry is written exactly.
-std::string mm(double value) { return roundedText(value, 7); }
-std::string exact(double value) { return shortestText(value); }
-
-std::string attribute(const char *name, const std::string &value) { return std::string(" ") + name + "=\"" + value + '"'; }
-
-std::string escaped(const std::string &text)
-{
-    std::string out;
-    for (char c : text)
-        out += c == '&' ? std::string("&amp;") : c == '<' ? std::string("&lt;") : c == '>' ? std::string("&gt;")
-                                                                                  : std::string(1, c);
-    return out;
-}
-
-// A label in millimetres, with a white rim so that it stays readable where it crosses a line.
-std::string label(const char *cls, double x, double y, const char *anchor, const std::string &text, bool rim = true)
-{
-    const std::string rimStyle = attribute("stroke", kPaper) + attribute("stroke-width", mm(kLabelRim)) +
-                                 " stroke-linejoin=\"round\" paint-order=\"stroke\"";
-    return "  <text" + attribute("class", cls) + attribute("x", mm(x)) + attribute("y", mm(y)) +
-           attribute("text-anchor", anchor) + " font-family=\"sans-serif\"" + attribute("font-size", mm(kLabelSize)) +
-           attribute("fill", kInk) + (rim ? rimStyle : std::string()) + ">" + escaped(text) + "</text>\n";
-}
-
-// A label's extent on paper with its rim [mm], as wide and tall as any sans-serif face draws it.
-struct Box {
-    double left, top, right, bottom;
-};
-
-Box labelBox(double x, double y, std::string_view anchor, const std::string &text)
-{
-    const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
-    const double width = kTextAdvance * kLabelSize * static_cast<double>(characters);
-    const double left = anchor == "end" ? x - width : anchor == "middle" ? x - width / 2 : x;
-    const double rim = kLabelRim / 2;
-    return {left - rim, y - kTextAscent * kLabelSize - rim, left + width + rim, y + kTextDescent * kLabelSize + rim};
-}
-
-// How far a point lies outside a circle's outline, negative inside [m]; factored so that a circle far larger than
-// the picture (1e30 m across, its edge by the source) keeps its precision next to its own edge.
-double beyondOutline(double x, double y, const WaveCircle &c)
-{
-    const double cx = c.x, r = c.radius, dy = y - c.y, distance = std::hypot(x - cx, dy);
-    return distance + r == 0.0 ? 0.0 : ((x - (cx + r)) * (x - (cx - r)) + dy * dy) / (distance + r);
-}
-
-// Whether a wavefront's outline crosses a box on paper: part of the box lies within the outline's outer edge and
-// part beyond its inner edge.
-bool cuts(const Paper &paper, const Box &box, const WaveCircle &c)
-{
-    const double left = paper.worldX(box.left), right = paper.worldX(box.right);
-    const double top = paper.worldY(box.top), bottom = paper.worldY(box.bottom);
-    const double halfOutline = paper.metres(kPrintOutlineMm / 2);
-    const double nearest = beyondOutline(std::clamp<double>(c.x, left, right), std::clamp<double>(c.y, top, bottom), c);
-    const double farthest =
-        beyondOutline(c.x < (left + right) / 2 ? right : left, c.y < (top + bottom) / 2 ? bottom : top, c);
-    return nearest <= halfOutline && farthest >= -halfOutline;
-}
-
-std::string worldLine(const char *cls, double x1, double y1, double x2, double y2, const std::string &style)
-{
-    return "      <line" + attribute("class", cls) + attribute("x1", exact(x1)) + attribute("y1", exact(y1)) +
-           attribute("x2", exact(x2)) + attribute("y2", exact(y2)) + style + "/>\n";
-}
-
-// The frame's wavefronts: every circle but the last, the source marker.
-std::span<const WaveCircle> fronts(const WaveFrame &frame)
-{
-    return std::span(frame).first(frame.empty() ? 0 : frame.size() - 1);
-}
-
-// Whether a label's box lies clear of every wavefront's outline, so that its rim cuts none.
-bool clearOfFronts(const Paper &paper, const WaveFrame &frame, const Box &box)
-{
-    return std::ranges::none_of(fronts(frame), [&](const WaveCircle &c) {
-        return c.radius >= 0.0f && cuts(paper, box, c);
-    });
-}
-
-// The wavefronts as the frame has them, exactly; one too small to show its outline as a dot of the outline's
-// width, and negative radii not at all, as in the window.
-std::string wavefronts(const Paper &paper, const WaveFrame &frame)
-{
-    const double outline = paper.metres(kPrintOutlineMm);
-    std::string svg;
-    for (const WaveCircle &c : fronts(frame)) {
-        if (c.radius < 0.0f)
-            continue;
-        const std::string centre = attribute("cx", shortestText(c.x)) + attribute("cy", shortestText(c.y));
-        if (c.radius < outline / 2)
-            svg += "      <circle class=\"dot\"" + centre + attribute("r", mm(outline / 2)) +
-                   attribute("fill", kInk) + "/>\n";
-        else
-            svg += "      <circle class=\"wave\"" + centre + attribute("r", shortestText(c.radius)) + " fill=\"none\"" +
-                   attribute("stroke", kInk) + attribute("stroke-width", mm(outline)) + "/>\n";
-    }
-    return svg;
-}
-
-std::string thinLine(const Paper &paper)
-{
-    return attribute("stroke", kConstruction) + attribute("stroke-width", mm(paper.metres(kThinLine)));
-}
 
 // The dashed axis from the source downstream to the picture's edge, which the Mach angle is measured from.
 std::string axis(const Paper &paper, const Source &source)
@@ -208,7 +67,7 @@ std::string machCone(const Paper &paper, const Source &source)
 std::string machLabel(const Paper &paper, const Source &source, const WaveFrame &frame)
 {
     const double angle = std::asin(1.0 / source.mach);
-    const std::string text = oneDecimalText(machAngleDegrees(source.mach)) + kDegree;
+    const std::string text = oneDecimal(machAngleDegrees(source.mach)) + kDegree;
     const Box box = labelBox(0.0, 0.0, "middle", text); // about the baseline's middle
     const double halfWidth = (box.right - box.left) / 2, halfHeight = (box.bottom - box.top) / 2;
     const double sx = paper.x(source.x), sy = paper.y(source.y);
@@ -241,7 +100,7 @@ std::string machLabel(const Paper &paper, const Source &source, const WaveFrame 
 std::string flowArrow(const Paper &paper, double sx, double M, double aSound)
 {
     const double x = paper.x(sx), y = kFlowBand / 2 + 1.0;
-    const std::string speed = roundedText(std::fabs(M) * aSound, kReadingDigits);
+    const std::string speed = readableNumber(std::fabs(M) * aSound, kReadingDigits);
     if (M == 0.0)
         return label("flow", x - 12.0, y + 1.0, "start", "The air is at rest around the source.");
     const double d = M > 0 ? 1.0 : -1.0;
@@ -302,50 +161,18 @@ std::string sourceLabel(const Paper &paper, const Source &source, const WaveFram
                  false);
 }
 
-// Blocks of one centimetre, labelled in metres, and the scale in words.
-std::string scaleBar(const Paper &paper)
-{
-    const double top = paper.top + paper.height() + 4.0, left = 1.0;
-    std::string svg;
-    for (int k = 0; k < kScaleCentimetres; ++k)
-        svg += "  <rect class=\"scale\"" + attribute("x", mm(left + 10.0 * k)) + attribute("y", mm(top)) +
-               " width=\"10\" height=\"1.5\"" + attribute("fill", k % 2 == 0 ? kInk : kPaper) + attribute("stroke", kInk) +
-               attribute("stroke-width", mm(kThinLine)) + "/>\n";
-    for (int k = 0; k <= kScaleCentimetres; ++k)
-        svg += label("scale", left + 10.0 * k, top + 5.5, "middle",
-                     roundedText(paper.metres(10.0 * k), 6) + (k == kScaleCentimetres ? " m" : ""));
-    const std::string perCentimetre = roundedText(paper.metres(10.0), 6);
-    const double words = left + 10.0 * kScaleCentimetres + 8.0;
-    return svg + label("scale-statement", words, top + 1.8, "start", "Scale: 1 cm = " + perCentimetre + " m") +
-           label("scale-note", words, top + 6.0, "start",
-                 "At actual size the bar is " + std::to_string(kScaleCentimetres) + " cm; wavefronts " +
-                     mm(kPrintOutlineMm) + " mm wide.");
-}
-
-std::vector<std::string> wrapped(const std::string &text, std::size_t width)
-{
-    std::vector<std::string> lines;
-    std::istringstream words(text);
-    for (std::string word; words >> word;) {
-        if (lines.empty() || lines.back().size() + 1 + word.size() > width)
-            lines.push_back(word);
-        else
-            lines.back() += ' ' + word;
-    }
-    return lines;
-}
-
 // The parameters, the window's own sentence about the picture (in the key), and the interval and clock rounded for
 // reading.
 std::vector<std::string> captionLines(const WaveState &state, double drawnAt, PrintAnswers answers)
 {
-    std::vector<std::string> lines = {"M = " + numberToText(state.M) + ", nWave = " + numberToText(state.nWave) +
-                                      ", tMax = " + numberToText(state.tMax) + " s"};
+    std::vector<std::string> lines = {parameterCaption(state, englishWording()) + " s"};
     if (answers == PrintAnswers::Shown)
         for (const std::string &line : wrapped(describePicture(state), kCaptionChars))
             lines.push_back(line);
-    lines.push_back("Interval between wavefronts: " + roundedText(std::fabs(state.dtWave), kReadingDigits) +
-                    " s. The frame is drawn at tNow = " + roundedText(drawnAt, kReadingDigits) + " s.");
+    // A negative tMax / nWave is no interval between wavefronts: the clock starts again after every tick.
+    const std::string interval = (state.dtWave < 0.0 ? "tMax / nWave = " : "Interval between wavefronts: ") +
+                                 readableNumber(state.dtWave, kReadingDigits) + " s.";
+    lines.push_back(interval + " The frame is drawn at tNow = " + readableNumber(drawnAt, kReadingDigits) + " s.");
     return lines;
 }
 
@@ -370,9 +197,7 @@ std::string worldPicture(const Paper &paper, const Source &source, const WaveFra
         svg += worldLine("sonic", source.x, world.top, source.x, world.bottom,
                          attribute("stroke", kInk) + attribute("stroke-width", mm(paper.metres(kPrintOutlineMm))));
     svg += sourceDot(paper, source, frame) + "    </g>\n  </svg>\n";
-    return svg + "  <rect class=\"border\"" + attribute("x", mm(kThinLine / 2)) + attribute("y", mm(paper.top)) +
-           attribute("width", mm(paper.width() - kThinLine)) + attribute("height", mm(paper.height())) +
-           " fill=\"none\"" + attribute("stroke", kInk) + attribute("stroke-width", mm(kThinLine)) + "/>\n";
+    return svg + border(paper);
 }
 
 std::string labels(const Paper &paper, const Source &source, const WaveState &state, const WaveFrame &frame,
@@ -388,16 +213,6 @@ std::string labels(const Paper &paper, const Source &source, const WaveState &st
     return svg + flowArrow(paper, source.x, state.M, state.aSound) + scaleBar(paper);
 }
 
-std::string captionText(const std::vector<std::string> &caption, double top)
-{
-    std::string svg = "  <text class=\"caption\" font-family=\"sans-serif\"" + attribute("font-size", mm(kCaptionSize)) +
-                      attribute("fill", kInk) + ">\n";
-    for (std::size_t k = 0; k < caption.size(); ++k)
-        svg += "    <tspan x=\"1\"" + attribute("y", mm(top + kCaptionLeading * static_cast<double>(k))) + ">" +
-               escaped(caption[k]) + "</tspan>\n";
-    return svg + "  </text>\n";
-}
-
 } // namespace
 
 std::string printSvg(const WaveState &state, double drawnAt, const WaveFrame &frame, PrintAnswers answers)
@@ -410,20 +225,9 @@ std::string printSvg(const WaveState &state, double drawnAt, const WaveFrame &fr
     // The source marker is the frame's last circle; the picture draws it as a dot one can find on paper.
     const Source source{frame.empty() ? 0.0 : frame.back().x, frame.empty() ? 0.0 : frame.back().y, std::fabs(state.M),
                         state.M < 0 ? -1.0 : 1.0};
-
-    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"" + attribute("width", mm(kPrintWidthMm) + "mm") +
-           attribute("height", mm(height) + "mm") + attribute("viewBox", "0 0 " + mm(kPrintWidthMm) + ' ' + mm(height)) +
-           ">\n";
-    svg += "  <title>Conwave: " + escaped(caption.front()) + ", tNow = " + roundedText(drawnAt, kReadingDigits) +
-           " s</title>\n";
-    svg += "  <desc>Millimetres on paper; inside the picture, metres. Scale 1 cm = " + roundedText(paper.metres(10.0), 6) +
-           " m.</desc>\n";
-    svg += "  <rect x=\"0\" y=\"0\"" + attribute("width", mm(kPrintWidthMm)) + attribute("height", mm(height)) +
-           attribute("fill", kPaper) + "/>\n";
-    svg += worldPicture(paper, source, frame, answers) + labels(paper, source, state, frame, answers) +
-           captionText(caption, captionTop);
-    return svg + "</svg>\n";
+    return document(height, "Conwave: " + caption.front() + ", tNow = " + readableNumber(drawnAt, kReadingDigits) + " s",
+                    paper, worldPicture(paper, source, frame, answers) + labels(paper, source, state, frame, answers) +
+                               captionText(caption, captionTop));
 }
 
 } // namespace conwave

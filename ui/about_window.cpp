@@ -4,7 +4,9 @@
 #include "language.h"
 #include "window_tables.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QStringList>
 
 namespace conwave {
 
@@ -40,9 +42,23 @@ AboutWindow::AboutWindow(QWidget *parent)
     palette.setColor(QPalette::Window, colourFromBgr(kAboutBackground));
     setPalette(palette);
     setAutoFillBackground(true);
+    // A screen reader speaks the description of a window it is shown, so the window's lines are its description:
+    // they are heard when it opens, not only through the reader's review keys.
+    QStringList lines;
     for (const AboutLabel &row : kAboutLabels)
-        buildLabel(row, this);
+        lines << buildLabel(row, this)->text();
+    setAccessibleDescription(lines.join(QLatin1Char('\n')));
     resize(pixelSize(kAboutClientWidth, kAboutClientHeight));
+}
+
+// Escape closes the window, as it closes a dialog; the window has no other use for it.
+void AboutWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace conwave

@@ -11,6 +11,9 @@ class AboutWindow final : public QWidget {
 
 public:
     explicit AboutWindow(QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace conwave

@@ -1,9 +1,12 @@
 // What a screen reader is told about the windows beyond the widgets' own names: the picture is a graphic that
-// carries its sentence, the About window is a window, the clock's name is the time it shows, and the scroll bars'
-// values are the numbers their text boxes get (the Mach number, not tenths).
+// carries its sentence and tells each new one, the About window is a window, the clock's name is the time it shows,
+// and the scroll bars' values are the numbers their text boxes get (the Mach number, not tenths).
 #pragma once
 
 #include <QLabel>
+#include <QObject>
+#include <QString>
+#include <QTimer>
 
 namespace conwave {
 
@@ -18,8 +21,30 @@ public:
     }
 };
 
-// Installs the accessible interfaces of the picture, the clock, the parameter scroll bars and the About window;
-// once per process, before the first window is built.
+// The picture's sentence told to screen readers wherever the focus is, after each accepted restart: a notification
+// inside the picture that shows anew, with the sentence as its name; nothing on screen. (A screen reader speaks a
+// changed description only of the control that has the focus, and Orca 43 cannot read the description changes
+// Qt 6.4 sends; it speaks a notification that shows.) The sentence is told once the changes pause and no key or
+// mouse button holds a scroll bar: quick presses and a held arrow tell the sentence once, where the bar stopped.
+class PictureNotice final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PictureNotice(QWidget *picture);
+
+    // After an accepted restart: the picture's new sentence, told when the changes pause.
+    void tell(const QString &sentence);
+    const QString &sentence() const noexcept { return m_sentence; }
+
+private:
+    void show();
+
+    QString m_sentence;
+    QTimer m_pause;
+};
+
+// Installs the accessible interfaces of the picture and its notice, the clock, the parameter scroll bars and the
+// About window; once per process, before the first window is built.
 void installAccessibility();
 
 } // namespace conwave

@@ -10,28 +10,20 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <initializer_list>
 #include <string>
 
 namespace conwave {
 
 namespace {
 
-// fillWords for a translated pattern: %1, %2, ... take the texts in turn, and a filled text is not filled again.
-QString fill(const QString &pattern, std::initializer_list<QString> texts)
+// The model's words in the installed language, its numbers with the language's decimal sign.
+Wording installedWording()
 {
-    QString filled;
-    filled.reserve(pattern.size() + 16);
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const int place = i + 1 < pattern.size() ? pattern[i + 1].digitValue() - 1 : -1;
-        if (pattern[i] == QLatin1Char('%') && place >= 0 && place < static_cast<int>(texts.size())) {
-            filled += *(texts.begin() + place);
-            ++i;
-        } else {
-            filled += pattern[i];
-        }
-    }
-    return filled;
+    return {[](std::string_view context, std::string_view english) {
+                const std::string source(english);
+                return QCoreApplication::translate(std::string(context).c_str(), source.c_str()).toStdString();
+            },
+            QLocale().decimalPoint().at(0).toLatin1()};
 }
 
 } // namespace
@@ -95,12 +87,7 @@ DecimalSign typedDecimalSign()
     return QLocale().decimalPoint() == QLatin1Char(',') ? DecimalSign::PointOrComma : DecimalSign::Point;
 }
 
-QString localNumber(const std::string &text)
-{
-    QString number = QString::fromStdString(text);
-    number.replace(QLatin1Char('.'), QLocale().decimalPoint());
-    return number;
-}
+QString localNumber(const std::string &text) { return QString::fromStdString(localNumber(text, installedWording())); }
 
 QString translated(const char *context, std::string_view english)
 {
@@ -110,31 +97,17 @@ QString translated(const char *context, std::string_view english)
 
 QString pictureSentence(const WaveState &state)
 {
-    const PictureFacts facts = pictureFacts(state);
-    const PictureWords words = pictureWords(facts);
-    if (facts.regime == Regime::NotStarted)
-        return translated("Picture", words.sentence);
-    const QString regime =
-        fill(translated("Picture", words.regime), {localNumber(words.machText), localNumber(words.angleText)});
-    const QString interval =
-        fill(translated("Picture", words.interval),
-             {localNumber(words.intervalText), localNumber(words.tickText), QString::fromStdString(words.drawnText)});
-    return fill(translated("Picture", words.sentence), {regime, interval});
+    return QString::fromStdString(describePicture(state, installedWording()));
 }
 
 QString refusalText(const RestartRefused &refusal)
 {
-    return fill(translated("Refusal", refusalPattern(refusal.reason())),
-                {localNumber(refusal.lowText()), localNumber(refusal.highText())});
+    return QString::fromStdString(refusalMessage(refusal, installedWording()));
 }
 
 QString errorText(const RuntimeError &error)
 {
-    const QString detail = fill(translated("RuntimeError", runtimeErrorPattern(error.detail())),
-                                {QString::fromStdString(error.firstValue()),
-                                 QString::fromStdString(error.secondValue())});
-    return fill(translated("RuntimeError", kRuntimeErrorReport),
-                {translated("RuntimeError", runtimeErrorHeadline(error.kind())), detail});
+    return QString::fromStdString(errorReport(error, installedWording()));
 }
 
 } // namespace conwave

@@ -64,6 +64,7 @@ void MainWindow::buildControls()
 
     m_picture = placed(new DrawingSurface(client), kPictureControl);
     m_picture->setAccessibleName(translated("Form1", kPictureName));
+    m_notice = new PictureNotice(m_picture);
 
     m_parameters = placed(new QGroupBox(client), kParameterFrame);
     m_parameters->setAccessibleName(translated("Form1", kParametersName));
@@ -142,18 +143,19 @@ void MainWindow::machAnime()
     // The rows are in the order the restart reads them: M, nWave, tMax.
     const auto text = [this](std::size_t i) { return m_rows[i].text->text().toStdString(); };
     restart(m_state, text(0), text(1), text(2), typedDecimalSign());
-    describePicture();
+    m_notice->tell(describePicture());
     if (!m_timer->isActive())
         m_timer->start();
 }
 
 // The regime, the Mach angle and the emission interval, for the pointer and for screen readers. Only a restart
 // changes them, so the tick does not touch them.
-void MainWindow::describePicture()
+QString MainWindow::describePicture()
 {
     const QString sentence = pictureSentence(m_state);
     m_picture->setToolTip(sentence);
     m_picture->setAccessibleDescription(sentence);
+    return sentence;
 }
 
 void MainWindow::startAnimation()

@@ -21,9 +21,8 @@ namespace conwave {
 
 class AboutWindow;
 class DrawingSurface;
+class PictureNotice;
 class RuntimeError;
-
-inline constexpr int kExitRuntimeError = 1; // status of a program ended by a run-time error
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -61,7 +60,7 @@ private:
     void connectSignals();
     void orderFocus();
     void load();
-    void describePicture();
+    QString describePicture();
     void parameterChanged(const ParameterControls &row, int value);
     void showModalBox(QMessageBox::Icon icon, const QString &text);
     void refuse(const RestartRefused &refusal);
@@ -69,6 +68,7 @@ private:
 
     WaveState m_state;
     DrawingSurface *m_picture = nullptr;
+    PictureNotice *m_notice = nullptr; // tells screen readers each new sentence
     QGroupBox *m_parameters = nullptr;
     QPushButton *m_start = nullptr;
     QLabel *m_clock = nullptr;

@@ -29,6 +29,9 @@ public:
 
     const ParameterRow &row() const noexcept { return m_row; }
 
+    // A key or a mouse button holds the bar: it steps on, or the thumb is being dragged.
+    bool held() const { return m_keyHeld || repeatAction() != SliderNoAction || isSliderDown(); }
+
 protected:
     // The main window disables its parameters while a modal box is open. A bar held at that moment (the box opened
     // at the press of an arrow or the track) lets go of what it held, as a hidden bar does: the release will go to
@@ -39,28 +42,56 @@ protected:
         if (event->type() == QEvent::EnabledChange && !isEnabled()) {
             QHideEvent letGo;
             QScrollBar::hideEvent(&letGo);
+            m_keyHeld = false;
         }
+    }
+
+    // A key's release goes wherever the focus has gone meanwhile.
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        m_keyHeld = false;
+        QScrollBar::focusOutEvent(event);
     }
 
     void keyPressEvent(QKeyEvent *event) override
     {
-        const bool mirrored = isRightToLeft();
-        switch (event->key()) {
-        case Qt::Key_Left: triggerAction(mirrored ? SliderSingleStepAdd : SliderSingleStepSub); break;
-        case Qt::Key_Right: triggerAction(mirrored ? SliderSingleStepSub : SliderSingleStepAdd); break;
-        case Qt::Key_Up: triggerAction(SliderSingleStepSub); break;
-        case Qt::Key_Down: triggerAction(SliderSingleStepAdd); break;
-        case Qt::Key_PageUp: triggerAction(SliderPageStepSub); break;
-        case Qt::Key_PageDown: triggerAction(SliderPageStepAdd); break;
-        case Qt::Key_Home: triggerAction(SliderToMinimum); break;
-        case Qt::Key_End: triggerAction(SliderToMaximum); break;
-        default: QScrollBar::keyPressEvent(event); return;
+        const SliderAction action = keyAction(event->key());
+        if (action == SliderNoAction) {
+            QScrollBar::keyPressEvent(event);
+            return;
         }
+        m_keyHeld = true; // before the change: a warning it opens takes the focus and with it the release
+        triggerAction(action);
         event->accept();
     }
 
+    // A held key repeats as presses, each with its release; the last release is the one not marked a repeat.
+    void keyReleaseEvent(QKeyEvent *event) override
+    {
+        if (!event->isAutoRepeat())
+            m_keyHeld = false;
+        QScrollBar::keyReleaseEvent(event);
+    }
+
 private:
+    SliderAction keyAction(int key) const
+    {
+        const bool mirrored = isRightToLeft();
+        switch (key) {
+        case Qt::Key_Left: return mirrored ? SliderSingleStepAdd : SliderSingleStepSub;
+        case Qt::Key_Right: return mirrored ? SliderSingleStepSub : SliderSingleStepAdd;
+        case Qt::Key_Up: return SliderSingleStepSub;
+        case Qt::Key_Down: return SliderSingleStepAdd;
+        case Qt::Key_PageUp: return SliderPageStepSub;
+        case Qt::Key_PageDown: return SliderPageStepAdd;
+        case Qt::Key_Home: return SliderToMinimum;
+        case Qt::Key_End: return SliderToMaximum;
+        default: return SliderNoAction;
+        }
+    }
+
     const ParameterRow &m_row;
+    bool m_keyHeld = false;
 };
 
 } // namespace
@@ -69,19 +100,23 @@ ParameterControls buildParameterRow(const ParameterRow &row, QWidget *frame)
 {
     ParameterControls controls{&row, new QLabel(qText(row.caption), frame),
                                new QLineEdit(qText(row.initialText), frame), new ParameterScrollBar(row, frame)};
+    const QString name = translated("Form1", row.name);
     place(controls.label, row.label);
     controls.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The caption labels its text box for screen readers and voice control; it has no mnemonic to change focus.
+    // A screen reader speaks a labelled box by its label's name, so the caption is named as the box is, while it
+    // shows only the symbol.
     controls.label->setBuddy(controls.text);
+    controls.label->setAccessibleName(name);
 
     place(controls.text, row.text);
-    controls.text->setAccessibleName(translated("Form1", row.textName));
+    controls.text->setAccessibleName(name);
     controls.text->setAccessibleDescription(
         translated("Form1", typedDecimalSign() == DecimalSign::PointOrComma ? kTypedWithComma : kTypedWithPoint));
 
     QScrollBar *bar = controls.bar;
     place(bar, row.bar);
-    bar->setAccessibleName(translated("Form1", row.barName));
+    bar->setAccessibleName(name);
     bar->setRange(row.minimum, row.maximum);
     bar->setValue(row.value);
     bar->setSingleStep(row.smallChange);
@@ -96,6 +131,12 @@ const ParameterRow *parameterRowOf(const QScrollBar *bar)
 {
     const auto *parameterBar = dynamic_cast<const ParameterScrollBar *>(bar);
     return parameterBar != nullptr ? &parameterBar->row() : nullptr;
+}
+
+bool parameterBarHeld(const QWidget *widget)
+{
+    const auto *parameterBar = dynamic_cast<const ParameterScrollBar *>(widget);
+    return parameterBar != nullptr && parameterBar->held();
 }
 
 std::string parameterText(const ParameterRow &row, int value)

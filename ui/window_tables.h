@@ -87,8 +87,9 @@ inline constexpr int kTimerIntervalMs = 40; // one animation tick
 inline constexpr std::string_view kMenuAboutName = "Mn_About";
 inline constexpr std::string_view kMenuAboutCaption = CONWAVE_WORDS("Form1", "About");
 
-// What screen readers call the controls whose captions do not say it.
-inline constexpr std::string_view kPictureName = CONWAVE_WORDS("Form1", "Wavefront picture");
+// What screen readers call the controls whose captions do not say it. A screen reader says the role after the name
+// ("Wavefronts image"), so no name ends in its role.
+inline constexpr std::string_view kPictureName = CONWAVE_WORDS("Form1", "Wavefronts");
 inline constexpr std::string_view kParametersName = CONWAVE_WORDS("Form1", "Parameters");
 inline constexpr std::string_view kClockName = CONWAVE_WORDS("Form1", "Clock");
 inline constexpr std::string_view kStartName = CONWAVE_WORDS("Form1", "Start the animation");
@@ -114,23 +115,22 @@ struct ParameterRow {
     int smallChange;
     int largeChange;
     int divisor; // the text shows the bar's value divided by this
-    std::string_view textName; // for screen readers and voice control: the caption's symbol first, then its meaning
-    std::string_view barName;
+    // For screen readers and voice control: the caption's symbol first, then its meaning. The caption, the text box
+    // and the scroll bar all have this name; their roles tell them apart.
+    std::string_view name;
 };
 
 inline constexpr std::array<ParameterRow, 3> kParameterRows{{
     // HScroll_M counts tenths: 0 to 30 are Mach 0 to 3.0 in steps of 0.1.
     {WaveField::M, {"Label1", {480, 240, 375, 255}, 4}, "M=", {"Text_M", {960, 240, 495, 285}, 2}, "0",
      {"HScroll_M", {1440, 240, 2055, 255}, 3}, 0, 30, 0, 1, 5, 10,
-     CONWAVE_WORDS("Form1", "M, Mach number"), CONWAVE_WORDS("Form1", "M, Mach number scroll bar")},
+     CONWAVE_WORDS("Form1", "M, Mach number")},
     {WaveField::nWave, {"Label2", {120, 600, 735, 255}, 10}, "nWave =", {"Text_nWave", {960, 600, 495, 285}, 8}, "4",
      {"HScroll_nWave", {1440, 600, 2055, 255}, 11}, 1, 30, 4, 1, 1, 1,
-     CONWAVE_WORDS("Form1", "nWave, number of wavefronts"),
-     CONWAVE_WORDS("Form1", "nWave, number of wavefronts scroll bar")},
+     CONWAVE_WORDS("Form1", "nWave, number of wavefronts")},
     {WaveField::tMax, {"Label3", {240, 960, 495, 255}, 9}, "tMax =", {"Text_tMax", {960, 960, 495, 285}, 7}, "1",
      {"HScroll_tMax", {1440, 960, 2055, 255}, 12}, 1, 4, 1, 1, 1, 1,
-     CONWAVE_WORDS("Form1", "tMax, time span in seconds"),
-     CONWAVE_WORDS("Form1", "tMax, time span in seconds scroll bar")},
+     CONWAVE_WORDS("Form1", "tMax, time span in seconds")},
 }};
 
 // ---- Form_About ------------------------------------------------------------------------------------------------

@@ -92,11 +92,6 @@ TEST(Description, FactsCarryThePhysics)
     EXPECT_TRUE(facts.movesOtherWay);
     EXPECT_FALSE(facts.standsStill);
     EXPECT_FALSE(facts.noWavefront);
-    const PictureWords words = pictureWords(facts);
-    EXPECT_EQ(words.machText, "1.2");
-    EXPECT_EQ(words.angleText, "56.4");
-    EXPECT_EQ(words.intervalText, "0.167");
-    EXPECT_EQ(words.tickText, "0.04");
 }
 
 struct NumberRow {

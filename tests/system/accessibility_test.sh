@@ -18,11 +18,8 @@ start_x
 start_buses
 status=0
 for language in en de; do
-    case $language in
-    en) locale=C.UTF-8 ;;
-    de) locale=de_DE.UTF-8 ;;
-    esac
-    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=$locale "$conwave" 2>"$work/conwave-$language.log" &
+    set_language "$language"
+    "${language_env[@]}" "$conwave" 2>"$work/conwave-$language.log" &
     program=$!
     "$python" "$here/accessibility_client.py" "$language" || status=1
     kill "$program" 2>/dev/null || true

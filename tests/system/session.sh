@@ -57,6 +57,17 @@ start_buses() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 }
 
+# How a desktop in the given language (en or de) starts a program: LANG alone names the language. Sets the command
+# prefix `language_env`, so that `"${language_env[@]}" program &` leaves the program's own id in $!.
+set_language() {
+    local locale
+    case $1 in
+    en) locale=C.UTF-8 ;;
+    de) locale=de_DE.UTF-8 ;;
+    esac
+    language_env=(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES "LANG=$locale")
+}
+
 # ---- Conwave's main window on the private X server. Places are in px of the client area below the menu bar, as
 # the layout tables put the controls (15 twips a pixel); the menu bar's height is the style's.
 

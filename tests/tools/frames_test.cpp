@@ -105,7 +105,14 @@ INSTANTIATE_TEST_SUITE_P(
                     StatusRow{"TicksWithoutCount", {"--ticks"}, 64, "--ticks needs"},
                     StatusRow{"NegativeTicks", {"--ticks", "-1"}, 64, "--ticks needs"},
                     StatusRow{"WordForTicks", {"--ticks", "seven"}, 64, "--ticks needs"},
-                    StatusRow{"TicksBeyondRange", {"--ticks", "99999999999999999999"}, 64, "--ticks needs"}),
+                    StatusRow{"TicksBeyondRange", {"--ticks", "99999999999999999999"}, 64, "--ticks needs"},
+                    StatusRow{"ListenerBelowTheGround", {"--listener", "-1", "2", "8", "2"}, 64, "--listener needs"},
+                    StatusRow{"ListenerNotANumber", {"--listener", "1km", "2", "8", "2"}, 64, "--listener needs"},
+                    StatusRow{"ListenerWithoutTexts", {"--listener", "1000"}, 64, "--listener needs the three"},
+                    StatusRow{"SpanWithoutListener", {"--span", "5", "2", "8", "2"}, 64, "--span goes"},
+                    StatusRow{"ListenerTextsRefused", {"--listener", "1000", "1", "0", "1"}, 2, "nWave cannot be 0"},
+                    StatusRow{"ListenerTooManyFronts", {"--listener", "1000", "2", "50", "0.001"}, 2,
+                              "More than 100000 wavefronts"}),
     [](const testing::TestParamInfo<StatusRow> &info) { return std::string(info.param.name); });
 
 TEST(FramesHelp, PrintsUsageOnStdout)

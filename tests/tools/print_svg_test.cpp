@@ -163,7 +163,7 @@ struct PrintRow {
     std::vector<std::string> texts;
     const char *ticks;
     const char *speed;    // the air's speed as the arrow's label rounds it [m/s]
-    const char *interval; // between wavefronts, rounded for reading [s]
+    const char *interval; // tMax / nWave, rounded for reading [s]: the interval between wavefronts when positive
     const char *tNow;     // the frame's clock, rounded for reading [s]
     bool fronts;          // some wavefront is drawn
 };
@@ -450,8 +450,11 @@ TEST_P(PrintSvg, CaptionSaysWhatTheWindowSays)
                                                          ", nWave = " + conwave::numberToText(state.nWave) +
                                                          ", tMax = " + conwave::numberToText(state.tMax) + " s");
     EXPECT_NE(caption.find(conwave::describePicture(state)), std::string::npos) << caption;
-    EXPECT_NE(caption.find(std::string("Interval between wavefronts: ") + row.interval + " s."), std::string::npos)
-        << caption;
+    const std::string interval = state.dtWave < 0.0 ? "tMax / nWave = " : "Interval between wavefronts: ";
+    EXPECT_NE(caption.find(interval + row.interval + " s."), std::string::npos) << caption;
+    if (state.dtWave < 0.0) {
+        EXPECT_EQ(caption.find("a wavefront every"), std::string::npos) << caption;
+    }
     EXPECT_NE(caption.find(std::string("tNow = ") + row.tNow + " s."), std::string::npos) << caption;
 }
 
@@ -498,12 +501,51 @@ INSTANTIATE_TEST_SUITE_P(
         PrintRow{"HugeCirclesAtMachOne", {"1", "4", "1e30"}, "1", "340", "2.5e+29", "0.04", true},
         PrintRow{"HugeCirclesSupersonic", {"2.5", "3", "1e20"}, "1", "850", "3.33e+19", "0.04", true},
         PrintRow{"NoWavefront", {"2", "0.5", "1"}, "1", "680", "2", "0.04", false},
-        PrintRow{"CircleThinnerThanItsOutline", {"0", "2", "-0.0799999"}, "1", "0", "0.04", "0.04", true},
-        PrintRow{"NegativeSpanDropsNegativeRadii", {"2", "5", "-1"}, "1", "680", "0.2", "0.04", true},
+        PrintRow{"CircleThinnerThanItsOutline", {"0", "2", "-0.0799999"}, "1", "0", "-0.04", "0.04", true},
+        PrintRow{"NegativeSpanDropsNegativeRadii", {"2", "5", "-1"}, "1", "680", "-0.2", "0.04", true},
         PrintRow{"TeachingGuideMachTwo", {"2", "8", "2"}, "1", "680", "0.25", "0.04", true},
         PrintRow{"YoungestFrontBesideTheSourceDot", {"0.5", "4", "1"}, "1", "170", "0.25", "0.04", true},
         PrintRow{"SourceNameAmongCrowdedFronts", {"0.5", "10", "2"}, "1", "170", "0.2", "0.04", true},
         PrintRow{"NarrowConeAngleLabelInside", {"6", "8", "2"}, "1", "2040", "0.25", "0.04", true}),
     [](const testing::TestParamInfo<PrintRow> &info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// The fly-over for paper at the instant of the boom: the Mach line that reaches the ground runs through the
+// listener, and the caption says when the boom comes and what is heard far ahead and behind; the worksheet draws
+// the same fronts without those answers.
+TEST(PrintFlyOver, TheConeTouchesTheListenerAtTheBoom)
+{
+    const std::vector<std::string> texts = {"2", "8", "2"};
+    const Result key = runFrames(printArgs({"--svg", "--print", "--listener", "10000"}, texts));
+    ASSERT_EQ(key.status, 0) << key.err;
+    const Picture picture = parse(key.out);
+    const std::vector<const Element *> mach = picture.all("line", "mach");
+    ASSERT_EQ(mach.size(), 2u);
+    double nearest = 1e300; // the listener's distance from the nearer Mach line [m]
+    for (const Element *line : mach) {
+        const double x1 = line->number("x1"), y1 = line->number("y1"), dx = line->number("x2") - x1,
+                     dy = line->number("y2") - y1;
+        nearest = std::min(nearest, std::fabs(dx * y1 - dy * x1) / std::hypot(dx, dy));
+    }
+    EXPECT_LT(nearest, 1.0);
+    const auto source = picture.all("circle", "source");
+    ASSERT_EQ(source.size(), 1u);
+    EXPECT_NEAR(source.front()->number("cx"), 10000.0 * std::sqrt(3.0), 1e-6); // 680 m/s times the boom's delay
+    EXPECT_EQ(source.front()->number("cy"), -10000.0);
+    const QString caption = picture.caption.join(' ');
+    for (const char *said : {"25.5 s after the pass overhead", "f0 / |1 - |M|| = 4 Hz", "f0 / (1 + |M|) = 1.33 Hz"})
+        EXPECT_TRUE(caption.contains(QString::fromUtf8(said))) << caption.toStdString();
+
+    const Result sheetRun = runFrames(printArgs({"--svg", "--print", "--worksheet", "--listener", "10000"}, texts));
+    ASSERT_EQ(sheetRun.status, 0) << sheetRun.err;
+    const Picture sheet = parse(sheetRun.out);
+    EXPECT_TRUE(sheet.all("line", "mach").empty());
+    EXPECT_EQ(sheet.all("circle", "wave").size(), picture.all("circle", "wave").size());
+    EXPECT_FALSE(sheet.caption.join(' ').contains("25.5")) << sheet.caption.join(' ').toStdString();
+    EXPECT_FALSE(sheet.caption.join(' ').contains("Hz =")) << sheet.caption.join(' ').toStdString();
+}
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "message_box_closer.h"
 #include "regime.h"
 #include "runtime_services.h"
+#include "tool_words.h"
 #include "wave_state.h"
 
 #include <QLineEdit>
@@ -155,14 +156,18 @@ void LanguageTest::sentenceInEveryLanguage_data()
                              "imagen queda inmóvil.");
 }
 
-// The numbers of the sentence take the language's decimal sign.
+// The numbers of the sentence take the language's decimal sign. The frames tool's page says the same, from the
+// translations it carries.
 void LanguageTest::sentenceInEveryLanguage()
 {
     QFETCH(QString, language);
     QFETCH(QString, tMax);
     conwave::Translations translations;
     QVERIFY(translations.install(language));
-    QTEST(conwave::pictureSentence(restarted("1.5", "6", qPrintable(tMax))), "sentence");
+    const conwave::WaveState state = restarted("1.5", "6", qPrintable(tMax));
+    QTEST(conwave::pictureSentence(state), "sentence");
+    QTEST(QString::fromStdString(conwave::describePicture(state, conwave::toolWording(language.toStdString()))),
+          "sentence");
 }
 
 // A refusal's numbers are what the user types next, written with the language's decimal sign.

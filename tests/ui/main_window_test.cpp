@@ -278,13 +278,16 @@ void MainWindowTest::accessibleNames_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("accessible");
 
-    QTest::newRow("Picture1") << "Picture1" << "Wavefront picture";
+    QTest::newRow("Picture1") << "Picture1" << "Wavefronts";
+    QTest::newRow("Label1, the caption M=") << "Label1" << "M, Mach number";
     QTest::newRow("Text_M") << "Text_M" << "M, Mach number";
-    QTest::newRow("HScroll_M") << "HScroll_M" << "M, Mach number scroll bar";
+    QTest::newRow("HScroll_M") << "HScroll_M" << "M, Mach number";
+    QTest::newRow("Label2, the caption nWave =") << "Label2" << "nWave, number of wavefronts";
     QTest::newRow("Text_nWave") << "Text_nWave" << "nWave, number of wavefronts";
-    QTest::newRow("HScroll_nWave") << "HScroll_nWave" << "nWave, number of wavefronts scroll bar";
+    QTest::newRow("HScroll_nWave") << "HScroll_nWave" << "nWave, number of wavefronts";
+    QTest::newRow("Label3, the caption tMax =") << "Label3" << "tMax, time span in seconds";
     QTest::newRow("Text_tMax") << "Text_tMax" << "tMax, time span in seconds";
-    QTest::newRow("HScroll_tMax") << "HScroll_tMax" << "tMax, time span in seconds scroll bar";
+    QTest::newRow("HScroll_tMax") << "HScroll_tMax" << "tMax, time span in seconds";
     QTest::newRow("Command1") << "Command1" << "Start the animation";
     QTest::newRow("Label5") << "Label5" << "Clock";
 }

@@ -77,10 +77,20 @@ describe("frames equal the CSV", () => {
         await h.typeTexts(page, ["1.2", "4", "1"]);
         const ticks = h.csvTicks(["1.2", "4", "1"], 40);
         h.assertFrameIs(await h.now(page), ticks[1], "START shows tick 1");
-        // In a box the space is typed; from the box on to START it plays instead of pressing START.
+        // In a box the space is typed; from the boxes on to START it plays instead of pressing START.
         await page.keyboard.press("Tab");
+        await page.keyboard.press("Tab");
+        const label = () => page.$eval("#scrubber", (s) => s.getAttribute("aria-valuetext"));
+        const pausedLabel = await label();
         await page.keyboard.press(" ");
-        await page.waitForFunction(() => window.conwave.now().cycleTick >= 4, { timeout: 10000, polling: "raf" });
+        // While playing the scrubber's own thumb and tNow beside it show the clock; the slider keeps still.
+        const thumbAt = (tick) => page.waitForFunction((t) => window.conwave.now().cycleTick === t &&
+            getComputedStyle(document.getElementById("playing-thumb")).visibility === "visible" &&
+            document.getElementById("clock").textContent.includes(String(t * 0.04).slice(0, 4)) &&
+            document.getElementById("playing-thumb").style.transform, { timeout: 10000, polling: "raf" }, tick);
+        const [second, fourth] = [await (await thumbAt(2)).jsonValue(), await (await thumbAt(4)).jsonValue()];
+        assert.notEqual(second, fourth, "the playing thumb moves");
+        assert.equal(await label(), pausedLabel, "nothing for assistive technology per frame");
         await page.keyboard.press(" ");
         const paused = await h.now(page);
         assert.equal(paused.playing, false);
@@ -104,9 +114,22 @@ describe("frames equal the CSV", () => {
                 return Array.from(image.data.slice(k, k + 4));
             };
             const outer = circles[3];
+            // The Mach line at 200 m downstream, at the angle whose sine is 1/1.2.
+            const machLine = at(200, -200 * Math.tan(Math.asin(1 / 1.2)));
             return { top: at(outer.x, -outer.r), inside: at(outer.x, -outer.r / 2), corner: at(-330, -330),
-                     scale: Math.round(canvas.width / canvas.clientWidth) };
+                     scale: Math.round(canvas.width / canvas.clientWidth), source: at(0, 0), machLine };
         }, source);
+        assert.ok(pixels.source.slice(0, 3).every((c) => c < 60), `the source a dark dot: ${pixels.source}`);
+        assert.ok(pixels.machLine[2] > pixels.machLine[0] + 40, `the Mach line over the picture: ${pixels.machLine}`);
+        // Hidden for a lesson that asks first where the cone will be.
+        await page.click("#mach-lines");
+        const hidden = await page.$eval("#source-view", (canvas, at) => {
+            // A copy of the pixel, so that the page's canvas is read back only once.
+            const copy = document.createElement("canvas").getContext("2d", { willReadFrequently: true });
+            copy.drawImage(canvas, -Math.floor(at.x * canvas.width / 1020), -Math.floor(at.y * canvas.width / 1020));
+            return Array.from(copy.getImageData(0, 0, 1, 1).data);
+        }, { x: 540, y: 340 - 200 * Math.tan(Math.asin(1 / 1.2)) });
+        assert.deepEqual(hidden, [0x80, 0xff, 0xff, 0xff], "no Mach line once hidden");
         assert.equal(pixels.scale, 2, "device pixels at the screen's resolution");
         assert.ok(pixels.top[0] > 200 && pixels.top[1] < 150 && pixels.top[2] < 150, `red outline: ${pixels.top}`);
         assert.deepEqual(pixels.inside, [0x80, 0xff, 0xff, 0xff], "light cyan inside");
@@ -174,12 +197,13 @@ describe("keyboard", () => {
 
         // Tab reaches the controls and shows where the focus is; space on a step button plays, as everywhere.
         const outlines = [];
-        for (let k = 0; k < 3; ++k) {
+        for (let k = 0; k < 4; ++k) {
             await page.keyboard.press("Tab");
             outlines.push(await page.evaluate(() => [document.activeElement.id,
                                                      getComputedStyle(document.activeElement).outlineStyle]));
         }
-        assert.deepEqual(outlines, [["play", "solid"], ["back", "solid"], ["forward", "solid"]]);
+        assert.deepEqual(outlines, [["flyover-view", "solid"], ["play", "solid"], ["back", "solid"],
+                                    ["forward", "solid"]]);
         const before = (await h.now(page)).cycleTick;
         await page.keyboard.press(" ");
         assert.equal((await h.now(page)).playing, true);
@@ -203,9 +227,10 @@ describe("keyboard", () => {
         };
         walk(tree);
         assert.deepEqual(named.filter(([, name]) => !name), [], "a control without a name");
-        for (const name of ["Play", "One tick back", "One tick forward", "Clock cycle", "M", "nWave", "tMax", "START"])
+        for (const name of ["Play", "One tick back", "One tick forward", "Clock cycle", "M", "nWave", "tMax", "H",
+                            "Fly-over time", "START"])
             assert.ok(named.some(([, n]) => n === name), `no control named ${name}: ${JSON.stringify(named)}`);
-        assert.equal(named.filter(([role]) => role === "image").length, 2, "both views are pictures with names");
+        assert.equal(named.filter(([role]) => role === "image").length, 3, "the three views are pictures with names");
     });
 });
 
@@ -221,7 +246,15 @@ describe("the window's rules", () => {
             await h.typeTexts(page, row);
             assert.equal(await page.$eval("#regime", (p) => p.textContent), h.programSentence(row), row.join(" "));
             const angle = await page.$eval("#mach-angle", (p) => (p.hidden ? "" : p.textContent));
-            assert.equal(angle !== "", Math.abs(Number(row[0])) > 1, `Mach angle shown only above Mach 1: ${angle}`);
+            const mach = Number(row[0]);
+            assert.equal(angle !== "", Math.abs(mach) > 1, `Mach angle shown only above Mach 1: ${angle}`);
+            assert.ok(angle === "" || angle.includes("1/|M|"), angle);
+            assert.equal(await page.$eval(".mach-lines", (l) => !l.hidden), Math.abs(mach) > 1, "Mach lines control");
+            // The captions say which way the air streams and the source moves, and that nothing moves at M 0.
+            const captions = await page.$$eval("figcaption", (f) => f.map((c) => c.textContent).join(" | "));
+            const expected = mach > 0 ? /left to right.*moves to the left/ : mach < 0 ? /right to left.*moves to the right/
+                                                                                   : /at rest.*at rest/;
+            assert.match(captions, expected, row.join(" "));
         }
         // While playing, the live region is left alone.
         await page.evaluate(() => {
@@ -238,6 +271,23 @@ describe("the window's rules", () => {
         const fresh = await open(h.fileUrl(h.pageFile([])));
         assert.equal(await fresh.$eval("#regime", (p) => p.textContent), h.programSentence([]));
     });
+
+    // German, French and Spanish pages: chosen by the environment as the window does or by --lang, their sentence
+    // is the program's in that language, and their boxes take a decimal comma.
+    for (const row of [{ lang: "de", env: { LANGUAGE: "de" }, start: "STARTEN" },
+                       { lang: "fr", options: ["--lang", "fr"], start: "DÉMARRER" },
+                       { lang: "es", env: { LANG: "es_ES.UTF-8" }, start: "INICIAR" }]) {
+        it(`speaks ${row.lang} and reads 1,5 as the window does in it`, async () => {
+            const page = await open(h.fileUrl(h.pageFile(["0", "4", "1"], row.options, row.env)));
+            assert.equal(await page.$eval("html", (e) => e.lang), row.lang);
+            assert.equal(await page.$eval("#start", (b) => b.textContent), row.start);
+            await h.typeTexts(page, ["1,5", "4", "1"]);
+            assert.equal(await page.$eval("#regime", (p) => p.textContent),
+                         h.programSentence(["1.5", "4", "1"], ["--lang", row.lang]));
+            assert.match(await page.$eval("#caption", (c) => c.textContent), /^M = 1,5, nWave = 4, tMax = 1$/);
+            assert.equal((await h.now(page)).source.length, 5, "four wavefronts and the source");
+        });
+    }
 
     it("refuses what the program refuses, with its message, and the animation goes on", async () => {
         const page = await open(h.fileUrl(h.pageFile(["1.2", "4", "1"])));
@@ -269,6 +319,65 @@ describe("the window's rules", () => {
             if ((await h.now(page)).playing) await page.click("#play");
         }
         assert.equal(await page.evaluate(() => window.sameDocument), true, "no reload");
+    });
+});
+
+describe("fly-over", () => {
+    it("plays, steps and scrubs the arrivals of the CSV, says the boom once, and sounds only when asked", async () => {
+        const page = await open(h.fileUrl(h.pageFile(["2", "8", "2"])));
+        const flyOver = () => page.evaluate(() => window.conwave.flyOver());
+        const csv = h.run(["--listener", "1000", "2", "8", "2"]).out.trim().split("\n").slice(1);
+        assert.deepEqual((await flyOver()).arrivals, csv.map((line) => Number(line.split(",")[3])));
+        assert.equal((await flyOver()).time, -10);
+        await page.click("#forward");
+        assert.equal((await flyOver()).time, -10 + 0.04, "a step is a tick");
+        await page.$eval("#flyover-scrubber", (s) => {
+            s.value = "60";
+            s.dispatchEvent(new Event("input", { bubbles: true }));
+        });
+        assert.equal((await flyOver()).time, 60 * 0.04, "the scrubber sets the fly-over's own clock");
+        // Sound is made only once the reader turns it on; then each arrival and the boom are scheduled at their
+        // times, as one stretch of audio time that follows the fly-over's clock.
+        assert.equal((await flyOver()).audioOpened, false);
+        await page.click("#sound");
+        assert.equal((await flyOver()).audioOpened, true);
+        await page.click("#play");
+        await page.waitForFunction(() => window.conwave.flyOver().time > 2.9, { timeout: 10000 });
+        await page.click("#play");
+        const { soundLog, arrivals, boomTime, time } = await flyOver();
+        const boom = soundLog.filter((event) => event.kind === "boom");
+        assert.deepEqual(boom.map((event) => event.at), [boomTime]);
+        const clicks = soundLog.filter((event) => event.kind === "click");
+        assert.ok(clicks.length > 3 && clicks.every((event) => arrivals.includes(event.at)), "clicks on arrivals");
+        const offsets = soundLog.map((event) => event.when - event.at);
+        assert.ok(Math.max(...offsets) - Math.min(...offsets) < 1e-6, `one audio stretch: ${offsets}`);
+        const heard = arrivals.filter((t) => t <= time).length;
+        assert.equal(await page.$eval("#flyover-news", (p) => p.textContent),
+                     `${heard} wavefronts have reached the listener.`);
+        // Up moves the listener away from the flight.
+        await page.focus("#flyover-view");
+        await page.keyboard.press("ArrowUp");
+        assert.equal((await flyOver()).height, 1100);
+        assert.equal(await page.$eval("#text-H", (input) => input.value), "1100");
+    });
+
+    it("says the boom once, when it reaches the listener", async () => {
+        const page = await open(h.fileUrl(h.pageFile(["2", "8", "2"])));
+        await page.$eval("#flyover-scrubber", (s) => {
+            s.value = "62";
+            s.dispatchEvent(new Event("input", { bubbles: true }));
+        });
+        await page.evaluate(() => {
+            window.newsChanges = 0;
+            new MutationObserver((records) => (window.newsChanges += records.length))
+                .observe(document.getElementById("flyover-news"), { childList: true, characterData: true, subtree: true });
+        });
+        await page.click("#play");
+        await page.waitForFunction(() => window.conwave.flyOver().time > 2.8, { timeout: 10000 });
+        assert.equal(await page.$eval("#flyover-news", (p) => p.textContent),
+                     "The boom reaches the listener, 2.55 s after the source passed overhead.");
+        assert.equal(await page.evaluate(() => window.newsChanges), 1, "said once, nothing per frame");
+        await page.click("#play");
     });
 });
 
@@ -308,7 +417,7 @@ describe("self-contained", () => {
         const texts = ["2</script><b>", "4\"&<!--", "1\\u0041"];
         const page = await open(h.fileUrl(h.pageFile(texts)));
         const shown = await page.$$eval("#parameters input", (inputs) => inputs.map((input) => input.value));
-        assert.deepEqual(shown, texts);
+        assert.deepEqual(shown, [...texts, "1000"]);
         h.assertFrameIs(await h.now(page), h.csvTicks(texts, 1)[1], "tick 1");
     });
 

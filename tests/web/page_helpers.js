@@ -15,15 +15,17 @@ if (!frames) throw new Error("CONWAVE_FRAMES must name the built conwave-frames"
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), "conwave-page-"));
 process.on("exit", () => fs.rmSync(scratch, { recursive: true, force: true }));
 
-function run(args) {
-    const result = spawnSync(frames, args, { encoding: "utf8", maxBuffer: 1 << 28 });
+// The program in an English environment unless the test gives it another.
+function run(args, env = {}, input = "") {
+    const result = spawnSync(frames, args, { encoding: "utf8", maxBuffer: 1 << 28, input,
+                                             env: { ...process.env, LANGUAGE: "", LC_ALL: "", LANG: "C.UTF-8", ...env } });
     return { status: result.status, out: result.stdout, err: result.stderr };
 }
 
-// The page for these texts, written to a file of its own.
+// The page for these texts, written to a file of its own; options such as ["--lang", "de"] go before them.
 let pages = 0;
-function pageFile(texts) {
-    const result = run(["--html", ...texts]);
+function pageFile(texts, options = [], env = {}) {
+    const result = run(["--html", ...options, ...texts], env);
     assert.equal(result.status, 0, result.err);
     const file = path.join(scratch, `page${++pages}.html`);
     fs.writeFileSync(file, result.out);
@@ -31,8 +33,8 @@ function pageFile(texts) {
 }
 
 // What the program itself says about these texts: its sentence, as carried in the page it writes.
-function programSentence(texts) {
-    const html = run(["--html", ...texts]).out;
+function programSentence(texts, options = []) {
+    const html = run(["--html", ...options, ...texts]).out;
     const json = html.match(/<script type="application\/json" id="start-up">(.*?)<\/script>/)[1];
     return JSON.parse(json).sentence;
 }

@@ -2,22 +2,27 @@
 // Plays the window's ticks at 25 per second, pauses, steps and scrubs over the clock cycle, and draws the two views.
 // Every frame is computed afresh from the clock with the rules above, so a frame never depends on how it was reached.
 (() => {
-    const kTickMs = 40;           // the window's timer interval [ms]
+    const $ = (id) => document.getElementById(id);
+    const program = JSON.parse($("program").textContent);
+    const Rules = makeRules(program);
+    const words = program.page;
+    const startUp = JSON.parse($("start-up").textContent);
+    const fields = { M: $("text-M"), nWave: $("text-nWave"), tMax: $("text-tMax"), H: $("text-H") };
+    const flyOver = makeFlyOver(program, Rules, $);
+
+    const kTickMs = program.tickSeconds * 1000; // the window's timer interval [ms]
     const kScrubTicks = 100000;   // the longest cycle the scrubber spans: about 67 minutes of playing
-    const kDotRadius = 0.5;       // below this radius [px] a circle is a dot one pixel wide, as in the window
+    const kDotRadius = program.look.dotRadius; // below this radius [px] a circle is a dot one pixel wide
     const kLargestDrawnRadius = 1e6; // beyond this radius [px] a circle is drawn as its tangent across the picture
     const kSeenMargin = 2;        // how far beyond the picture [px] an outline still shows: its width and fringe
     const kPrintScale = 4;        // device pixels per CSS pixel when printing, for a sharp picture on paper
     const kStripShare = 0.08;     // the clock's strip below each picture, as a share of the picture's height
     const kPrintWidth = 480;      // the printed views' width [CSS px] that the outlines' width is measured against
-    const kBackground = "#80FFFF"; // light cyan
-    const kCircleColour = "#FF0000";
-    const kHalfWorld = 340;       // the world window is (-340, -340) to (680, 340) [m]
-    const world = { left: -kHalfWorld, top: -kHalfWorld, width: 3 * kHalfWorld, height: 2 * kHalfWorld };
-
-    const $ = (id) => document.getElementById(id);
-    const startUp = JSON.parse($("start-up").textContent);
-    const fields = { M: $("text-M"), nWave: $("text-nWave"), tMax: $("text-tMax") };
+    const kSourceDot = 3.5;       // the source's marker for a class to see: radius [CSS px], over a white rim
+    const kSourceRim = 1.5;       // [CSS px]
+    const kMachLineColour = "#1a1a66";
+    const world = { left: program.world.left, top: program.world.top,
+                    width: program.world.right - program.world.left, height: program.world.bottom - program.world.top };
 
     let state = Rules.startUp();
     let clock = 0;        // the model's clock after the last tick [s]
@@ -55,7 +60,7 @@
 
     // ---- Drawing ----
     // Opaque canvases: the compositor need not blend them with what lies below.
-    const views = [$("source-view"), $("ground-view")].map((canvas) => ({
+    const views = [$("source-view"), $("ground-view"), $("flyover-view")].map((canvas) => ({
         canvas, context: canvas.getContext("2d", { alpha: false }), scale: 1 }));
 
     // The backing store at the screen's resolution: exactly the device pixels the canvas covers where the browser
@@ -112,7 +117,7 @@
         const { canvas, context } = view;
         const width = canvas.width / view.scale, height = canvas.height / view.scale / (1 + kStripShare);
         context.setTransform(view.scale, 0, 0, view.scale, 0, 0);
-        context.fillStyle = kBackground;
+        context.fillStyle = program.look.background;
         context.fillRect(0, 0, width, height);
         const perMetre = width / world.width; // radii are measured along x, so circles stay round
         const middleX = width / 2, middleY = height / 2;
@@ -142,11 +147,42 @@
             }
         }
         context.lineWidth = 1;
-        context.strokeStyle = kCircleColour;
+        context.strokeStyle = program.look.wave;
         context.stroke();
-        context.fillStyle = kCircleColour;
+        context.fillStyle = program.look.wave;
         for (const [x, y] of dots) context.fillRect(x, y, 1, 1);
+        const source = circles[circles.length - 1];
+        const sourceX = (source.x - world.left) * perMetre, sourceY = (source.y - world.top) * height / world.height;
+        if (showMachLines()) paintMachLines(context, sourceX, sourceY, Math.hypot(width, height));
+        paintSource(context, sourceX, sourceY);
         paintStrip(view, width, height);
+    }
+
+    // Above Mach 1 the two lines every wavefront touches, from the source downstream at the Mach angle.
+    const showMachLines = () => Math.abs(state.M) > 1 && $("mach-lines").checked;
+    function paintMachLines(context, x, y, length) {
+        const angle = Math.asin(1 / Math.abs(state.M));
+        const downstream = state.M > 0 ? 1 : -1;
+        context.beginPath();
+        for (const side of [-1, 1]) {
+            context.moveTo(x, y);
+            context.lineTo(x + downstream * length * Math.cos(angle), y + side * length * Math.sin(angle));
+        }
+        context.lineWidth = 1.5;
+        context.strokeStyle = kMachLineColour;
+        context.stroke();
+    }
+
+    // The source as a dot a class sees on a projector, over the wavefronts, with a white rim.
+    function paintSource(context, x, y) {
+        context.beginPath();
+        context.arc(x, y, kSourceDot + kSourceRim, 0, 2 * Math.PI);
+        context.fillStyle = "#FFFFFF";
+        context.fill();
+        context.beginPath();
+        context.arc(x, y, kSourceDot, 0, 2 * Math.PI);
+        context.fillStyle = "#000000";
+        context.fill();
     }
 
     // Below the picture, on the same canvas: the clock and where it is in its cycle. Written into the page's text
@@ -166,18 +202,18 @@
             context.font = view.font = font;
             context.textBaseline = "middle";
         }
-        context.fillText(clockText() + "   tick " + cycleTick + " of " + cycle.ticks + (cycle.whole ? "" : "+"),
-                         4, top + bar + (height - bar) / 2);
+        context.fillText(clockText() + "   " + tickText(), 4, top + bar + (height - bar) / 2);
     }
 
-    const clockText = () => "tNow = " + Rules.numberToText(drawnAt) + " s";
+    const clockText = () => Rules.fill(words.clock, [Rules.local(Rules.numberToText(drawnAt))]);
+    const tickText = () => Rules.fill(cycle.whole ? words.tickOf : words.tickOfMore, [cycleTick, cycle.ticks]);
 
     // Ground frame: the wavefronts' centres stay where the source sent them out, and the source moves through them
     // at -uSource. Shifted by half the source's path in one interval, so that it passes the same place as in the
     // source view; at most half the window's height, so that it starts in view.
     function groundCircles() {
         const path = state.uSource * Math.max(state.dtWave, 0) / 2;
-        const shift = Math.max(-kHalfWorld, Math.min(kHalfWorld, path));
+        const shift = Math.max(-world.height / 2, Math.min(world.height / 2, path));
         const circles = frame.slice(0, -1).map((c, i) => ({ x: shift + state.uSource * (i * state.dtWave), y: 0,
                                                             r: c.r }));
         circles.push({ x: shift - state.uSource * drawnAt, y: 0, r: frame[frame.length - 1].r });
@@ -190,6 +226,7 @@
         if (frame.length === 0) return;
         paint(views[0], sourceCircles());
         paint(views[1], groundCircles());
+        flyOver.paint(views[2], $("mach-lines").checked);
     }
 
     function show() {
@@ -197,30 +234,56 @@
         if (circles === null) {
             // The window ends with this run-time error; the page stops and says it.
             pause();
-            showMessage("Overflow: a coordinate is too large for single precision.");
+            showMessage(program.overflow);
             return;
         }
         frame = circles;
         draw();
-        if (timer === 0) showClock();
+        showClock();
     }
 
-    // The clock in the page's text and on the scrubber: while playing only the pictures change, and these follow
-    // when the animation stops.
+    // The clock beside the scrubber and where the scrubber's thumb stands. While playing, a thumb of its own moves
+    // over the slider and the slider itself keeps still, so that assistive technology hears nothing per frame; the
+    // slider follows when the animation stops.
+    const thumbs = [$("playing-thumb"), $("flyover-thumb")];
+    let thumbTravel = 0; // how far those thumbs move across their sliders [CSS px], measured when the layout changes
+    const measureThumb = () => (thumbTravel = thumbs[0].parentElement.clientWidth - thumbs[0].offsetWidth);
+    const flyOverTick = () => Math.round(flyOver.time / program.tickSeconds);
     function showClock() {
+        if (timer !== 0) {
+            const shares = [cycle.ticks > 1 ? (Math.min(cycleTick, cycle.ticks) - 1) / (cycle.ticks - 1) : 0,
+                            (flyOver.time + flyOver.span) / (2 * flyOver.span)];
+            thumbs.forEach((thumb, k) => (thumb.style.transform = `translateX(${shares[k] * thumbTravel}px)`));
+            $("clock").textContent = clockText();
+            return;
+        }
         $("clock").textContent = clockText();
         const scrubber = $("scrubber");
         scrubber.value = String(Math.min(cycleTick, cycle.ticks));
-        scrubber.setAttribute("aria-valuetext", "tick " + cycleTick + " of " + cycle.ticks +
-                              (cycle.whole ? "" : " or more") + ", " + clockText());
+        scrubber.setAttribute("aria-valuetext", tickText() + ", " + clockText());
+        const flyScrubber = $("flyover-scrubber");
+        flyScrubber.value = String(flyOverTick());
+        flyScrubber.setAttribute("aria-valuetext", Rules.fill(words.flightTime,
+            [Rules.local(Rules.readableNumber(flyOverTick() * program.tickSeconds, 15))]));
+    }
+
+    // One tick of playing: both clocks move on; the boom is said once, when it reaches the listener.
+    function playTick() {
+        const before = flyOver.time;
+        flyOver.advance(program.tickSeconds, true);
+        runTicks(1);
+        const boom = flyOver.boomTime();
+        if (boom !== null && before < boom && flyOver.time >= boom) $("flyover-news").textContent = flyOver.boomNews();
     }
 
     // ---- Playing ----
     function play() {
         if (timer !== 0) return;
-        timer = setInterval(() => runTicks(1), kTickMs);
-        $("play").textContent = "Pause";
+        timer = setInterval(playTick, kTickMs);
+        $("play").textContent = words.pause;
         document.body.classList.add("playing");
+        measureThumb();
+        showClock();
     }
 
     // Nothing keeps running while paused: no timer, no animation frame.
@@ -228,7 +291,9 @@
         if (timer === 0) return;
         clearInterval(timer);
         timer = 0;
-        $("play").textContent = "Play";
+        flyOver.silence();
+        $("flyover-news").textContent = flyOver.news();
+        $("play").textContent = words.play;
         document.body.classList.remove("playing");
         showClock();
     }
@@ -237,6 +302,7 @@
 
     function step(direction) {
         pause();
+        flyOver.step(direction * program.tickSeconds);
         if (direction > 0) runTicks(1);
         else if (cycleTick > 1) goToTick(cycleTick - 1);
         else if (cycle.whole) goToTick(cycle.ticks); // back past the wrap: the cycle's last tick
@@ -249,18 +315,27 @@
     }
 
     function describe() {
-        const caption = state.started ? "M = " + Rules.numberToText(state.M) + ", nWave = " +
-                                        Rules.numberToText(state.nWave) + ", tMax = " + Rules.numberToText(state.tMax)
-                                      : "before START";
-        $("caption").textContent = caption;
+        $("caption").textContent = state.started ? Rules.caption(state) : words.beforeStart;
         $("regime").textContent = Rules.describePicture(state); // the live region says it once per change
+        // Which way the air streams and the source moves follows the sign of M; at M 0 nothing moves.
+        const motion = state.M > 0 ? "" : state.M < 0 ? "OtherWay" : "AtRest";
+        $("source-title").textContent = words["sourceTitle" + motion];
+        $("ground-title").textContent = words["groundTitle" + motion];
         const mach = Math.abs(state.M);
         $("mach-angle").hidden = !(mach > 1);
-        $("mach-angle").textContent = "Mach angle: " + Rules.oneDecimal(Rules.machAngleDegrees(mach)) +
-                                      "\u00B0, the angle whose sine is 1/M.";
+        $("mach-angle").textContent = Rules.fill(words.machAngle,
+                                                 [Rules.local(Rules.oneDecimal(Rules.machAngleDegrees(mach)))]);
+        document.querySelector(".mach-lines").hidden = !(mach > 1);
     }
 
     // As the window's START: a refusal changes nothing and names the field to correct.
+    function refuse(field, message) {
+        showMessage(message);
+        fields[field].setAttribute("aria-invalid", "true");
+        fields[field].focus();
+        fields[field].select();
+    }
+
     function start() {
         for (const input of Object.values(fields)) input.removeAttribute("aria-invalid");
         let next;
@@ -268,13 +343,15 @@
             next = Rules.restart(fields.M.value, fields.nWave.value, fields.tMax.value);
         } catch (refusal) {
             if (!(refusal instanceof Rules.Refusal)) throw refusal;
-            showMessage(refusal.message);
-            fields[refusal.field].setAttribute("aria-invalid", "true");
-            fields[refusal.field].focus();
-            fields[refusal.field].select();
+            refuse(refusal.field, refusal.message);
+            return;
+        }
+        if (!flyOver.restart(next, fields.H.value)) {
+            refuse("H", words.heightRefused);
             return;
         }
         $("refusal").hidden = true;
+        $("flyover-news").textContent = "";
         state = next;
         cycle = cycleOf(state);
         $("scrubber").max = String(cycle.ticks);
@@ -287,6 +364,25 @@
     $("back").addEventListener("click", () => step(-1));
     $("forward").addEventListener("click", () => step(1));
     $("scrubber").addEventListener("input", (event) => goToTick(Number(event.target.value)));
+    $("mach-lines").addEventListener("change", draw);
+    $("flyover-scrubber").addEventListener("input", (event) => {
+        flyOver.goTo(Number(event.target.value) * program.tickSeconds);
+        draw();
+    });
+    // Sound starts only when the reader asks for it: the audio is made then, on that click.
+    $("sound").addEventListener("change", (event) => (event.target.checked ? flyOver.turnSoundOn() : flyOver.silence()));
+    // On the fly-over, Up and Down move the listener away from the flight and towards it.
+    $("flyover-view").addEventListener("keydown", (event) => {
+        if (event.key !== "ArrowUp" && event.key !== "ArrowDown") return;
+        event.preventDefault();
+        event.stopPropagation();
+        const height = flyOver.height, change = Math.max(50, Math.round(height * 0.1));
+        const next = Math.max(0, event.key === "ArrowUp" ? height + change : height - change);
+        fields.H.value = Rules.local(Rules.numberToText(next));
+        flyOver.restart(state, fields.H.value);
+        showClock();
+        draw();
+    });
     $("parameters").addEventListener("submit", (event) => {
         event.preventDefault();
         start();
@@ -303,6 +399,7 @@
     });
 
     const refit = (entries = []) => {
+        measureThumb();
         for (const view of views)
             fit(view, entries.find((entry) => entry.target === view.canvas)?.devicePixelContentBoxSize?.[0]);
         draw();
@@ -329,11 +426,13 @@
     });
     function preparePrint() {
         if (frame.length === 0) return;
-        [sourceCircles(), groundCircles()].forEach((circles, k) => {
+        [sourceCircles(), groundCircles(), null].forEach((circles, k) => {
             const canvas = document.createElement("canvas");
             canvas.width = kPrintWidth * kPrintScale;
             canvas.height = Math.round(kPrintWidth * world.height / world.width * (1 + kStripShare) * kPrintScale);
-            paint({ canvas, context: canvas.getContext("2d", { alpha: false }), scale: kPrintScale }, circles);
+            const view = { canvas, context: canvas.getContext("2d", { alpha: false }), scale: kPrintScale };
+            if (circles === null) flyOver.paint(view, $("mach-lines").checked);
+            else paint(view, circles);
             printed[k].src = canvas.toDataURL("image/png");
         });
     }
@@ -342,6 +441,9 @@
 
     // What the views show now, for scripts that check the page.
     window.conwave = Object.freeze({
+        flyOver: () => ({ time: flyOver.time, height: flyOver.height, boomTime: flyOver.boomTime(), f0: flyOver.f0(),
+                          arrivals: flyOver.arrivals().map((a) => a.tArrives), soundLog: flyOver.soundLog(),
+                          audioOpened: flyOver.audioOpened() }),
         now: () => ({ drawnAt, cycleTick, cycleTicks: cycle.ticks, wholeCycle: cycle.whole, playing: timer !== 0,
                       source: frame.map((c) => ({ x: c.x, r: c.r })),
                       ground: frame.length ? groundCircles().map((c) => ({ x: c.x, r: c.r })) : [] }),
@@ -350,9 +452,13 @@
     fields.M.value = startUp.texts[0];
     fields.nWave.value = startUp.texts[1];
     fields.tMax.value = startUp.texts[2];
+    fields.H.value = startUp.height;
+    $("flyover-scrubber").min = String(-Math.round(flyOver.span / program.tickSeconds));
+    $("flyover-scrubber").max = String(Math.round(flyOver.span / program.tickSeconds));
     if (startUp.started) {
         start();
     } else {
+        flyOver.restart(state, fields.H.value);
         describe();
         goToTick(1);
     }

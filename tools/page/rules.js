@@ -1,22 +1,27 @@
 // ==== The window's rules, in script ====
 // What the window does when START is pressed, and how it words the picture: how a text becomes a number, which
-// parameters the restart refuses and with which message, the regime sentence, and one tick of the clock. The
-// program's C++ holds the originals (the text-to-number grammar and the number texts in the platform services, the
-// restart and the tick in the wave state and tick, the sentence in the regime description). Change them together:
-// the page tests compare this block with conwave-frames for the same texts, circle by circle and word for word.
+// parameters the restart refuses and why, the sentence, and one tick of the clock. The program's C++ holds the
+// originals (the text-to-number grammar and the number texts in the platform services, the restart and the tick in
+// the wave state and tick, the sentence in the regime description); the program hands this script its numbers,
+// limits and words as data (the page's "program" element), so that only the logic is here. A sweep compares this
+// block with conwave-frames --batch over thousands of texts, byte for byte.
 "use strict";
 
-const Rules = (() => {
-    const kSoundSpeed = 340;   // wave speed [m/s]
-    const kTickSeconds = 0.04; // clock advance per tick [s]
-    const kMaxWaves = 50;      // wavefronts that have a slot
-    const kMaxScrollMach = 3;  // the Mach scroll bar's largest value
-    const kMaxScrollSpan = 4;  // the time-span scroll bar's largest value [s]
-    const kMarkerRadius = Math.fround(0.1); // source marker [m]
-    const kFloatMax = 3.4028234663852886e38;
-    const kSingleOverflow = 3.4028235677973366e38; // halfway between the largest float and 2^128
-    // Largest centre or radius the restart lets through: the margin covers the rounding of the clock's sum.
-    const kGeometryLimit = kFloatMax * (1 - 1e-6);
+function makeRules(program) {
+    const kSoundSpeed = program.soundSpeed;   // wave speed [m/s]
+    const kTickSeconds = program.tickSeconds; // clock advance per tick [s]
+    const kMaxWaves = program.maxWaves;       // wavefronts that have a slot
+    const kMaxScrollMach = program.maxScrollMach;
+    const kMaxScrollSpan = program.maxScrollSpan; // [s]
+    const kMarkerRadius = program.markerRadius;   // source marker [m], in single precision
+    const kSingleOverflow = program.singleOverflow;
+    const kGeometryLimit = program.geometryLimit; // largest centre or radius the restart lets through [m]
+    const decimalComma = program.decimalSign === ",";
+
+    // A pattern with %1, %2, ... replaced by the texts in turn; a filled text is not filled again.
+    const fill = (pattern, texts) => pattern.replace(/%([1-9])/g, (place, n) => texts[n - 1] ?? place);
+    // A number text with the language's decimal sign.
+    const local = (text) => (decimalComma ? text.replace(".", ",") : text);
 
     class Refusal extends Error {
         constructor(field, message) {
@@ -27,11 +32,13 @@ const Rules = (() => {
 
     const isBlank = (c) => c === " " || c === "\t" || c === "\r" || c === "\n";
     const isDigit = (c) => c >= "0" && c <= "9";
+    const isDecimalSign = (c, comma) => c === "." || (comma && c === ",");
 
-    // The number at the start of a text: blanks, a sign, digits with at most one ".", an exponent with at least one
-    // digit; reading stops at the first character that cannot continue it; no number reads as 0. Returns null for a
-    // number too large for a double. Number() rounds a decimal text correctly, as the program's reader does.
-    function textToNumber(text) {
+    // The number at the start of a text: blanks, a sign, digits with at most one decimal sign (a point, or a comma
+    // where the language writes one), an exponent with at least one digit; reading stops at the first character
+    // that cannot continue it; no number reads as 0. Returns null for a number too large for a double. Number()
+    // rounds a decimal text correctly, as the program's reader does.
+    function textToNumber(text, comma = decimalComma) {
         let p = 0;
         while (p < text.length && isBlank(text[p])) ++p;
         const negative = text[p] === "-";
@@ -39,7 +46,7 @@ const Rules = (() => {
         const start = p;
         let digits = 0;
         while (p < text.length && isDigit(text[p])) ++p, ++digits;
-        if (text[p] === ".") {
+        if (isDecimalSign(text[p], comma)) {
             ++p;
             while (p < text.length && isDigit(text[p])) ++p, ++digits;
         }
@@ -53,7 +60,7 @@ const Rules = (() => {
                 end = q;
             }
         }
-        const magnitude = Number(text.slice(start, end));
+        const magnitude = Number(text.slice(start, end).replace(",", "."));
         if (magnitude === Infinity) return null;
         return negative ? -magnitude : magnitude;
     }
@@ -135,20 +142,25 @@ const Rules = (() => {
         return generalText(Math.floor(limit / power * (1 - 1e-12)) * power, 3);
     }
 
+    // A refusal of one field, for a reason the program names, asking for a range of values written as the
+    // program writes them.
+    function refuse(field, reason, lowText, highText) {
+        throw new Refusal(field, fill(program.refusals[reason], [local(lowText), local(highText)]));
+    }
+    const refuseRange = (field, reason, [low, high]) => refuse(field, reason, numberToText(low), numberToText(high));
+    // A refusal that asks for a number from -limit to limit.
+    function refuseBeyond(field, reason, limit) {
+        const text = limitText(limit);
+        refuse(field, reason, "-" + text, text);
+    }
+
     function readField(text, field) {
         const value = textToNumber(text);
         if (value !== null) return value;
-        throw new Refusal(field, {
-            M: "The Mach number M is too large: enter a number such as 0 to 3.",
-            nWave: "The number of wavefronts nWave is too large: enter a number from 1 to 50.",
-            tMax: "The time span tMax is too large: enter a number of seconds such as 1 to 4.",
-        }[field]);
-    }
-
-    // A refusal that asks for a number from -limit to limit.
-    function refuseBeyond(field, lead, limit) {
-        const text = limitText(limit);
-        throw new Refusal(field, lead + " from -" + text + " to " + text + ".");
+        const [reason, range] = { M: ["MachTooLargeForADouble", program.ordinaryMach],
+                                  nWave: ["WaveCountTooLargeForADouble", program.waveCounts],
+                                  tMax: ["SpanTooLargeForADouble", program.ordinarySpan] }[field];
+        refuseRange(field, reason, range);
     }
 
     // Every circle of a clock cycle must fit single precision; see the restart's own comment for the ages and for
@@ -164,18 +176,15 @@ const Rules = (() => {
         const spanLimit = (kGeometryLimit / speed - kTickSeconds) * next.nWave / waves;
         const spanFitsSomeMach = ageLimit * next.aSound <= kGeometryLimit;
         if (ageLimit * ordinarySpeed <= kGeometryLimit || (!(spanLimit > 0) && spanFitsSomeMach))
-            refuseBeyond("M", "The Mach number M is too large to draw with these wavefronts: enter a number",
-                         kGeometryLimit / (ageLimit * next.aSound));
-        if (spanLimit > 0)
-            refuseBeyond("tMax", "The time span tMax is too long to draw at this Mach number: enter a number of seconds",
-                         spanLimit);
-        refuseBeyond("M", "The Mach number M is too large to draw at any time span: enter a number",
-                     kGeometryLimit / ((kTickSeconds + kMaxScrollSpan) * next.aSound));
+            refuseBeyond("M", "MachTooLargeForWaves", kGeometryLimit / (ageLimit * next.aSound));
+        if (spanLimit > 0) refuseBeyond("tMax", "SpanTooLongForMach", spanLimit);
+        refuseBeyond("M", "MachTooLargeForAnySpan", kGeometryLimit / ((kTickSeconds + kMaxScrollSpan) * next.aSound));
     }
 
-    // Whether the text begins with a number: blanks, a sign, then a digit or a point followed by one. Otherwise it
-    // reads as 0 for want of a number, and the refusal says so.
-    const beginsWithNumber = (text) => /^[ \t\r\n]*[+-]?(\d|\.\d)/.test(text);
+    // Whether the text begins with a number: blanks, a sign, then a digit or a decimal sign followed by one.
+    // Otherwise it reads as 0 for want of a number, and the refusal says so.
+    const beginsWithNumber = (text) => (decimalComma ? /^[ \t\r\n]*[+-]?(\d|[.,]\d)/ : /^[ \t\r\n]*[+-]?(\d|\.\d)/)
+        .test(text);
 
     // START: the three texts in the window's order; a refusal throws Refusal and leaves nothing changed.
     function restart(mText, nWaveText, tMaxText) {
@@ -184,19 +193,12 @@ const Rules = (() => {
         next.nWave = readField(nWaveText, "nWave");
         next.tMax = readField(tMaxText, "tMax");
         if (next.nWave === 0)
-            throw new Refusal("nWave", beginsWithNumber(nWaveText)
-                ? "The number of wavefronts nWave cannot be 0: enter a number from 1 to 50."
-                : "The number of wavefronts nWave is not a number, so it reads as 0: enter a number from 1 to 50.");
-        if (waveCount(next.nWave) > kMaxWaves)
-            throw new Refusal("nWave",
-                              "The number of wavefronts nWave cannot be more than 50: enter a number from 1 to 50.");
+            refuseRange("nWave", beginsWithNumber(nWaveText) ? "NoWaves" : "WaveCountNotANumber", program.waveCounts);
+        if (waveCount(next.nWave) > kMaxWaves) refuseRange("nWave", "TooManyWaves", program.waveCounts);
         next.dtWave = next.tMax / next.nWave;
-        if (!Number.isFinite(next.dtWave))
-            throw new Refusal("nWave", "The number of wavefronts nWave is too small for this time span: enter a " +
-                                       "number from 1 to 50.");
+        if (!Number.isFinite(next.dtWave)) refuseRange("nWave", "WaveCountTooSmallForSpan", program.waveCounts);
         next.uSource = next.M * next.aSound;
-        if (!Number.isFinite(next.uSource))
-            throw new Refusal("M", "The Mach number M is too large: enter a number such as 0 to 3.");
+        if (!Number.isFinite(next.uSource)) refuseRange("M", "MachTooLargeForADouble", program.ordinaryMach);
         checkGeometry(next);
         return next;
     }
@@ -226,35 +228,83 @@ const Rules = (() => {
         return text;
     }
 
-    // The sentence of the window's tooltip and accessible description.
+    // With a negative interval every frame is drawn at the first tick: the wavefronts whose radius, in single
+    // precision, is not negative.
+    function wavesDrawnAtFirstTick(state) {
+        let drawn = 0;
+        while (drawn < waveCount(state.nWave) &&
+               Math.fround(state.aSound * (kTickSeconds + drawn * state.dtWave)) >= 0) ++drawn;
+        return drawn;
+    }
+
+    // The sentence of the window's tooltip and accessible description, in the page's language.
     function describePicture(state) {
-        if (state.nWave === 0) return "Press START to begin the animation.";
+        const words = program.picture;
+        if (state.nWave === 0) return words.beforeStart;
         const mach = Math.abs(state.M);
-        const speed = "Mach " + machText(mach);
-        const otherWay = state.M < 0 ? ", moving the other way" : "";
-        let regime;
-        if (mach === 0)
-            regime = "At rest at " + speed + ": the wavefronts are concentric circles around the source";
-        else if (mach < 1)
-            regime = "Subsonic at " + speed + otherWay + ": the source stays inside its wavefronts";
-        else if (mach === 1)
-            regime = "Sonic at " + speed + otherWay + ": every wavefront touches the source";
-        else
-            regime = "Supersonic at " + speed + otherWay + ": a Mach cone with a Mach angle of " +
-                     oneDecimal(machAngleDegrees(mach)) + " degrees";
+        const otherWay = state.M < 0 ? "OtherWay" : "";
+        const regime = mach === 0 ? "atRest" : mach < 1 ? "subsonic" + otherWay : mach === 1 ? "sonic" + otherWay
+                                                                                             : "supersonic" + otherWay;
         const interval = Math.abs(state.dtWave);
-        if (waveCount(state.nWave) === 0) return regime + ", with no wavefront drawn.";
-        if (state.dtWave < 0) {
-            let drawn = 0;
-            while (drawn < waveCount(state.nWave) && Math.fround(state.aSound * (kTickSeconds + drawn * state.dtWave)) >= 0)
-                ++drawn;
-            return regime + ", a negative time span: only the " + (drawn === 1 ? "youngest wavefront is" :
-                drawn + " youngest wavefronts are") + " drawn and the picture stands still.";
+        const waves = waveCount(state.nWave);
+        const drawn = waves > 0 && state.dtWave < 0 ? wavesDrawnAtFirstTick(state) : 0;
+        const intervalWords = waves === 0 ? "noWavefront" : state.dtWave < 0 ? (drawn === 1 ? "negativeSpanOne"
+                                                                                           : "negativeSpanSome")
+                                          : interval < kTickSeconds ? "standsStill" : "every";
+        return fill(words.sentence, [
+            fill(words[regime], [local(machText(mach)), local(oneDecimal(machAngleDegrees(mach)))]),
+            fill(words[intervalWords], [local(readableNumber(interval)), local(readableNumber(kTickSeconds)),
+                                        String(drawn)]),
+        ]);
+    }
+
+    // "M = 1.2, nWave = 4, tMax = 1", as the program writes the parameters.
+    const caption = (state) => fill(program.caption, [state.M, state.nWave, state.tMax].map((v) => local(numberToText(v))));
+
+    // ---- The fly-over heard from the ground ----
+    class FlyOverRefusal extends Error {}
+
+    // sqrt(x^2 + height^2) without a square that overflows, in the model's steps.
+    function distanceTo(x, height) {
+        let longer = Math.abs(x), shorter = height;
+        if (longer < shorter) [longer, shorter] = [shorter, longer];
+        if (longer === 0) return 0;
+        const ratio = shorter / longer;
+        return longer * Math.sqrt(1 + ratio * ratio);
+    }
+
+    // Every front sent within +-span of the pass overhead, in the order heard: {front, tEmitted, xEmitted,
+    // tArrives, heardFrequency (null with the cone itself)}, the boom's time above Mach 1 (else null) and f0.
+    function flyOver(state, height, span) {
+        const interval = Math.abs(state.dtWave);
+        const most = Math.floor((program.maxFlyOverFronts - 1) / 2);
+        let last = Math.floor(span / interval);
+        if (last <= most) {
+            if (last > 0 && last * interval > span) --last;
+            else if ((last + 1) * interval <= span) ++last;
         }
-        if (interval < kTickSeconds)
-            return regime + ", a wavefront every " + readableNumber(interval) + " s, less than one frame of " +
-                   readableNumber(kTickSeconds) + " s: the picture stands still.";
-        return regime + ", a wavefront every " + readableNumber(interval) + " s.";
+        const words = program.listener;
+        if (!(last <= most))
+            throw new FlyOverRefusal(fill(words.TooManyFronts, [numberToText(program.maxFlyOverFronts),
+                                                                local(numberToText(span))]));
+        const speed = state.uSource;
+        if (!Number.isFinite(2 * Math.abs(speed) * span + 2 * height) ||
+            !Number.isFinite(state.M * state.M * state.aSound * span))
+            throw new FlyOverRefusal(fill(words.TooFast, program.ordinaryMach.map((v) => local(numberToText(v)))));
+        const f0 = 1 / interval;
+        const mach = Math.abs(state.M);
+        const boomTime = mach > 1 ? height * Math.sqrt(mach * mach - 1) / (mach * state.aSound) : null;
+        const arrivals = [];
+        for (let k = 0 - last; k <= last; ++k) { // 0 - 0 is +0, as the program counts
+            const tEmitted = k * state.dtWave;
+            const xEmitted = speed * tEmitted;
+            const d = distanceTo(xEmitted, height);
+            const slope = 1 + state.M * state.M * state.aSound * tEmitted / d;
+            arrivals.push({ front: k, tEmitted, xEmitted, tArrives: tEmitted + d / state.aSound,
+                            heardFrequency: Number.isFinite(slope) && slope !== 0 ? f0 / Math.abs(slope) : null });
+        }
+        arrivals.sort((a, b) => (a.tArrives !== b.tArrives ? a.tArrives - b.tArrives : a.tEmitted - b.tEmitted));
+        return { f0, boomTime, arrivals };
     }
 
     // Double to single precision as the picture is handed it; null beyond the single-precision range.
@@ -280,5 +330,9 @@ const Rules = (() => {
     const wraps = (state, drawnAt) => drawnAt > state.dtWave;
 
     return { kTickSeconds, Refusal, textToNumber, numberToText, generalText, oneDecimal, waveCount, restart, startUp,
-             machAngleDegrees, describePicture, circlesAt, nextClock, wraps };
-})();
+             machAngleDegrees, describePicture, caption, circlesAt, nextClock, wraps, fill, local, FlyOverRefusal,
+             flyOver, distanceTo, readableNumber };
+}
+
+// The page takes its rules from the program's data; a test under Node takes the maker.
+if (typeof module === "object") module.exports = makeRules;

@@ -1,0 +1,102 @@
+#include "listener.h"
+
+#include "runtime_services.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace conwave {
+
+namespace {
+
+constexpr std::array<NamedWords, 2> kFlyOverWords{{
+    {"TooManyFronts", CONWAVE_WORDS("Listener", "More than %1 wavefronts would reach the listener from within %2 s of "
+                                                "the pass overhead: choose a larger interval tMax / nWave or a shorter "
+                                                "span.")},
+    {"TooFast", CONWAVE_WORDS("Listener", "The Mach number M is too large for the fly-over: enter a number such as %1 "
+                                          "to %2.")},
+}};
+
+} // namespace
+
+FlyOverRefused::FlyOverRefused(FlyOverReason reason, std::string first, std::string second)
+    : std::runtime_error(fillWords(kFlyOverWords.at(static_cast<std::size_t>(reason)).english, {first, second}))
+    , m_reason(reason)
+    , m_first(std::move(first))
+    , m_second(std::move(second))
+{
+}
+
+std::span<const NamedWords> flyOverWordTable() { return kFlyOverWords; }
+
+std::string flyOverMessage(const FlyOverRefused &refusal, const Wording &wording)
+{
+    return fillWords(wording.translate("Listener", kFlyOverWords.at(static_cast<std::size_t>(refusal.reason())).english),
+                     {localNumber(refusal.first(), wording), localNumber(refusal.second(), wording)});
+}
+
+double distanceTo(double x, double height)
+{
+    double longer = std::fabs(x), shorter = height;
+    if (longer < shorter)
+        std::swap(longer, shorter);
+    if (longer == 0.0)
+        return 0.0;
+    const double ratio = shorter / longer;
+    return longer * std::sqrt(1.0 + ratio * ratio);
+}
+
+FlyOver flyOver(const WaveState &state, double height, double span)
+{
+    FlyOver result;
+    result.M = state.M;
+    result.height = height;
+    result.span = span;
+    const double interval = std::fabs(state.dtWave);
+    // Fronts k = -last .. last: their count must be known to fit before any is worked out.
+    double last = std::floor(span / interval);
+    if (last <= (kMaxFlyOverFronts - 1) / 2) {
+        // The quotient is rounded: the fronts are those whose own tEmitted lies within the span.
+        if (last > 0.0 && last * interval > span)
+            --last;
+        else if ((last + 1.0) * interval <= span)
+            ++last;
+    }
+    if (!(last <= (kMaxFlyOverFronts - 1) / 2))
+        throw FlyOverRefused(FlyOverReason::TooManyFronts, numberToText(static_cast<double>(kMaxFlyOverFronts)),
+                             numberToText(span));
+    // Every distance is at most twice the farthest point of the flight, and the slope's numerator M^2 aSound tE.
+    const double speed = state.uSource;
+    if (!std::isfinite(2.0 * std::fabs(speed) * span + 2.0 * height) ||
+        !std::isfinite(state.M * state.M * state.aSound * span))
+        throw FlyOverRefused(FlyOverReason::TooFast, numberToText(kOrdinaryMach.low),
+                             numberToText(kOrdinaryMach.high));
+
+    result.emittedFrequency = 1.0 / interval;
+    const double mach = std::fabs(state.M);
+    if (mach > 1.0)
+        result.boomTime = height * std::sqrt(mach * mach - 1.0) / (mach * state.aSound);
+    const auto count = static_cast<long long>(last);
+    result.arrivals.reserve(static_cast<std::size_t>(2 * count + 1));
+    for (long long k = -count; k <= count; ++k) {
+        Arrival arrival;
+        arrival.front = k;
+        arrival.tEmitted = static_cast<double>(k) * state.dtWave;
+        arrival.xEmitted = speed * arrival.tEmitted;
+        const double d = distanceTo(arrival.xEmitted, height);
+        arrival.tArrives = arrival.tEmitted + d / state.aSound;
+        // f0 / |dtA/dtE|: the slope is 0 exactly where the cone arrives, and undefined for a front sent at the
+        // listener itself.
+        const double slope = 1.0 + state.M * state.M * state.aSound * arrival.tEmitted / d;
+        if (std::isfinite(slope) && slope != 0.0)
+            arrival.heardFrequency = result.emittedFrequency / std::fabs(slope);
+        result.arrivals.push_back(arrival);
+    }
+    std::sort(result.arrivals.begin(), result.arrivals.end(), [](const Arrival &a, const Arrival &b) {
+        return a.tArrives != b.tArrives ? a.tArrives < b.tArrives : a.tEmitted < b.tEmitted;
+    });
+    return result;
+}
+
+} // namespace conwave

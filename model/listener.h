@@ -1,0 +1,73 @@
+// A fly-over heard from the ground: the source flies at v = M x aSound along a straight line at height H above a
+// listener, passes straight overhead at t = 0 and sends out a wavefront every dtWave seconds, at tE = k x dtWave.
+// When each front reaches the listener, the frequency heard, and above Mach 1 the boom.
+#pragma once
+
+#include "wave_state.h"
+#include "words.h"
+
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace conwave {
+
+inline constexpr double kDefaultFlyOverSpan = 10.0; // fronts sent within this time of the pass overhead [s]
+inline constexpr long long kMaxFlyOverFronts = 100000;
+
+// One wavefront as the listener hears it.
+struct Arrival {
+    long long front = 0;      // k: sent at k x dtWave
+    double tEmitted = 0.0;    // [s] after the pass overhead
+    double xEmitted = 0.0;    // where it was sent, along the flight [m]
+    double tArrives = 0.0;    // [s] after the pass overhead
+    std::optional<double> heardFrequency; // [Hz]; none for a front that arrives with the cone itself
+};
+
+struct FlyOver {
+    double M = 0.0;
+    double height = 0.0;            // H [m]
+    double span = 0.0;              // fronts sent within +-span [s]
+    double emittedFrequency = 0.0;  // f0 = 1 / |dtWave| [Hz]
+    std::optional<double> boomTime; // above Mach 1: when the cone reaches the listener [s]
+    std::vector<Arrival> arrivals;  // in the order heard: by tArrives, then by tEmitted
+};
+
+// Why a fly-over cannot be worked out; each has one English pattern (flyOverWordTable).
+enum class FlyOverReason {
+    TooManyFronts, // %1 the most fronts, %2 the span
+    TooFast,       // %1 and %2 the ordinary Mach numbers
+};
+
+class FlyOverRefused : public std::runtime_error {
+public:
+    FlyOverRefused(FlyOverReason reason, std::string first, std::string second);
+
+    FlyOverReason reason() const noexcept { return m_reason; }
+    const std::string &first() const noexcept { return m_first; }
+    const std::string &second() const noexcept { return m_second; }
+
+private:
+    FlyOverReason m_reason;
+    std::string m_first;
+    std::string m_second;
+};
+
+// The refusals' patterns by name, in the order of FlyOverReason.
+std::span<const NamedWords> flyOverWordTable();
+
+// The refusal's message in the wording's language.
+std::string flyOverMessage(const FlyOverRefused &refusal, const Wording &wording);
+
+// The distance from the point (x, height) to the listener at the origin, sqrt(x^2 + height^2), worked out so that
+// no square overflows; the page's script repeats exactly these steps.
+double distanceTo(double x, double height);
+
+// The fly-over of a restarted state, for a listener height >= 0 and a span > 0: every front sent within +-span of
+// the pass overhead. Throws FlyOverRefused for more than kMaxFlyOverFronts fronts, or a flight too fast to work out
+// in double precision.
+FlyOver flyOver(const WaveState &state, double height, double span = kDefaultFlyOverSpan);
+
+} // namespace conwave

@@ -1,0 +1,174 @@
+#include "print_flyover.h"
+
+#include "listener.h"
+#include "markup.h"
+#include "runtime_services.h"
+#include "wave_state.h"
+#include "words.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace conwave {
+
+namespace {
+
+using namespace print;
+
+constexpr double kMaxPictureHeightMm = 110.0; // leaves room on the page for the caption [mm]
+constexpr double kFrontSpacingMm = 2.5;       // drawn fronts at least this far apart, so that each can be followed
+constexpr double kListenerMm = 3.0;           // the listener's mark across [mm]
+
+// A scale of 1 cm = 1, 2 or 5 times a power of ten metres, at least the one asked for.
+double niceMetresPerCentimetre(double least)
+{
+    const double power = std::pow(10.0, std::floor(std::log10(least)));
+    for (const double step : {1.0, 2.0, 5.0, 10.0})
+        if (step * power >= least * (1.0 - 1e-12))
+            return step * power;
+    return 10.0 * power;
+}
+
+// The world window around the listener at the origin and the source at (xs, height), y growing downwards as on
+// paper, so that heights are negative; a ground strip below the listener.
+Paper placeOnPaper(double xs, double height)
+{
+    const double extent = std::max({height, std::fabs(xs), kSoundSpeed});
+    const double left = std::min(0.0, xs) - 0.6 * extent, right = std::max(0.0, xs) + 0.6 * extent;
+    const double top = -(height + 0.35 * extent), bottom = 0.12 * extent;
+    const double least = std::max((right - left) / (kPrintWidthMm / 10.0), (bottom - top) / (kMaxPictureHeightMm / 10.0));
+    const double mmPerMetre = 10.0 / niceMetresPerCentimetre(least);
+    const double middle = (left + right) / 2, halfWidth = kPrintWidthMm / mmPerMetre / 2;
+    return Paper{{middle - halfWidth, top, middle + halfWidth, bottom}, kFlowBand, mmPerMetre};
+}
+
+// Every step-th front sent before the instant, as circles of the print style; the source marker last.
+WaveFrame frontsAt(const FlyOver &flyOver, double instant, double xs, long long step)
+{
+    WaveFrame frame;
+    for (const Arrival &a : flyOver.arrivals)
+        if (a.tEmitted <= instant && a.front % step == 0)
+            frame.push_back({static_cast<float>(a.xEmitted), static_cast<float>(-flyOver.height),
+                             static_cast<float>(kSoundSpeed * (instant - a.tEmitted)), kWaveColour});
+    frame.push_back({static_cast<float>(xs), static_cast<float>(-flyOver.height), kMarkerRadius, kWaveColour});
+    return frame;
+}
+
+// Above Mach 1 the two lines every front touches, trailing from the source at the Mach angle to the picture's edge.
+std::string machLines(const Paper &paper, double xs, double height, double M)
+{
+    const double angle = std::asin(1.0 / std::fabs(M)), behind = M > 0 ? -1.0 : 1.0;
+    const double reach = 3.0 * (paper.world.right - paper.world.left + paper.world.bottom - paper.world.top);
+    std::string svg;
+    for (const double side : {-1.0, 1.0})
+        svg += worldLine("mach", xs, -height, xs + behind * reach * std::cos(angle),
+                         -height + side * reach * std::sin(angle),
+                         attribute("stroke", kInk) + attribute("stroke-width", mm(paper.metres(kPrintOutlineMm))));
+    return svg;
+}
+
+std::string picture(const Paper &paper, const FlyOver &flyOver, const WaveFrame &frame, double xs, PrintAnswers answers)
+{
+    const WorldWindow &world = paper.world;
+    const std::string view = exact(world.left) + ' ' + exact(world.top) + ' ' + exact(world.right - world.left) + ' ' +
+                             exact(world.bottom - world.top);
+    std::string svg = "  <svg id=\"picture\" x=\"0\"" + attribute("y", mm(paper.top)) +
+                      attribute("width", mm(paper.width())) + attribute("height", mm(paper.height())) +
+                      attribute("viewBox", view) + " preserveAspectRatio=\"xMidYMid meet\" overflow=\"hidden\">\n";
+    svg += "    <rect class=\"ground\"" + attribute("x", exact(world.left)) + " y=\"0\"" +
+           attribute("width", exact(world.right - world.left)) + attribute("height", exact(world.bottom)) +
+           " fill=\"#E0E0E0\"/>\n";
+    // Sound does not go on below the ground: the fronts are cut off there.
+    svg += "    <clipPath id=\"air\"><rect" + attribute("x", exact(world.left)) + attribute("y", exact(world.top)) +
+           attribute("width", exact(world.right - world.left)) + attribute("height", exact(-world.top)) +
+           "/></clipPath>\n    <g clip-path=\"url(#air)\">\n";
+    svg += wavefronts(paper, frame);
+    const std::string dashed =
+        thinLine(paper) + attribute("stroke-dasharray", mm(paper.metres(2.0)) + ' ' + mm(paper.metres(1.0)));
+    svg += worldLine("flight", world.left, -flyOver.height, world.right, -flyOver.height, dashed);
+    svg += worldLine("height", 0.0, 0.0, 0.0, -flyOver.height, dashed);
+    if (std::fabs(flyOver.M) > 1.0 && answers == PrintAnswers::Shown)
+        svg += machLines(paper, xs, flyOver.height, flyOver.M);
+    svg += "      <circle class=\"source\"" + attribute("cx", exact(xs)) + attribute("cy", exact(-flyOver.height)) +
+           attribute("r", exact(paper.metres(kPrintSourceMm / 2))) + attribute("fill", kInk) + "/>\n";
+    svg += "    </g>\n";
+    svg += worldLine("ground", world.left, 0.0, world.right, 0.0,
+                     attribute("stroke", kInk) + attribute("stroke-width", mm(paper.metres(2 * kThinLine))));
+    return svg + "  </svg>\n" + border(paper);
+}
+
+// The listener as a small triangle standing on the ground, and the names of what the picture shows.
+std::string labels(const Paper &paper, const FlyOver &flyOver, double xs)
+{
+    const double lx = paper.x(0.0), ly = paper.y(0.0), half = kListenerMm / 2;
+    std::string svg = "  <polygon class=\"listener\"" +
+                      attribute("points", mm(lx) + ',' + mm(ly - kListenerMm) + ' ' + mm(lx - half) + ',' + mm(ly) +
+                                              ' ' + mm(lx + half) + ',' + mm(ly)) +
+                      attribute("fill", kInk) + "/>\n";
+    svg += label("listener", lx + half + 1.0, ly + kLabelSize + 0.3, "start", "listener");
+    svg += label("height", lx + 1.5, paper.y(-flyOver.height / 2), "start",
+                 "H = " + readableNumber(flyOver.height, 6) + " m");
+    const double sx = paper.x(xs), sy = paper.y(-flyOver.height);
+    svg += label("source", sx, sy - 2.5, "middle", "source");
+    // The flight's direction and speed above the picture.
+    const double d = flyOver.M < 0 ? -1.0 : 1.0, y = kFlowBand / 2 + 1.0;
+    const std::string speed = readableNumber(std::fabs(flyOver.M) * kSoundSpeed, kReadingDigits);
+    if (flyOver.M == 0.0)
+        return svg + label("flight", 1.0, y + 1.0, "start", "The source hovers above the listener.");
+    const double from = kPrintWidthMm / 2 - d * 12.0, tip = kPrintWidthMm / 2 + d * 12.0;
+    svg += "  <line class=\"flight\"" + attribute("x1", mm(from)) + attribute("y1", mm(y)) +
+           attribute("x2", mm(tip - d * 2.5)) + attribute("y2", mm(y)) + attribute("stroke", kInk) +
+           attribute("stroke-width", mm(2 * kThinLine)) + "/>\n";
+    svg += "  <polygon class=\"flight\"" +
+           attribute("points", mm(tip) + ',' + mm(y) + ' ' + mm(tip - d * 3.0) + ',' + mm(y - 1.3) + ' ' +
+                                   mm(tip - d * 3.0) + ',' + mm(y + 1.3)) +
+           attribute("fill", kInk) + "/>\n";
+    return svg + label("flight", kPrintWidthMm / 2 + (d > 0 ? 15.0 : -15.0), y + 1.1, d > 0 ? "start" : "end",
+                       "flying at " + speed + " m/s");
+}
+
+std::string hertz(double frequency) { return readableNumber(frequency, kReadingDigits) + " Hz"; }
+
+std::vector<std::string> captionLines(const WaveState &state, const FlyOver &flyOver, long long step,
+                                      PrintAnswers answers)
+{
+    const double mach = std::fabs(flyOver.M), f0 = flyOver.emittedFrequency;
+    std::vector<std::string> lines = {parameterCaption(state, englishWording()) + " s, H = " +
+                                      readableNumber(flyOver.height, 6) + " m"};
+    lines.push_back("A wavefront every " + readableNumber(1.0 / f0, kReadingDigits) + " s (f0 = " + hertz(f0) + ")" +
+                    (step > 1 ? "; one in " + std::to_string(step) + " is drawn." : "."));
+    if (flyOver.boomTime)
+        lines.push_back("The picture shows the instant the boom reaches the listener" +
+                        (answers == PrintAnswers::Shown
+                             ? ", " + readableNumber(*flyOver.boomTime, kReadingDigits) + " s after the pass overhead."
+                             : std::string(".")));
+    else
+        lines.push_back("The picture shows the instant the source passes overhead.");
+    if (answers == PrintAnswers::LeftOut)
+        return lines;
+    const std::string ahead = mach == 1.0 ? "the fronts sent long before arrive together just after the pass"
+                                          : "f0 / |1 - |M|| = " + hertz(f0 / std::fabs(1.0 - mach));
+    lines.push_back("Heard far ahead: " + ahead + "; far behind: f0 / (1 + |M|) = " + hertz(f0 / (1.0 + mach)) + ".");
+    return lines;
+}
+
+} // namespace
+
+std::string printFlyOverSvg(const WaveState &state, const FlyOver &flyOver, PrintAnswers answers)
+{
+    const double instant = flyOver.boomTime.value_or(0.0);
+    const double xs = state.uSource * instant;
+    const Paper paper = placeOnPaper(xs, flyOver.height);
+    const double spacing = kSoundSpeed * std::fabs(state.dtWave) * paper.mmPerMetre;
+    const auto step = static_cast<long long>(std::max(1.0, std::ceil(kFrontSpacingMm / spacing)));
+    const WaveFrame frame = frontsAt(flyOver, instant, xs, step);
+    const std::vector<std::string> caption = captionLines(state, flyOver, step, answers);
+    const double captionTop = paper.top + paper.height() + kScaleBand + kCaptionSize;
+    const double height = captionTop + kCaptionLeading * static_cast<double>(caption.size() - 1) + 3.0;
+    return document(height, "Conwave: a fly-over heard from the ground, " + caption.front(), paper,
+                    picture(paper, flyOver, frame, xs, answers) + labels(paper, flyOver, xs) + scaleBar(paper) +
+                        captionText(caption, captionTop));
+}
+
+} // namespace conwave

@@ -1,0 +1,175 @@
+#include "print_paper.h"
+
+#include "markup.h"
+#include "runtime_services.h"
+#include "words.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+namespace conwave::print {
+
+namespace {
+
+// Whether a wavefront's outline crosses a box on paper: part of the box lies within the outline's outer edge and
+// part beyond its inner edge.
+bool cuts(const Paper &paper, const Box &box, const WaveCircle &c)
+{
+    const double left = paper.worldX(box.left), right = paper.worldX(box.right);
+    const double top = paper.worldY(box.top), bottom = paper.worldY(box.bottom);
+    const double halfOutline = paper.metres(kPrintOutlineMm / 2);
+    const double nearest = beyondOutline(std::clamp<double>(c.x, left, right), std::clamp<double>(c.y, top, bottom), c);
+    const double farthest =
+        beyondOutline(c.x < (left + right) / 2 ? right : left, c.y < (top + bottom) / 2 ? bottom : top, c);
+    return nearest <= halfOutline && farthest >= -halfOutline;
+}
+
+} // namespace
+
+std::string mm(double value) { return readableNumber(value, 7); }
+std::string exact(double value) { return shortestText(value); }
+
+
+// A label in millimetres, with a white rim so that it stays readable where it crosses a line.
+std::string label(const char *cls, double x, double y, const char *anchor, const std::string &text, bool rim)
+{
+    const std::string rimStyle = attribute("stroke", kPaper) + attribute("stroke-width", mm(kLabelRim)) +
+                                 " stroke-linejoin=\"round\" paint-order=\"stroke\"";
+    return "  <text" + attribute("class", cls) + attribute("x", mm(x)) + attribute("y", mm(y)) +
+           attribute("text-anchor", anchor) + " font-family=\"sans-serif\"" + attribute("font-size", mm(kLabelSize)) +
+           attribute("fill", kInk) + (rim ? rimStyle : std::string()) + ">" + escapedMarkup(text) + "</text>\n";
+}
+
+
+Box labelBox(double x, double y, std::string_view anchor, const std::string &text)
+{
+    const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    const double width = kTextAdvance * kLabelSize * static_cast<double>(characters);
+    const double left = anchor == "end" ? x - width : anchor == "middle" ? x - width / 2 : x;
+    const double rim = kLabelRim / 2;
+    return {left - rim, y - kTextAscent * kLabelSize - rim, left + width + rim, y + kTextDescent * kLabelSize + rim};
+}
+
+// How far a point lies outside a circle's outline, negative inside [m]; factored so that a circle far larger than
+// the picture (1e30 m across, its edge by the source) keeps its precision next to its own edge.
+double beyondOutline(double x, double y, const WaveCircle &c)
+{
+    const double cx = c.x, r = c.radius, dy = y - c.y, distance = std::hypot(x - cx, dy);
+    return distance + r == 0.0 ? 0.0 : ((x - (cx + r)) * (x - (cx - r)) + dy * dy) / (distance + r);
+}
+
+std::string worldLine(const char *cls, double x1, double y1, double x2, double y2, const std::string &style)
+{
+    return "      <line" + attribute("class", cls) + attribute("x1", exact(x1)) + attribute("y1", exact(y1)) +
+           attribute("x2", exact(x2)) + attribute("y2", exact(y2)) + style + "/>\n";
+}
+
+// The frame's wavefronts: every circle but the last, the source marker.
+std::span<const WaveCircle> fronts(const WaveFrame &frame)
+{
+    return std::span(frame).first(frame.empty() ? 0 : frame.size() - 1);
+}
+
+// Whether a label's box lies clear of every wavefront's outline, so that its rim cuts none.
+bool clearOfFronts(const Paper &paper, const WaveFrame &frame, const Box &box)
+{
+    return std::ranges::none_of(fronts(frame), [&](const WaveCircle &c) {
+        return c.radius >= 0.0f && cuts(paper, box, c);
+    });
+}
+
+// The wavefronts as the frame has them, exactly; one too small to show its outline as a dot of the outline's
+// width, and negative radii not at all, as in the window.
+std::string wavefronts(const Paper &paper, const WaveFrame &frame)
+{
+    const double outline = paper.metres(kPrintOutlineMm);
+    std::string svg;
+    for (const WaveCircle &c : fronts(frame)) {
+        if (c.radius < 0.0f)
+            continue;
+        const std::string centre = attribute("cx", shortestText(c.x)) + attribute("cy", shortestText(c.y));
+        if (c.radius < outline / 2)
+            svg += "      <circle class=\"dot\"" + centre + attribute("r", mm(outline / 2)) +
+                   attribute("fill", kInk) + "/>\n";
+        else
+            svg += "      <circle class=\"wave\"" + centre + attribute("r", shortestText(c.radius)) + " fill=\"none\"" +
+                   attribute("stroke", kInk) + attribute("stroke-width", mm(outline)) + "/>\n";
+    }
+    return svg;
+}
+
+std::string thinLine(const Paper &paper)
+{
+    return attribute("stroke", kConstruction) + attribute("stroke-width", mm(paper.metres(kThinLine)));
+}
+
+// Blocks of one centimetre, labelled in metres, and the scale in words.
+std::string scaleBar(const Paper &paper)
+{
+    const double top = paper.top + paper.height() + 4.0, left = 1.0;
+    std::string svg;
+    for (int k = 0; k < kScaleCentimetres; ++k)
+        svg += "  <rect class=\"scale\"" + attribute("x", mm(left + 10.0 * k)) + attribute("y", mm(top)) +
+               " width=\"10\" height=\"1.5\"" + attribute("fill", k % 2 == 0 ? kInk : kPaper) + attribute("stroke", kInk) +
+               attribute("stroke-width", mm(kThinLine)) + "/>\n";
+    // Every centimetre is labelled where the numbers fit beside each other, else only the ends.
+    const bool everyBlock = labelBox(0.0, 0.0, "start", readableNumber(paper.metres(10.0 * (kScaleCentimetres - 1)), 6))
+                                .right < 9.0;
+    for (int k = 0; k <= kScaleCentimetres; ++k)
+        if (everyBlock || k == 0 || k == kScaleCentimetres)
+            svg += label("scale", left + 10.0 * k, top + 5.5, "middle",
+                         readableNumber(paper.metres(10.0 * k), 6) + (k == kScaleCentimetres ? " m" : ""));
+    const std::string perCentimetre = readableNumber(paper.metres(10.0), 6);
+    const double words = left + 10.0 * kScaleCentimetres + 8.0;
+    return svg + label("scale-statement", words, top + 1.8, "start", "Scale: 1 cm = " + perCentimetre + " m") +
+           label("scale-note", words, top + 6.0, "start",
+                 "At actual size the bar is " + std::to_string(kScaleCentimetres) + " cm; wavefronts " +
+                     mm(kPrintOutlineMm) + " mm wide.");
+}
+
+std::vector<std::string> wrapped(const std::string &text, std::size_t width)
+{
+    std::vector<std::string> lines;
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        if (lines.empty() || lines.back().size() + 1 + word.size() > width)
+            lines.push_back(word);
+        else
+            lines.back() += ' ' + word;
+    }
+    return lines;
+}
+
+std::string captionText(const std::vector<std::string> &caption, double top)
+{
+    std::string svg = "  <text class=\"caption\" font-family=\"sans-serif\"" + attribute("font-size", mm(kCaptionSize)) +
+                      attribute("fill", kInk) + ">\n";
+    for (std::size_t k = 0; k < caption.size(); ++k)
+        svg += "    <tspan x=\"1\"" + attribute("y", mm(top + kCaptionLeading * static_cast<double>(k))) + ">" +
+               escapedMarkup(caption[k]) + "</tspan>\n";
+    return svg + "  </text>\n";
+}
+
+std::string border(const Paper &paper)
+{
+    return "  <rect class=\"border\"" + attribute("x", mm(kThinLine / 2)) + attribute("y", mm(paper.top)) +
+           attribute("width", mm(paper.width() - kThinLine)) + attribute("height", mm(paper.height())) +
+           " fill=\"none\"" + attribute("stroke", kInk) + attribute("stroke-width", mm(kThinLine)) + "/>\n";
+}
+
+std::string document(double height, const std::string &title, const Paper &paper, const std::string &content)
+{
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"" + attribute("width", mm(kPrintWidthMm) + "mm") +
+           attribute("height", mm(height) + "mm") + attribute("viewBox", "0 0 " + mm(kPrintWidthMm) + ' ' + mm(height)) +
+           ">\n";
+    svg += "  <title>" + escapedMarkup(title) + "</title>\n";
+    svg += "  <desc>Millimetres on paper; inside the picture, metres. Scale 1 cm = " +
+           readableNumber(paper.metres(10.0), 6) + " m.</desc>\n";
+    svg += "  <rect x=\"0\" y=\"0\"" + attribute("width", mm(kPrintWidthMm)) + attribute("height", mm(height)) +
+           attribute("fill", kPaper) + "/>\n";
+    return svg + content + "</svg>\n";
+}
+
+} // namespace conwave::print
