@@ -125,7 +125,7 @@ async function main() {
         await probe.setViewport({ width: 1000, height: 800, deviceScaleFactor: 1 });
         await probe.goto(pathToFileURL(pageFile).href);
         const size = await probe.$eval("#source-view", (c) => ({ w: c.clientWidth, h: c.clientHeight,
-                                                                   n: document.querySelectorAll("canvas").length }));
+                                                                   n: document.querySelectorAll(".views canvas").length }));
         await probe.close();
         const floorUrl = pathToFileURL(path.join(__dirname, "floor_page.html")).href +
                          `?w=${size.w}&h=${size.h}&n=${size.n}`;

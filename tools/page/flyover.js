@@ -2,7 +2,7 @@
 // A third view on its own clock, from -span to +span around the pass overhead: the ground and the listener, the
 // source crossing with its wavefronts, a strip that marks each arrival as the listener hears it, the frequency heard
 // now, and sound on request. The arrivals are the program's (the rules' flyOver), so a sweep checks them.
-function makeFlyOver(program, Rules, $) {
+function makeFlyOver(program, Rules, $, seenArcs) {
     const words = program.page;
     const kSpan = program.flyOverSpan;   // [s] either side of the pass overhead
     const kStripShare = 0.16;            // the arrivals' strip below the picture, as a share of its height
@@ -166,13 +166,17 @@ function makeFlyOver(program, Rules, $) {
             context.clip();
             context.beginPath();
             const reach = Math.hypot(width, pictureHeight);
+            const y = py(height);
             for (const a of heard.arrivals) {
                 if (a.tEmitted > time) continue;
                 const r = program.soundSpeed * (time - a.tEmitted) * w.perMetre;
-                const x = px(a.xEmitted), y = py(height);
-                if (Math.abs(x - width / 2) > reach + r || r > 50 * reach) continue;
-                context.moveTo(x + r, y);
-                context.arc(x, y, r, 0, 2 * Math.PI);
+                const x = px(a.xEmitted);
+                if (Math.abs(x - width / 2) > reach + r) continue;
+                // Only what passes through the picture is stroked: most of a large front lies outside.
+                for (const [from, to] of seenArcs(x, y, r, width, py(0))) {
+                    context.moveTo(x + r * Math.cos(from), y + r * Math.sin(from));
+                    context.arc(x, y, r, from, to);
+                }
             }
             context.lineWidth = 1;
             context.strokeStyle = program.look.wave;

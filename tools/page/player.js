@@ -8,7 +8,6 @@
     const words = program.page;
     const startUp = JSON.parse($("start-up").textContent);
     const fields = { M: $("text-M"), nWave: $("text-nWave"), tMax: $("text-tMax"), H: $("text-H") };
-    const flyOver = makeFlyOver(program, Rules, $);
 
     const kTickMs = program.tickSeconds * 1000; // the window's timer interval [ms]
     const kScrubTicks = 100000;   // the longest cycle the scrubber spans: about 67 minutes of playing
@@ -221,6 +220,7 @@
     }
 
     const sourceCircles = () => frame.map((c) => ({ x: c.x, y: 0, r: c.r }));
+    const flyOver = makeFlyOver(program, Rules, $, seenArcs);
 
     function draw() {
         if (frame.length === 0) return;
@@ -249,12 +249,29 @@
     let thumbTravel = 0; // how far those thumbs move across their sliders [CSS px], measured when the layout changes
     const measureThumb = () => (thumbTravel = thumbs[0].parentElement.clientWidth - thumbs[0].offsetWidth);
     const flyOverTick = () => Math.round(flyOver.time / program.tickSeconds);
+    // While playing, tNow beside the slider is drawn on a small canvas of its own: text written into the page at
+    // every tick would make the browser lay the page out again 25 times a second.
+    const playingClock = { canvas: $("clock-playing"), context: $("clock-playing").getContext("2d"), scale: 1 };
+    function fitPlayingClock() {
+        const { canvas } = playingClock;
+        playingClock.scale = window.devicePixelRatio;
+        canvas.width = Math.round(canvas.clientWidth * playingClock.scale);
+        canvas.height = Math.round(canvas.clientHeight * playingClock.scale);
+        const context = playingClock.context;
+        const style = getComputedStyle($("clock"));
+        context.setTransform(playingClock.scale, 0, 0, playingClock.scale, 0, 0);
+        context.font = style.font;
+        context.fillStyle = style.color;
+        context.textBaseline = "middle";
+    }
     function showClock() {
         if (timer !== 0) {
             const shares = [cycle.ticks > 1 ? (Math.min(cycleTick, cycle.ticks) - 1) / (cycle.ticks - 1) : 0,
                             (flyOver.time + flyOver.span) / (2 * flyOver.span)];
             thumbs.forEach((thumb, k) => (thumb.style.transform = `translateX(${shares[k] * thumbTravel}px)`));
-            $("clock").textContent = clockText();
+            const { canvas, context, scale } = playingClock;
+            context.clearRect(0, 0, canvas.width / scale, canvas.height / scale);
+            context.fillText(clockText(), 0, canvas.height / scale / 2);
             return;
         }
         $("clock").textContent = clockText();
@@ -283,6 +300,7 @@
         $("play").textContent = words.pause;
         document.body.classList.add("playing");
         measureThumb();
+        fitPlayingClock();
         showClock();
     }
 
