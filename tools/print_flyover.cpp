@@ -71,11 +71,7 @@ std::string machLines(const Paper &paper, double xs, double height, double M)
 std::string picture(const Paper &paper, const FlyOver &flyOver, const WaveFrame &frame, double xs, PrintAnswers answers)
 {
     const WorldWindow &world = paper.world;
-    const std::string view = exact(world.left) + ' ' + exact(world.top) + ' ' + exact(world.right - world.left) + ' ' +
-                             exact(world.bottom - world.top);
-    std::string svg = "  <svg id=\"picture\" x=\"0\"" + attribute("y", mm(paper.top)) +
-                      attribute("width", mm(paper.width())) + attribute("height", mm(paper.height())) +
-                      attribute("viewBox", view) + " preserveAspectRatio=\"xMidYMid meet\" overflow=\"hidden\">\n";
+    std::string svg = worldViewport(paper);
     svg += "    <rect class=\"ground\"" + attribute("x", exact(world.left)) + " y=\"0\"" +
            attribute("width", exact(world.right - world.left)) + attribute("height", exact(world.bottom)) +
            " fill=\"#E0E0E0\"/>\n";

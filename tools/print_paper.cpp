@@ -151,6 +151,16 @@ std::string captionText(const std::vector<std::string> &caption, double top)
     return svg + "  </text>\n";
 }
 
+std::string worldViewport(const Paper &paper)
+{
+    const WorldWindow &world = paper.world;
+    const std::string view = exact(world.left) + ' ' + exact(world.top) + ' ' + exact(world.right - world.left) + ' ' +
+                             exact(world.bottom - world.top);
+    return "  <svg id=\"picture\" x=\"0\"" + attribute("y", mm(paper.top)) + attribute("width", mm(paper.width())) +
+           attribute("height", exact(paper.height())) + attribute("viewBox", view) +
+           " preserveAspectRatio=\"xMidYMid meet\" overflow=\"hidden\">\n";
+}
+
 std::string border(const Paper &paper)
 {
     return "  <rect class=\"border\"" + attribute("x", mm(kThinLine / 2)) + attribute("y", mm(paper.top)) +

@@ -94,6 +94,9 @@ bool clearOfFronts(const Paper &paper, const WaveFrame &frame, const Box &box);
 // width, and negative radii not at all, as in the window.
 std::string wavefronts(const Paper &paper, const WaveFrame &frame);
 
+// The opening of the nested <svg> that places the world window [m] on paper [mm]; the picture closes it.
+std::string worldViewport(const Paper &paper);
+
 // The picture's frame on paper.
 std::string border(const Paper &paper);
 

@@ -181,11 +181,7 @@ std::vector<std::string> captionLines(const WaveState &state, double drawnAt, Pr
 std::string worldPicture(const Paper &paper, const Source &source, const WaveFrame &frame, PrintAnswers answers)
 {
     const WorldWindow &world = paper.world;
-    const std::string view = exact(world.left) + ' ' + exact(world.top) + ' ' + exact(world.right - world.left) + ' ' +
-                             exact(world.bottom - world.top);
-    std::string svg = "  <svg id=\"picture\" x=\"0\"" + attribute("y", mm(paper.top)) +
-                      attribute("width", mm(paper.width())) + attribute("height", exact(paper.height())) +
-                      attribute("viewBox", view) + " preserveAspectRatio=\"xMidYMid meet\" overflow=\"hidden\">\n";
+    std::string svg = worldViewport(paper);
     svg += "    <clipPath id=\"inner\"><rect" + attribute("x", exact(world.left)) + attribute("y", exact(world.top)) +
            attribute("width", exact(world.right - world.left)) + attribute("height", exact(world.bottom - world.top)) +
            "/></clipPath>\n    <g clip-path=\"url(#inner)\">\n";

@@ -1,4 +1,5 @@
 #include "listener.h"
+#include "restarted.h"
 #include "wave_state.h"
 
 #include <gtest/gtest.h>
@@ -10,13 +11,7 @@
 namespace conwave {
 namespace {
 
-WaveState restarted(const char *m, const char *nWave, const char *tMax)
-{
-    WaveState state;
-    initialise(state);
-    restart(state, m, nWave, tMax);
-    return state;
-}
+using test::restarted;
 
 const Arrival &sentAt(const FlyOver &flyOver, long long front)
 {

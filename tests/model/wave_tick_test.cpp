@@ -1,6 +1,7 @@
+#include "wave_tick.h"
+#include "restarted.h"
 #include "runtime_services.h"
 #include "wave_state.h"
-#include "wave_tick.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,7 @@
 namespace conwave {
 namespace {
 
-WaveState restarted(const char *m, const char *nWave, const char *tMax)
-{
-    WaveState state;
-    initialise(state);
-    restart(state, m, nWave, tMax);
-    return state;
-}
+using test::restarted;
 
 // The clock values and frames of a number of ticks.
 struct TickRun {

@@ -60,15 +60,20 @@ function inputs() {
     return rows;
 }
 
-// What the page's rules make of three texts, in the batch's line format.
-function pageLine(rules, program, texts) {
-    let state;
+// The page's restart of three texts: the state, or the batch's line for its refusal.
+function restarted(rules, texts) {
     try {
-        state = rules.restart(...texts);
+        return { state: rules.restart(...texts) };
     } catch (refusal) {
         if (!(refusal instanceof rules.Refusal)) throw refusal;
-        return `refused\t${refusal.field}\t${refusal.message}`;
+        return { refused: `refused\t${refusal.field}\t${refusal.message}` };
     }
+}
+
+// What the page's rules make of three texts, in the batch's line format.
+function pageLine(rules, program, texts) {
+    const { state, refused } = restarted(rules, texts);
+    if (refused) return refused;
     const circles = rules.circlesAt(state, rules.nextClock(0));
     if (circles === null) return `error\t${program.overflow}`;
     const written = circles.map((c) => rules.generalText(c.x, 17) + " " + rules.generalText(c.r, 17)).join(";");
@@ -85,13 +90,8 @@ const rows = inputs();
 
 // The fly-over's line for these texts as the page works it out.
 function heardLine(rules, program, texts, height, span) {
-    let state;
-    try {
-        state = rules.restart(...texts);
-    } catch (refusal) {
-        if (!(refusal instanceof rules.Refusal)) throw refusal;
-        return `refused\t${refusal.field}\t${refusal.message}`;
-    }
+    const { state, refused } = restarted(rules, texts);
+    if (refused) return refused;
     let heard;
     try {
         heard = rules.flyOver(state, height, span);
