@@ -197,10 +197,6 @@
         <translation>Vom Boden aus gehört: Die Quelle überfliegt einen Hörer %1 m unter ihr</translation>
     </message>
     <message>
-        <source>The air is at rest. The strip below marks each wavefront where it reaches the listener, dark once heard; above Mach 1 nothing is heard before the boom, marked in red, when the Mach cone sweeps over the listener.</source>
-        <translation>Die Luft ruht. Der Streifen darunter markiert jede Wellenfront dort, wo sie den Hörer erreicht, dunkel, sobald sie gehört ist; über Mach 1 ist vor dem Knall nichts zu hören, rot markiert, wenn der Machkegel über den Hörer streicht.</translation>
-    </message>
-    <message>
         <source>Fly-over time</source>
         <translation>Überflugzeit</translation>
     </message>
@@ -234,11 +230,23 @@
     </message>
     <message>
         <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as 1000.</source>
-        <translation>Der Abstand H des Hörers unter der Flugbahn ist eine Zahl von Metern, 0 oder mehr: Geben Sie eine Zahl wie 1000 ein.</translation>
+        <translation>Der Abstand H des Hörers unter der Flugbahn wird in Metern angegeben, 0 oder mehr: Geben Sie eine Zahl wie 1000 ein.</translation>
     </message>
     <message>
         <source>On the fly-over, %1 and %2 move the listener away from the flight and towards it.</source>
         <translation>Beim Überflug bewegen %1 und %2 den Hörer von der Flugbahn weg und zu ihr hin.</translation>
+    </message>
+    <message>
+        <source>Heard from the ground: the source hovers %1 m above a listener</source>
+        <translation>Vom Boden aus gehört: Die Quelle schwebt %1 m über einem Hörer</translation>
+    </message>
+    <message>
+        <source>The air is at rest. The strip below marks each wavefront where it reaches the listener, dark once heard, and the boom in red; above Mach 1 nothing is heard before the boom, when the Mach cone sweeps over the listener.</source>
+        <translation>Die Luft ruht. Der Streifen darunter markiert jede Wellenfront dort, wo sie den Hörer erreicht, dunkel, sobald sie gehört ist, und den Knall rot; über Mach 1 ist vor dem Knall nichts zu hören, wenn der Machkegel über den Hörer streicht.</translation>
+    </message>
+    <message>
+        <source>One wavefront has reached the listener.</source>
+        <translation>Eine Wellenfront hat den Hörer erreicht.</translation>
     </message>
 </context>
 <context>

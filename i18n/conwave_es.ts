@@ -197,10 +197,6 @@
         <translation>Oído desde el suelo: la fuente sobrevuela a un oyente %1 m más abajo</translation>
     </message>
     <message>
-        <source>The air is at rest. The strip below marks each wavefront where it reaches the listener, dark once heard; above Mach 1 nothing is heard before the boom, marked in red, when the Mach cone sweeps over the listener.</source>
-        <translation>El aire está en reposo. La franja de abajo marca cada frente de onda donde llega al oyente, oscuro una vez oído; por encima de Mach 1 no se oye nada antes del estampido, marcado en rojo, cuando el cono de Mach barre al oyente.</translation>
-    </message>
-    <message>
         <source>Fly-over time</source>
         <translation>Tiempo del sobrevuelo</translation>
     </message>
@@ -239,6 +235,18 @@
     <message>
         <source>On the fly-over, %1 and %2 move the listener away from the flight and towards it.</source>
         <translation>En el sobrevuelo, %1 y %2 alejan al oyente de la trayectoria y lo acercan.</translation>
+    </message>
+    <message>
+        <source>Heard from the ground: the source hovers %1 m above a listener</source>
+        <translation>Oído desde el suelo: la fuente flota %1 m por encima de un oyente</translation>
+    </message>
+    <message>
+        <source>The air is at rest. The strip below marks each wavefront where it reaches the listener, dark once heard, and the boom in red; above Mach 1 nothing is heard before the boom, when the Mach cone sweeps over the listener.</source>
+        <translation>El aire está en reposo. La franja de abajo marca cada frente de onda donde llega al oyente, oscuro una vez oído, y el estampido en rojo; por encima de Mach 1 no se oye nada antes del estampido, cuando el cono de Mach barre al oyente.</translation>
+    </message>
+    <message>
+        <source>One wavefront has reached the listener.</source>
+        <translation>Un frente de onda ha llegado al oyente.</translation>
     </message>
 </context>
 <context>

@@ -197,10 +197,6 @@
         <translation>Entendu depuis le sol&#xa0;: la source survole un auditeur %1 m plus bas</translation>
     </message>
     <message>
-        <source>The air is at rest. The strip below marks each wavefront where it reaches the listener, dark once heard; above Mach 1 nothing is heard before the boom, marked in red, when the Mach cone sweeps over the listener.</source>
-        <translation>L’air est au repos. La bande du dessous marque chaque front d’onde là où il atteint l’auditeur, en sombre une fois entendu&#xa0;; au-dessus de Mach 1, rien ne s’entend avant le bang, marqué en rouge, quand le cône de Mach balaie l’auditeur.</translation>
-    </message>
-    <message>
         <source>Fly-over time</source>
         <translation>Temps du survol</translation>
     </message>
@@ -238,7 +234,19 @@
     </message>
     <message>
         <source>On the fly-over, %1 and %2 move the listener away from the flight and towards it.</source>
-        <translation>Sur le survol, %1 et %2 éloignent l’auditeur de la trajectoire et l’en rapprochent.</translation>
+        <translation>Dans la vue du survol, %1 et %2 éloignent l’auditeur de la trajectoire et l’en rapprochent.</translation>
+    </message>
+    <message>
+        <source>Heard from the ground: the source hovers %1 m above a listener</source>
+        <translation>Entendu depuis le sol&#xa0;: la source plane %1 m au-dessus d’un auditeur</translation>
+    </message>
+    <message>
+        <source>The air is at rest. The strip below marks each wavefront where it reaches the listener, dark once heard, and the boom in red; above Mach 1 nothing is heard before the boom, when the Mach cone sweeps over the listener.</source>
+        <translation>L’air est au repos. La bande du dessous marque chaque front d’onde là où il atteint l’auditeur, en sombre une fois entendu, et le bang en rouge&#xa0;; au-dessus de Mach 1, rien ne s’entend avant le bang, quand le cône de Mach balaie l’auditeur.</translation>
+    </message>
+    <message>
+        <source>One wavefront has reached the listener.</source>
+        <translation>Un front d’onde a atteint l’auditeur.</translation>
     </message>
 </context>
 <context>
@@ -399,11 +407,11 @@
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation>%1 : %2.</translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>slot %1 does not exist; the slots run from 0 to %2</source>
-        <translation>l’emplacement %1 n’existe pas ; les emplacements vont de 0 à %2</translation>
+        <translation>l’emplacement %1 n’existe pas&#xa0;; les emplacements vont de 0 à %2</translation>
     </message>
 </context>
 </TS>

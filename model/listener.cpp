@@ -82,8 +82,9 @@ FlyOver flyOver(const WaveState &state, double height, double span)
     for (long long k = -count; k <= count; ++k) {
         Arrival arrival;
         arrival.front = k;
-        arrival.tEmitted = static_cast<double>(k) * state.dtWave;
-        arrival.xEmitted = speed * arrival.tEmitted;
+        // Adding 0 turns a -0 (the front sent overhead with a negative interval, or any front at M 0) into 0.
+        arrival.tEmitted = static_cast<double>(k) * state.dtWave + 0.0;
+        arrival.xEmitted = speed * arrival.tEmitted + 0.0;
         const double d = distanceTo(arrival.xEmitted, height);
         arrival.tArrives = arrival.tEmitted + d / state.aSound;
         // f0 / |dtA/dtE|: the slope is 0 exactly where the cone arrives, and undefined for a front sent at the

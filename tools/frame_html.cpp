@@ -21,7 +21,7 @@ constexpr std::array<std::string_view, 3> kStartUpTexts = {"0", "4", "1"};
 
 // The page's own texts, by the name the page's markup and scripts use. The context "Page" names them for the
 // translators; the translations live with the windows'.
-constexpr std::array<NamedWords, 40> kPageWords{{
+constexpr std::array<NamedWords, 42> kPageWords{{
     {"title", CONWAVE_WORDS("Page", "Conwave: wavefronts of a moving source")},
     {"sourceTitle", CONWAVE_WORDS("Page", "Seen from the source: the air streams past it from left to right")},
     {"sourceTitleOtherWay", CONWAVE_WORDS("Page", "Seen from the source: the air streams past it from right to left")},
@@ -67,9 +67,10 @@ constexpr std::array<NamedWords, 40> kPageWords{{
                                         "goes on as it was.")},
     {"start", CONWAVE_WORDS("Form1", "START")},
     {"flyOverTitle", CONWAVE_WORDS("Page", "Heard from the ground: the source flies over a listener %1 m below it")},
+    {"flyOverTitleAtRest", CONWAVE_WORDS("Page", "Heard from the ground: the source hovers %1 m above a listener")},
     {"flyOverNote", CONWAVE_WORDS("Page", "The air is at rest. The strip below marks each wavefront where it reaches "
-                                          "the listener, dark once heard; above Mach 1 nothing is heard before the "
-                                          "boom, marked in red, when the Mach cone sweeps over the listener.")},
+                                          "the listener, dark once heard, and the boom in red; above Mach 1 nothing "
+                                          "is heard before the boom, when the Mach cone sweeps over the listener.")},
     {"flyOverTime", CONWAVE_WORDS("Page", "Fly-over time")},
     {"flightTime", CONWAVE_WORDS("Page", "t = %1 s")},
     {"silence", CONWAVE_WORDS("Page", "silence: nothing has reached the listener yet")},
@@ -78,6 +79,7 @@ constexpr std::array<NamedWords, 40> kPageWords{{
     {"sound", CONWAVE_WORDS("Page", "Sound")},
     {"boomNews", CONWAVE_WORDS("Page", "The boom reaches the listener, %1 s after the source passed overhead.")},
     {"arrivedNews", CONWAVE_WORDS("Page", "%1 wavefronts have reached the listener.")},
+    {"arrivedNewsOne", CONWAVE_WORDS("Page", "One wavefront has reached the listener.")},
     {"heightRefused",
      CONWAVE_WORDS("Page", "The listener's distance below the flight H is a number of metres, 0 or more: enter a "
                            "number such as 1000.")},

@@ -36,7 +36,7 @@ constexpr std::string_view kUsage =
     "       conwave-frames --html [--lang LANGUAGE] [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
     "       conwave-frames --batch [--lang LANGUAGE] [--listener H [--span S]] < LINES\n"
     "       conwave-frames --listener H [--span S] [--digits N] [--decimal-comma] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
-    "       conwave-frames --svg --print [--worksheet] --listener H M_TEXT NWAVE_TEXT TMAX_TEXT\n"
+    "       conwave-frames --svg --print [--worksheet] --listener H [--span S] M_TEXT NWAVE_TEXT TMAX_TEXT\n"
     "\n"
     "Runs the wave animation without a window. The three texts are read exactly as if typed into the\n"
     "window's M, nWave and tMax boxes and START pressed; without them the program is as at start-up,\n"
@@ -66,7 +66,8 @@ constexpr std::string_view kUsage =
     "default 10), in the order the listener hears them:\n"
     "  front,tEmitted,xEmitted,tArrives,heardFrequency\n"
     "heardFrequency is empty for a front that arrives with the Mach cone itself. With --svg --print: the\n"
-    "fly-over for paper, at the instant the boom reaches the listener (below Mach 1: the source overhead).\n"
+    "fly-over for paper, at the instant the boom reaches the listener (below Mach 1: the source overhead),\n"
+    "with the fronts sent since long enough before that some reach the listener (or those of --span).\n"
     "\n"
     "CSV_FORM, for spreadsheets (without them the CSV stays exact, as scripts read it):\n"
     "  --digits N       every number rounded to N significant digits (1 to 15)\n"
@@ -265,8 +266,9 @@ int main(int argc, char **argv)
 
     if (options.listener) {
         try {
-            const conwave::FlyOver flyOver =
-                conwave::flyOver(state, *options.listener, options.span.value_or(conwave::kDefaultFlyOverSpan));
+            const double span = options.span.value_or(options.svg ? conwave::printedFlyOverSpan(state, *options.listener)
+                                                                  : conwave::kDefaultFlyOverSpan);
+            const conwave::FlyOver flyOver = conwave::flyOver(state, *options.listener, span);
             write(options.svg ? conwave::printFlyOverSvg(state, flyOver,
                                                           options.worksheet ? conwave::PrintAnswers::LeftOut
                                                                             : conwave::PrintAnswers::Shown)

@@ -94,8 +94,23 @@ std::string picture(const Paper &paper, const FlyOver &flyOver, const WaveFrame 
     return svg + "  </svg>\n" + border(paper);
 }
 
+// A label beside the height line, on the side away from the source (where the answer's Mach line runs), at the
+// first height where its rim cuts no front; where none is clear, at mid-height.
+std::string heightLabel(const Paper &paper, const FlyOver &flyOver, const WaveFrame &frame)
+{
+    const std::string text = "H = " + readableNumber(flyOver.height, 6) + " m";
+    const double away = flyOver.M > 0 ? -1.0 : 1.0, x = paper.x(0.0) + away * 1.5;
+    const char *anchor = away < 0 ? "end" : "start";
+    for (const double share : {0.5, 0.35, 0.65, 0.2, 0.8}) {
+        const double y = paper.y(-flyOver.height * share);
+        if (clearOfFronts(paper, frame, labelBox(x, y, anchor, text)))
+            return label("height", x, y, anchor, text);
+    }
+    return label("height", x, paper.y(-flyOver.height / 2), anchor, text);
+}
+
 // The listener as a small triangle standing on the ground, and the names of what the picture shows.
-std::string labels(const Paper &paper, const FlyOver &flyOver, double xs)
+std::string labels(const Paper &paper, const FlyOver &flyOver, const WaveFrame &frame, double xs)
 {
     const double lx = paper.x(0.0), ly = paper.y(0.0), half = kListenerMm / 2;
     std::string svg = "  <polygon class=\"listener\"" +
@@ -103,12 +118,10 @@ std::string labels(const Paper &paper, const FlyOver &flyOver, double xs)
                                               ' ' + mm(lx + half) + ',' + mm(ly)) +
                       attribute("fill", kInk) + "/>\n";
     svg += label("listener", lx + half + 1.0, ly + kLabelSize + 0.3, "start", "listener");
-    svg += label("height", lx + 1.5, paper.y(-flyOver.height / 2), "start",
-                 "H = " + readableNumber(flyOver.height, 6) + " m");
-    const double sx = paper.x(xs), sy = paper.y(-flyOver.height);
-    svg += label("source", sx, sy - 2.5, "middle", "source");
-    // The flight's direction and speed above the picture.
+    svg += heightLabel(paper, flyOver, frame);
+    // The source's name ahead of it and above, away from the Mach lines that trail it.
     const double d = flyOver.M < 0 ? -1.0 : 1.0, y = kFlowBand / 2 + 1.0;
+    svg += label("source", paper.x(xs) + d * 2.0, paper.y(-flyOver.height) - 2.0, d > 0 ? "start" : "end", "source");
     const std::string speed = readableNumber(std::fabs(flyOver.M) * kSoundSpeed, kReadingDigits);
     if (flyOver.M == 0.0)
         return svg + label("flight", 1.0, y + 1.0, "start", "The source hovers above the listener.");
@@ -134,7 +147,9 @@ std::vector<std::string> captionLines(const WaveState &state, const FlyOver &fly
                                       readableNumber(flyOver.height, 6) + " m"};
     lines.push_back("A wavefront every " + readableNumber(1.0 / f0, kReadingDigits) + " s (f0 = " + hertz(f0) + ")" +
                     (step > 1 ? "; one in " + std::to_string(step) + " is drawn." : "."));
-    if (flyOver.boomTime)
+    if (flyOver.M == 0.0)
+        lines.push_back("The picture shows the source above the listener.");
+    else if (flyOver.boomTime)
         lines.push_back("The picture shows the instant the boom reaches the listener" +
                         (answers == PrintAnswers::Shown
                              ? ", " + readableNumber(*flyOver.boomTime, kReadingDigits) + " s after the pass overhead."
@@ -143,13 +158,30 @@ std::vector<std::string> captionLines(const WaveState &state, const FlyOver &fly
         lines.push_back("The picture shows the instant the source passes overhead.");
     if (answers == PrintAnswers::LeftOut)
         return lines;
-    const std::string ahead = mach == 1.0 ? "the fronts sent long before arrive together just after the pass"
-                                          : "f0 / |1 - |M|| = " + hertz(f0 / std::fabs(1.0 - mach));
-    lines.push_back("Heard far ahead: " + ahead + "; far behind: f0 / (1 + |M|) = " + hertz(f0 / (1.0 + mach)) + ".");
+    if (mach == 0.0) {
+        lines.push_back("Heard: f0 = " + hertz(f0) + ", as sent.");
+        return lines;
+    }
+    // Above Mach 1 nothing from ahead is heard before the boom: the fronts sent far ahead arrive after it.
+    const std::string ahead =
+        mach == 1.0 ? "Sent long before the pass: all arrive together just after it"
+        : mach > 1.0 ? "Sent far ahead (heard after the boom): f0 / (|M| - 1) = " + hertz(f0 / (mach - 1.0))
+                     : "Heard far ahead: f0 / (1 - |M|) = " + hertz(f0 / (1.0 - mach));
+    lines.push_back(ahead + "; far behind: f0 / (1 + |M|) = " + hertz(f0 / (1.0 + mach)) + ".");
     return lines;
 }
 
 } // namespace
+
+double printedFlyOverSpan(const WaveState &state, double height)
+{
+    // Below Mach 1 the front heard overhead was sent H / 340 s before; above it the cone's own front was sent
+    // H / (v sqrt(M^2 - 1)) s before the pass.
+    const double mach = std::fabs(state.M);
+    const double sent = mach > 1.0 ? height / (std::fabs(state.uSource) * std::sqrt(mach * mach - 1.0))
+                                   : height / kSoundSpeed;
+    return std::max(kDefaultFlyOverSpan, 1.5 * sent);
+}
 
 std::string printFlyOverSvg(const WaveState &state, const FlyOver &flyOver, PrintAnswers answers)
 {
@@ -163,7 +195,7 @@ std::string printFlyOverSvg(const WaveState &state, const FlyOver &flyOver, Prin
     const double captionTop = paper.top + paper.height() + kScaleBand + kCaptionSize;
     const double height = captionTop + kCaptionLeading * static_cast<double>(caption.size() - 1) + 3.0;
     return document(height, "Conwave: a fly-over heard from the ground, " + caption.front(), paper,
-                    picture(paper, flyOver, frame, xs, answers) + labels(paper, flyOver, xs) + scaleBar(paper) +
+                    picture(paper, flyOver, frame, xs, answers) + labels(paper, flyOver, frame, xs) + scaleBar(paper) +
                         captionText(caption, captionTop));
 }
 

@@ -11,6 +11,10 @@ namespace conwave {
 struct FlyOver;
 struct WaveState;
 
+// How far back the printed fly-over draws the fronts sent before the pass [s]: the default span, or longer, so that
+// the fronts that reach the listener at the picture's instant are among them (the cone's own front above Mach 1).
+double printedFlyOverSpan(const WaveState &state, double height);
+
 // The answers a worksheet leaves out: the Mach lines, the boom's delay and the frequencies heard.
 std::string printFlyOverSvg(const WaveState &state, const FlyOver &flyOver, PrintAnswers answers = PrintAnswers::Shown);
 

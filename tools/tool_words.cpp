@@ -41,12 +41,17 @@ bool spokenLanguage(std::string_view language)
 
 std::string environmentLanguage()
 {
+    // A LANGUAGE list, when set, decides alone: a list that names no language Conwave speaks gives English, as Qt
+    // reads it for the window.
     std::string_view preferred = variable("LANGUAGE");
-    while (!preferred.empty()) {
-        const std::size_t colon = preferred.find(':');
-        if (const std::string_view language = languageOf(preferred.substr(0, colon)); !language.empty())
-            return std::string(language);
-        preferred = colon == std::string_view::npos ? std::string_view{} : preferred.substr(colon + 1);
+    if (!preferred.empty()) {
+        while (!preferred.empty()) {
+            const std::size_t colon = preferred.find(':');
+            if (const std::string_view language = languageOf(preferred.substr(0, colon)); !language.empty())
+                return std::string(language);
+            preferred = colon == std::string_view::npos ? std::string_view{} : preferred.substr(colon + 1);
+        }
+        return "en";
     }
     for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const std::string_view setting = variable(name);

@@ -21,8 +21,9 @@ struct TranslatedWords {
 // "en", "de", "fr" or "es": the languages Conwave speaks.
 bool spokenLanguage(std::string_view language);
 
-// The language the environment asks for, as the window takes it: the first of LANGUAGE (a list in order of
-// preference), LC_ALL, LC_MESSAGES and LANG that names one Conwave speaks decides; English otherwise.
+// The language the environment asks for, as the window takes it: the first language Conwave speaks in LANGUAGE (a
+// list in order of preference) when that is set, else the first of LC_ALL, LC_MESSAGES and LANG that is set;
+// English otherwise.
 std::string environmentLanguage();
 
 // The wording of a spoken language: its translations and its decimal sign.

@@ -426,6 +426,8 @@ describe("self-contained", () => {
         assert.equal(h.run(["--html", "--ticks", "3"]).status, 64);
         assert.equal(h.run(["--html", "1", "4"]).status, 64);
         assert.equal(h.run(["--html", "1", "0", "1"]).status, 2);
+        // A LANGUAGE list decides alone, as for the window: one without a language Conwave speaks is English.
+        assert.match(h.run(["--html"], { LANGUAGE: "it", LANG: "es_ES.UTF-8" }).out, /<html lang="en">/);
         assert.match(h.run(["--help"]).out, /--html/);
     });
 });

@@ -271,7 +271,8 @@ function makeFlyOver(program, Rules, $, seenArcs) {
         }
         moveTo(-kSpan);
         silence();
-        $("flyover-title").textContent = Rules.fill(words.flyOverTitle, [local(height, 6)]);
+        $("flyover-title").textContent =
+            Rules.fill(state.M === 0 ? words.flyOverTitleAtRest : words.flyOverTitle, [local(height, 6)]);
         return true;
     }
 
@@ -283,7 +284,7 @@ function makeFlyOver(program, Rules, $, seenArcs) {
         goTo: (t) => { moveTo(t); silence(); },
         turnSoundOn: () => { if (!audio) audio = openAudio(); if (audio.context.state === "suspended") audio.context.resume(); },
         // What the listener has heard: said on a pause, never per frame.
-        news: () => Rules.fill(words.arrivedNews, [heardSoFar().count]),
+        news: () => Rules.fill(heardSoFar().count === 1 ? words.arrivedNewsOne : words.arrivedNews, [heardSoFar().count]),
         boomNews: () => Rules.fill(words.boomNews, [local(heard.boomTime)]),
         boomTime: () => (heard ? heard.boomTime : null),
         arrivals: () => (heard ? heard.arrivals : []),

@@ -260,7 +260,7 @@
         const context = playingClock.context;
         const style = getComputedStyle($("clock"));
         context.setTransform(playingClock.scale, 0, 0, playingClock.scale, 0, 0);
-        context.font = style.font;
+        context.font = `${style.fontSize} ${style.fontFamily}`;
         context.fillStyle = style.color;
         context.textBaseline = "middle";
     }
@@ -386,6 +386,7 @@
     $("flyover-scrubber").addEventListener("input", (event) => {
         flyOver.goTo(Number(event.target.value) * program.tickSeconds);
         draw();
+        showClock();
     });
     // Sound starts only when the reader asks for it: the audio is made then, on that click.
     $("sound").addEventListener("change", (event) => (event.target.checked ? flyOver.turnSoundOn() : flyOver.silence()));
