@@ -47,13 +47,7 @@ constexpr std::array<NamedWords, 14> kPictureWords{{
                                                   "and the picture stands still")},
 }};
 
-std::string_view words(std::string_view name)
-{
-    for (const NamedWords &entry : kPictureWords)
-        if (entry.name == name)
-            return entry.english;
-    return {};
-}
+std::string_view words(std::string_view name) { return wordsNamed(kPictureWords, name); }
 
 std::string_view regimeName(const PictureFacts &facts)
 {

@@ -31,6 +31,14 @@ std::string oneDecimal(double value)
     return std::string(text, result.ptr);
 }
 
+std::string_view wordsNamed(std::span<const NamedWords> table, std::string_view name)
+{
+    for (const NamedWords &entry : table)
+        if (entry.name == name)
+            return entry.english;
+    return {};
+}
+
 const Wording &englishWording()
 {
     static const Wording english{[](std::string_view, std::string_view text) { return std::string(text); }, '.'};

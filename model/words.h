@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,9 @@ struct NamedWords {
     std::string_view name;
     std::string_view english;
 };
+
+// The English words of the name in a table; empty when the table has no such name.
+std::string_view wordsNamed(std::span<const NamedWords> table, std::string_view name);
 
 // How the program's English words come out in the reader's language: the translation of a marked text under its
 // context, and the language's decimal sign, which replaces the "." of the numbers put into the patterns.

@@ -87,13 +87,7 @@ constexpr std::array<NamedWords, 42> kPageWords{{
                                           "towards it.")},
 }};
 
-std::string_view pageWords(std::string_view name)
-{
-    for (const NamedWords &entry : kPageWords)
-        if (entry.name == name)
-            return entry.english;
-    return {};
-}
+std::string_view pageWords(std::string_view name) { return wordsNamed(kPageWords, name); }
 
 // The context a page text is translated under: the page's own, or the window's where the page says the same.
 std::string_view contextOf(std::string_view name) { return name == "start" ? "Form1" : "Page"; }

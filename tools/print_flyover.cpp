@@ -125,15 +125,7 @@ std::string labels(const Paper &paper, const FlyOver &flyOver, const WaveFrame &
     const std::string speed = readableNumber(std::fabs(flyOver.M) * kSoundSpeed, kReadingDigits);
     if (flyOver.M == 0.0)
         return svg + label("flight", 1.0, y + 1.0, "start", "The source hovers above the listener.");
-    const double from = kPrintWidthMm / 2 - d * 12.0, tip = kPrintWidthMm / 2 + d * 12.0;
-    svg += "  <line class=\"flight\"" + attribute("x1", mm(from)) + attribute("y1", mm(y)) +
-           attribute("x2", mm(tip - d * 2.5)) + attribute("y2", mm(y)) + attribute("stroke", kInk) +
-           attribute("stroke-width", mm(2 * kThinLine)) + "/>\n";
-    svg += "  <polygon class=\"flight\"" +
-           attribute("points", mm(tip) + ',' + mm(y) + ' ' + mm(tip - d * 3.0) + ',' + mm(y - 1.3) + ' ' +
-                                   mm(tip - d * 3.0) + ',' + mm(y + 1.3)) +
-           attribute("fill", kInk) + "/>\n";
-    return svg + label("flight", kPrintWidthMm / 2 + (d > 0 ? 15.0 : -15.0), y + 1.1, d > 0 ? "start" : "end",
+    return svg + arrow("flight", kPrintWidthMm / 2, y, d) + label("flight", kPrintWidthMm / 2 + (d > 0 ? 15.0 : -15.0), y + 1.1, d > 0 ? "start" : "end",
                        "flying at " + speed + " m/s");
 }
 

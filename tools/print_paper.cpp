@@ -161,6 +161,18 @@ std::string worldViewport(const Paper &paper)
            " preserveAspectRatio=\"xMidYMid meet\" overflow=\"hidden\">\n";
 }
 
+std::string arrow(const char *cls, double x, double y, double direction)
+{
+    const double d = direction, tip = x + d * 12.0;
+    std::string svg = "  <line" + attribute("class", cls) + attribute("x1", mm(x - d * 12.0)) + attribute("y1", mm(y)) +
+                      attribute("x2", mm(tip - d * 2.5)) + attribute("y2", mm(y)) + attribute("stroke", kInk) +
+                      attribute("stroke-width", mm(2 * kThinLine)) + "/>\n";
+    return svg + "  <polygon" + attribute("class", cls) +
+           attribute("points", mm(tip) + ',' + mm(y) + ' ' + mm(tip - d * 3.0) + ',' + mm(y - 1.3) + ' ' +
+                                   mm(tip - d * 3.0) + ',' + mm(y + 1.3)) +
+           attribute("fill", kInk) + "/>\n";
+}
+
 std::string border(const Paper &paper)
 {
     return "  <rect class=\"border\"" + attribute("x", mm(kThinLine / 2)) + attribute("y", mm(paper.top)) +

@@ -97,6 +97,9 @@ std::string wavefronts(const Paper &paper, const WaveFrame &frame);
 // The opening of the nested <svg> that places the world window [m] on paper [mm]; the picture closes it.
 std::string worldViewport(const Paper &paper);
 
+// A horizontal arrow 24 mm long centred on x at height y [mm], pointing right for direction +1, left for -1.
+std::string arrow(const char *cls, double x, double y, double direction);
+
 // The picture's frame on paper.
 std::string border(const Paper &paper);
 

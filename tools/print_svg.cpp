@@ -103,16 +103,7 @@ std::string flowArrow(const Paper &paper, double sx, double M, double aSound)
     const std::string speed = readableNumber(std::fabs(M) * aSound, kReadingDigits);
     if (M == 0.0)
         return label("flow", x - 12.0, y + 1.0, "start", "The air is at rest around the source.");
-    const double d = M > 0 ? 1.0 : -1.0;
-    const double tip = x + d * 12.0;
-    std::string svg = "  <line class=\"flow\"" + attribute("x1", mm(x - d * 12.0)) + attribute("y1", mm(y)) +
-                      attribute("x2", mm(tip - d * 2.5)) + attribute("y2", mm(y)) + attribute("stroke", kInk) +
-                      attribute("stroke-width", mm(2 * kThinLine)) + "/>\n";
-    svg += "  <polygon class=\"flow\"" +
-           attribute("points", mm(tip) + ',' + mm(y) + ' ' + mm(tip - d * 3.0) + ',' + mm(y - 1.3) + ' ' +
-                                   mm(tip - d * 3.0) + ',' + mm(y + 1.3)) +
-           attribute("fill", kInk) + "/>\n";
-    return svg + label("flow", x + 15.0, y + 1.1, "start", "air streaming past the source at " + speed + " m/s");
+    return arrow("flow", x, y, M > 0 ? 1.0 : -1.0) + label("flow", x + 15.0, y + 1.1, "start", "air streaming past the source at " + speed + " m/s");
 }
 
 // The source's dot, and over it again every front whose outline runs within a small gap of it, on a white band
