@@ -1,12 +1,12 @@
-#include "frame_html.h"
+#include "page/frame_html.h"
 
 #include "listener.h"
-#include "markup.h"
-#include "page_parts.h"
+#include "page/page_parts.h"
 #include "picture_look.h"
 #include "regime.h"
 #include "runtime_services.h"
-#include "tool_words.h"
+#include "shared/markup.h"
+#include "shared/tool_words.h"
 #include "wave_state.h"
 #include "wave_tick.h"
 

@@ -1,8 +1,9 @@
-#include "print_flyover.h"
+#include "print/print_flyover.h"
 
 #include "listener.h"
-#include "markup.h"
 #include "runtime_services.h"
+#include "shared/markup.h"
+#include "shared/tool_words.h"
 #include "wave_state.h"
 #include "words.h"
 

@@ -1,10 +1,10 @@
-#include "batch.h"
+#include "batch/batch.h"
 
 #include "listener.h"
-#include "markup.h"
 #include "regime.h"
 #include "runtime_services.h"
-#include "tool_words.h"
+#include "shared/markup.h"
+#include "shared/tool_words.h"
 #include "wave_state.h"
 #include "wave_tick.h"
 

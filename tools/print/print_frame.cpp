@@ -1,10 +1,11 @@
-#include "print_svg.h"
+#include "print/print_frame.h"
 
-#include "markup.h"
 #include "picture_look.h"
-#include "print_paper.h"
+#include "print/print_paper.h"
 #include "regime.h"
 #include "runtime_services.h"
+#include "shared/markup.h"
+#include "shared/tool_words.h"
 #include "wave_state.h"
 #include "words.h"
 
