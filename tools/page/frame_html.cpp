@@ -16,8 +16,7 @@ namespace conwave {
 
 namespace {
 
-// The window's boxes at start-up.
-constexpr std::array<std::string_view, 3> kStartUpTexts = {"0", "4", "1"};
+constexpr double kStartUpHeight = 1000.0; // the listener's distance below the flight in the page's box at start-up [m]
 
 // The page's own texts, by the name the page's markup and scripts use. The context "Page" names them for the
 // translators; the translations live with the windows'.
@@ -92,17 +91,6 @@ std::string_view pageWords(std::string_view name) { return wordsNamed(kPageWords
 // The context a page text is translated under: the page's own, or the window's where the page says the same.
 std::string_view contextOf(std::string_view name) { return name == "start" ? "Form1" : "Page"; }
 
-// What the page says when a circle does not fit single precision, as the window reports that run-time error.
-std::string overflowReport(const Wording &wording)
-{
-    try {
-        toSingle(kSingleOverflow);
-    } catch (const RuntimeError &error) {
-        return errorReport(error, wording);
-    }
-    return {};
-}
-
 void replaceAll(std::string &page, std::string_view mark, std::string_view content)
 {
     for (std::size_t at = page.find(mark); at != std::string::npos; at = page.find(mark, at + content.size()))
@@ -153,7 +141,8 @@ std::string programData(std::string_view language, const Wording &wording)
     json += ",\"listener\":" + jsonWords(flyOverWordTable(), "Listener", wording);
     json += ",\"picture\":" + jsonWords(pictureWordTable(), "Picture", wording);
     json += ",\"page\":" + jsonWords(kPageWords, "Page", wording, contextOf);
-    json += ",\"overflow\":" + jsonString(overflowReport(wording));
+    // What the page says when a circle does not fit single precision, as the window reports that run-time error.
+    json += ",\"overflow\":" + jsonString(errorReport(RuntimeError(RuntimeErrorDetail::CoordinateTooLarge), wording));
     return json + "}";
 }
 
@@ -181,7 +170,7 @@ std::string frameHtml(const std::vector<std::string_view> &texts, const WaveStat
     std::string startUp = "{\"texts\":[";
     for (std::size_t k = 0; k < 3; ++k)
         startUp += (k > 0 ? "," : "") + jsonString(started ? texts[k] : kStartUpTexts[k]);
-    startUp += std::string("],\"height\":\"1000\",\"started\":") + (started ? "true" : "false") +
+    startUp += "],\"height\":" + jsonString(numberToText(kStartUpHeight)) + ",\"started\":" + (started ? "true" : "false") +
                ",\"sentence\":" + jsonString(describePicture(state, wording)) + "}";
 
     std::string page(kPageHtml);

@@ -158,11 +158,10 @@ std::vector<std::string> captionLines(const WaveState &state, const FlyOver &fly
         return lines;
     }
     // Above Mach 1 nothing from ahead is heard before the boom: the fronts sent far ahead arrive after it.
-    const std::string ahead =
-        !flyOver.farAheadFrequency
-            ? "Sent long before the pass: all arrive together just after it"
-            : (mach > 1.0 ? "Sent far ahead (heard after the boom): f0 / (|M| - 1) = " : "Heard far ahead: f0 / (1 - |M|) = ") +
-                  hertz(*flyOver.farAheadFrequency);
+    const char *aheadWords = mach > 1.0 ? "Sent far ahead (heard after the boom): f0 / (|M| - 1) = "
+                                        : "Heard far ahead: f0 / (1 - |M|) = ";
+    const std::string ahead = flyOver.farAheadFrequency ? aheadWords + hertz(*flyOver.farAheadFrequency)
+                                                        : "Sent long before the pass: all arrive together just after it";
     lines.push_back(ahead + "; far behind: f0 / (1 + |M|) = " + hertz(flyOver.farBehindFrequency) + ".");
     return lines;
 }
