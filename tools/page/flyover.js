@@ -21,8 +21,7 @@ function makeFlyOver(program, Rules, $, seenArcs) {
     let audio = null;     // { context, tone, toneGain, click }
     let scheduledUntil = -Infinity; // fly-over time up to which events are scheduled
     let origin = null;    // the audio time of fly-over time 0 while playing: one stretch, so that clicks keep time
-    const log = [];       // what was scheduled, for checks: { kind, at (fly-over time), when (audio time) }
-    let live = [];        // the scheduled sources, stopped at a pause
+    let pending = [];     // { source, end }: the sources still to sound, stopped at a pause
 
     function openAudio() {
         const context = new AudioContext();
@@ -49,11 +48,10 @@ function makeFlyOver(program, Rules, $, seenArcs) {
         source.buffer = click;
         source.connect(context.destination);
         source.start(when);
-        live.push(source);
+        pending.push({ source, end: when + click.duration });
         if (arrival.heardFrequency === null) return; // the cone's own front: the boom says it
         tone.frequency.setValueAtTime(pitch(arrival.heardFrequency), when);
         toneGain.gain.setValueAtTime(0.06, when);
-        log.push({ kind: "click", at: arrival.tArrives, when });
     }
 
     // The boom: a short low thump, its pitch falling.
@@ -67,13 +65,15 @@ function makeFlyOver(program, Rules, $, seenArcs) {
         thump.connect(gain).connect(context.destination);
         thump.start(when);
         thump.stop(when + 0.5);
-        live.push(thump);
-        log.push({ kind: "boom", at: heard.boomTime, when });
+        pending.push({ source: thump, end: when + 0.5 });
     }
 
-    // Everything heard from the fly-over time from up to to, each at origin + its time.
+    // Everything heard from the fly-over time from up to to, each at origin + its time. What has sounded is let
+    // go first, so that a lesson that leaves the page playing keeps only the next moment's sounds.
     function schedule(from, to, audioOrigin) {
         if (!audio || !heard || !soundOn()) return;
+        const now = audio.context.currentTime;
+        pending = pending.filter((sound) => sound.end > now);
         for (const arrival of heard.arrivals) {
             if (arrival.tArrives >= to) break;
             if (arrival.tArrives >= from) scheduleArrival(arrival, audioOrigin + arrival.tArrives);
@@ -83,8 +83,8 @@ function makeFlyOver(program, Rules, $, seenArcs) {
     }
 
     function silence() {
-        for (const source of live) source.stop();
-        live = [];
+        for (const sound of pending) sound.source.stop();
+        pending = [];
         if (audio) {
             audio.toneGain.gain.cancelScheduledValues(audio.context.currentTime);
             audio.toneGain.gain.setValueAtTime(0, audio.context.currentTime);
@@ -289,7 +289,7 @@ function makeFlyOver(program, Rules, $, seenArcs) {
         boomTime: () => (heard ? heard.boomTime : null),
         arrivals: () => (heard ? heard.arrivals : []),
         f0: () => (heard ? heard.f0 : null),
-        soundLog: () => log.slice(),
         audioOpened: () => audio !== null,
+        soundsPending: () => pending.length,
     };
 }

@@ -461,8 +461,8 @@
     // What the views show now, for scripts that check the page.
     window.conwave = Object.freeze({
         flyOver: () => ({ time: flyOver.time, height: flyOver.height, boomTime: flyOver.boomTime(), f0: flyOver.f0(),
-                          arrivals: flyOver.arrivals().map((a) => a.tArrives), soundLog: flyOver.soundLog(),
-                          audioOpened: flyOver.audioOpened() }),
+                          arrivals: flyOver.arrivals().map((a) => a.tArrives), audioOpened: flyOver.audioOpened(),
+                          soundsPending: flyOver.soundsPending() }),
         now: () => ({ drawnAt, cycleTick, cycleTicks: cycle.ticks, wholeCycle: cycle.whole, playing: timer !== 0,
                       source: frame.map((c) => ({ x: c.x, r: c.r })),
                       ground: frame.length ? groundCircles().map((c) => ({ x: c.x, r: c.r })) : [] }),
