@@ -14,6 +14,7 @@ constexpr int roundedPixels(int twips) { return (twips + kTwipsPerPixel / 2) / k
 inline constexpr int kPictureWidthTwips = 6000;  // outer size, border included
 inline constexpr int kPictureHeightTwips = 4000;
 inline constexpr std::uint32_t kPictureBackground = 0x00FFFF80; // 0x00BBGGRR: light cyan
+inline constexpr std::uint32_t kMachLineColour = 0x00661A1A;    // dark blue, apart from the red wavefronts
 
 // The world window [m]: the source one third of the way across and halfway down, y growing downwards.
 struct WorldWindow {
