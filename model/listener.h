@@ -1,6 +1,7 @@
 // A fly-over heard from the ground: the source flies at v = M x aSound along a straight line at height H above a
 // listener, passes straight overhead at t = 0 and sends out a wavefront every dtWave seconds, at tE = k x dtWave.
-// When each front reaches the listener, the frequency heard, and above Mach 1 the boom.
+// When each front reaches the listener, the frequency heard, the frequencies heard far ahead and far behind, and
+// above Mach 1 the boom.
 #pragma once
 
 #include "wave_state.h"
