@@ -28,7 +28,7 @@ namespace {
 
 using namespace conwave;
 
-constexpr long long kDefaultSvgTick = 1;
+constexpr long long kDefaultSvgTick = 1; // the frame --svg draws unless --ticks names another
 
 constexpr std::string_view kUsage =
     "Usage: conwave-frames [--ticks N] [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
