@@ -18,9 +18,16 @@ namespace {
 
 constexpr double kStartUpHeight = 1000.0; // the listener's distance below the flight in the page's box at start-up [m]
 
+// The page's speeds: animation time per wall time, each with the text its control shows.
+struct Speed {
+    double share;
+    std::string_view text;
+};
+constexpr std::array<Speed, 4> kSpeeds{{{1.0, "1"}, {0.5, "1/2"}, {0.25, "1/4"}, {0.1, "1/10"}}};
+
 // The page's own texts, by the name the page's markup and scripts use. The context "Page" names them for the
 // translators; the translations live with the windows'.
-constexpr std::array<NamedWords, 44> kPageWords{{
+constexpr std::array<NamedWords, 62> kPageWords{{
     {"title", CONWAVE_WORDS("Page", "Conwave: wavefronts of a moving source")},
     {"sourceTitle", CONWAVE_WORDS("Page", "Seen from the source: the air streams past it from left to right")},
     {"sourceTitleOtherWay", CONWAVE_WORDS("Page", "Seen from the source: the air streams past it from right to left")},
@@ -50,19 +57,30 @@ constexpr std::array<NamedWords, 44> kPageWords{{
     {"machLines", CONWAVE_WORDS("Page", "Mach lines")},
     {"beforeStart", CONWAVE_WORDS("Page", "before START")},
     {"machAngle", CONWAVE_WORDS("Page", "Mach angle: %1°, the angle whose sine is 1/|M|.")},
-    {"howToRead", CONWAVE_WORDS("Page", "How to read the two views")},
-    {"noteSource", CONWAVE_WORDS("Page", "The left view is the picture of the Conwave window: the source sits still "
-                                         "and the air carries each wavefront downstream while it grows at the speed "
-                                         "of sound, %1 m/s. Each tick adds %2 s to the clock tNow.")},
+    {"howToRead", CONWAVE_WORDS("Page", "How to read the three views")},
+    {"noteSource", CONWAVE_WORDS("Page", "The first view, seen from the source, is the picture of the Conwave window: "
+                                         "the source sits still and the air carries each wavefront downstream while "
+                                         "it grows at the speed of sound, %1 m/s. Each tick adds %2 s to the clock "
+                                         "tNow.")},
     {"noteGround",
-     CONWAVE_WORDS("Page", "In the right view the air is at rest: every wavefront stays centred where the source sent "
-                           "it out, and the source moves through them. Both views run on the same clock. At any one "
-                           "moment they show the same wavefronts, only shifted; they differ in how the picture moves. "
-                           "When the clock has passed one interval between wavefronts it starts again from 0, as in "
-                           "the window: on the left nothing seems to happen, because every wavefront has grown into "
-                           "the place of the next one; on the right the source and all wavefronts jump back by the "
-                           "distance the source travels in one interval, the oldest wavefront leaves and a new one "
-                           "starts at the source.")},
+     CONWAVE_WORDS("Page", "In the second view, seen from the ground, the air is at rest: every wavefront stays centred "
+                           "where the source sent it out, and the source moves through them. Both views run on the "
+                           "same clock. At any one moment they show the same wavefronts, only shifted; they differ in "
+                           "how the picture moves. When the clock has passed one interval between wavefronts it "
+                           "starts again from 0, as in the window: in the first view nothing seems to happen, because "
+                           "every wavefront has grown into the place of the next one; in the second the source and "
+                           "all wavefronts jump back by the distance the source travels in one interval, the oldest "
+                           "wavefront leaves and a new one starts at the source.")},
+    {"noteFlyOver",
+     CONWAVE_WORDS("Page", "The third view, heard from the ground, follows one fly-over on a clock of its own: the "
+                           "source flies to the left for M > 0, at the height H above a listener, and the view zooms "
+                           "out as the source recedes so that both stay in sight; its scale bar gives the current "
+                           "scale. The curve below it shows the frequency heard against time, as f / f0, where f0 is "
+                           "the frequency the source sends: above Mach 1 nothing is heard before the boom, and after "
+                           "it two streams of wavefronts arrive at once. Speed slows both clocks and the sound alike.")},
+    {"noteLink", CONWAVE_WORDS("Page", "After START, and when H changes, the page's address holds M, nWave, tMax and "
+                                       "H: a link to it opens the page on the same set-up, so that one file serves "
+                                       "several slides.")},
     {"noteBoxes", CONWAVE_WORDS("Page", "M, nWave and tMax are read as the window reads its boxes when START is "
                                         "pressed. Values it cannot draw are refused with a message, and the animation "
                                         "goes on as it was.")},
@@ -74,8 +92,29 @@ constexpr std::array<NamedWords, 44> kPageWords{{
                                           "is heard before the boom, when the Mach cone sweeps over the listener.")},
     {"flyOverTime", CONWAVE_WORDS("Page", "Fly-over time")},
     {"flightTime", CONWAVE_WORDS("Page", "t = %1 s")},
-    {"silence", CONWAVE_WORDS("Page", "silence: nothing has reached the listener yet")},
+    {"silenceUntil", CONWAVE_WORDS("Page", "silence until %1 s, when the first wavefront arrives")},
     {"heardNow", CONWAVE_WORDS("Page", "heard now: %1 Hz = %2 f0")},
+    {"heardNowTwo", CONWAVE_WORDS("Page", "heard now: %1 Hz = %2 f0 and %3 Hz = %4 f0")},
+    {"sending", CONWAVE_WORDS("Page", "The source sends a wavefront every %1 s (f0 = %2 Hz) from %3 s to %4 s, and "
+                                      "none before or after.")},
+    {"scaleBar", CONWAVE_WORDS("Page", "%1 m")},
+    {"speed", CONWAVE_WORDS("Page", "Speed")},
+    {"soundNote", CONWAVE_WORDS("Page", "The tone is transposed: it plays %1 Hz × f / f0, one tone for each stream "
+                                        "of wavefronts.")},
+    {"curveTitle", CONWAVE_WORDS("Page", "The frequency heard against time: f / f0 for each wavefront when it reaches "
+                                         "the listener")},
+    {"curveAxisTime", CONWAVE_WORDS("Page", "t [s]")},
+    {"curveAxisRatio", CONWAVE_WORDS("Page", "f / f0")},
+    {"farAhead", CONWAVE_WORDS("Page", "far ahead")},
+    {"farBehind", CONWAVE_WORDS("Page", "far behind")},
+    {"curveFar", CONWAVE_WORDS("Page", "Far ahead the listener hears %1 f0 (%2 Hz), far behind %3 f0 (%4 Hz).")},
+    {"curveFarBehindOnly", CONWAVE_WORDS("Page", "Far behind the listener hears %1 f0 (%2 Hz); the wavefronts sent "
+                                                 "long before the pass all arrive together just after it.")},
+    {"curveBoom", CONWAVE_WORDS("Page", "The boom reaches the listener at %1 s; after it two streams of wavefronts "
+                                        "arrive at once:")},
+    {"streamAhead", CONWAVE_WORDS("Page", "sent before %1 s, heard in reverse order")},
+    {"streamBehind", CONWAVE_WORDS("Page", "sent after %1 s, heard in the order sent")},
+    {"streamOnly", CONWAVE_WORDS("Page", "every wavefront, heard in the order sent")},
     {"boom", CONWAVE_WORDS("Page", "the boom")},
     {"sound", CONWAVE_WORDS("Page", "Sound")},
     {"boomNews", CONWAVE_WORDS("Page", "The boom reaches the listener, %1 s after the source passed overhead.")},
@@ -141,6 +180,10 @@ std::string programData(std::string_view language, const Wording &wording)
     json += ",\"caption\":" + jsonString(kParameterCaption);
     json += ",\"maxFlyOverFronts\":" + jsonNumber(static_cast<double>(kMaxFlyOverFronts)) +
             ",\"flyOverSpan\":" + jsonNumber(kDefaultFlyOverSpan);
+    json += ",\"speeds\":[";
+    for (const Speed &speed : kSpeeds)
+        json += (&speed != kSpeeds.data() ? ",[" : "[") + jsonNumber(speed.share) + "," + jsonString(speed.text) + "]";
+    json += "]";
     json += ",\"refusals\":" + jsonWords(refusalWordTable(), "Refusal", wording);
     json += ",\"listener\":" + jsonWords(flyOverWordTable(), "Listener", wording);
     json += ",\"picture\":" + jsonWords(pictureWordTable(), "Picture", wording);
@@ -188,6 +231,7 @@ std::string frameHtml(const std::vector<std::string_view> &texts, const WaveStat
     replaceAll(page, "@@PAINTING@@", kPagePainting);
     replaceAll(page, "@@SOUND@@", kPageSound);
     replaceAll(page, "@@FLYOVER@@", kPageFlyOver);
+    replaceAll(page, "@@CURVE@@", kPageCurve);
     replaceAll(page, "@@PLAYER@@", kPagePlayer);
     replaceAll(page, "@@PROGRAM@@", programData(language, wording));
     replaceAll(page, "@@START@@", startUp);

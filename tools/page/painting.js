@@ -6,9 +6,32 @@ function makePainting(program, Rules) {
     const kSourceDot = 3.5;     // the source's marker for a class to see: radius [CSS px], over a white rim
     const kSourceRim = 1.5;     // [CSS px]
     const kMachLineWidth = 1.5; // [CSS px]
-    // The page's own colours on its canvases.
+    const kFace = 16;           // the largest face of a strip's line [CSS px]
+    const kInset = 4;           // text and marks keep this far from a picture's edge [CSS px]
+    const kLabelFace = 12;      // labels in a picture [CSS px]
+    // The page's own colours on its canvases; the two streams of the fly-over in colours that people who see red
+    // and green alike still tell apart.
     const colours = { paper: "#FFFFFF", ink: "#000000", text: "#111111", line: "#555555", ground: "#D8D8D0",
-                      rule: "#BBBBBB", notYet: "#AAAAAA", boom: "#C00000", now: "#0050B4" };
+                      rule: "#BBBBBB", notYet: "#AAAAAA", boom: "#C00000", now: "#0050B4", faint: "#8A8A8A",
+                      streams: ["#D55E00", "#0072B2"] };
+
+    // A canvas's backing store at the screen's resolution: exactly the device pixels it covers where the browser
+    // says how many (then the compositor copies it without scaling), else its CSS size times devicePixelRatio.
+    function fit(view, devicePixels) {
+        const cssWidth = view.canvas.clientWidth, cssHeight = view.canvas.clientHeight;
+        if (cssWidth === 0 || cssHeight === 0) return;
+        let width = Math.round(cssWidth * window.devicePixelRatio);
+        let height = Math.round(cssHeight * window.devicePixelRatio);
+        // The browser's count settles the rounding; one that disagrees more (as under emulated resolutions) is stale.
+        const near = (count, estimate) => Math.abs(count - estimate) <= 1;
+        if (devicePixels && near(devicePixels.inlineSize, width) && near(devicePixels.blockSize, height))
+            [width, height] = [devicePixels.inlineSize, devicePixels.blockSize];
+        view.scale = width / cssWidth;
+        if (view.canvas.width !== width || view.canvas.height !== height) {
+            [view.canvas.width, view.canvas.height] = [width, height];
+            view.font = null; // a resized canvas starts with a fresh drawing state
+        }
+    }
 
     // The arcs [from, to] [rad] of a circle [px] that pass through the picture, widened by the outline's fringe:
     // stroking costs in proportion to the length of the outline, seen or not, and most of a large circle lies
@@ -80,18 +103,51 @@ function makePainting(program, Rules) {
         context.fillRect(0, top, width, height + 1);
     }
 
-    // The strip's line: its view's clock, then what else the view says, at y [px], the face size [px] high.
-    function stripText(view, clock, more, size, y) {
-        const context = view.context;
-        context.fillStyle = colours.text;
+    // The face size [px] of a view's text; parsing a font costs more than drawing the text, so it is set only
+    // when the size changes or the canvas was reset.
+    function useFace(view, size) {
         const font = size.toFixed(1) + "px system-ui, sans-serif";
         if (view.font !== font) {
-            // Parsing a font costs more than drawing the text: only when the size changes or the canvas was reset.
-            context.font = view.font = font;
-            context.textBaseline = "middle";
+            view.context.font = view.font = font;
+            view.context.textBaseline = "middle";
         }
-        context.fillText(Rules.fill(program.page.stripText, [clock, more]), 4, y);
     }
 
-    return { colours, outline, machLines, sourceDot, strip, stripText };
+    // The strip's line in a box {top, height, width} [px]: its view's clock, then what else the view says. Where
+    // the line is wider than the picture it wraps after the clock, and a line still too wide is set smaller.
+    function stripText(view, clock, more, box) {
+        const context = view.context;
+        const room = box.width - 2 * kInset;
+        context.fillStyle = colours.text;
+        useFace(view, Math.min(kFace, box.height * 0.62));
+        const line = Rules.fill(program.page.stripText, [clock, more]);
+        if (context.measureText(line).width <= room) {
+            context.fillText(line, kInset, box.top + box.height / 2);
+            return;
+        }
+        useFace(view, Math.min(kFace, box.height * 0.45));
+        const widest = Math.max(context.measureText(clock).width, context.measureText(more).width);
+        if (widest > room) useFace(view, Math.floor(2 * Math.min(kFace, box.height * 0.45) * room / widest) / 2);
+        context.fillText(clock, kInset, box.top + box.height * 0.27);
+        context.fillText(more, kInset, box.top + box.height * 0.75);
+    }
+
+    // A scale bar [px] from (x, y) to the right, its length said beside it.
+    function scaleBar(view, x, y, length, label) {
+        const context = view.context;
+        const tick = 5;
+        context.beginPath();
+        context.moveTo(x, y);
+        context.lineTo(x, y + tick);
+        context.lineTo(x + length, y + tick);
+        context.lineTo(x + length, y);
+        context.lineWidth = 2;
+        context.strokeStyle = colours.ink;
+        context.stroke();
+        context.fillStyle = colours.ink;
+        useFace(view, kLabelFace);
+        context.fillText(label, x + length + kInset, y + tick / 2);
+    }
+
+    return { colours, fit, outline, machLines, sourceDot, strip, stripText, useFace, scaleBar };
 }

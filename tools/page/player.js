@@ -1,6 +1,8 @@
 // ==== The player ====
-// Plays the window's ticks at 25 per second, pauses, steps and scrubs over the clock cycle, and draws the two views.
-// Every frame is computed afresh from the clock with the rules above, so a frame never depends on how it was reached.
+// Plays the window's ticks at 25 per second (or slower, at the chosen speed), pauses, steps and scrubs over the clock
+// cycle, draws the two views of the window's picture, and drives the fly-over and its curve; it reads a set-up from
+// the page's address and writes it back. Every frame is computed afresh from the clock with the rules above, so a
+// frame never depends on how it was reached.
 (() => {
     const $ = (id) => document.getElementById(id);
     const program = JSON.parse($("program").textContent);
@@ -26,6 +28,7 @@
     let cycle = { ticks: 1, whole: true }; // ticks of one clock cycle, up to kScrubTicks
     let frame = [];       // the shown frame's circles {x, r} [m]
     let timer = 0;
+    let speed = 1;        // animation time per wall time: both clocks play at 40 ms / speed per tick
 
     // Ticks until the clock passes one emission interval and wraps.
     function cycleOf(next) {
@@ -57,24 +60,6 @@
     // Opaque canvases: the compositor need not blend them with what lies below.
     const views = [$("source-view"), $("ground-view"), $("flyover-view")].map((canvas) => ({
         canvas, context: canvas.getContext("2d", { alpha: false }), scale: 1 }));
-
-    // The backing store at the screen's resolution: exactly the device pixels the canvas covers where the browser
-    // says how many (then the compositor copies it without scaling), else its CSS size times devicePixelRatio.
-    function fit(view, devicePixels) {
-        const cssWidth = view.canvas.clientWidth, cssHeight = view.canvas.clientHeight;
-        if (cssWidth === 0 || cssHeight === 0) return;
-        let width = Math.round(cssWidth * window.devicePixelRatio);
-        let height = Math.round(cssHeight * window.devicePixelRatio);
-        // The browser's count settles the rounding; one that disagrees more (as under emulated resolutions) is stale.
-        const near = (count, estimate) => Math.abs(count - estimate) <= 1;
-        if (devicePixels && near(devicePixels.inlineSize, width) && near(devicePixels.blockSize, height))
-            [width, height] = [devicePixels.inlineSize, devicePixels.blockSize];
-        view.scale = width / cssWidth;
-        if (view.canvas.width !== width || view.canvas.height !== height) {
-            [view.canvas.width, view.canvas.height] = [width, height];
-            view.font = null; // a resized canvas starts with a fresh drawing state
-        }
-    }
 
     const painting = makePainting(program, Rules);
 
@@ -132,7 +117,7 @@
         context.fillStyle = painting.colours.line;
         const bar = Math.max(1, Math.round(height / 8));
         context.fillRect(0, top, width * Math.min(cycleTick, cycle.ticks) / cycle.ticks, bar);
-        painting.stripText(view, clockText(), tickText(), Math.min(16, height * 0.62), top + bar + (height - bar) / 2);
+        painting.stripText(view, clockText(), tickText(), { top: top + bar, height: height - bar, width });
     }
 
     const clockText = () => Rules.fill(words.clock, [Rules.local(Rules.numberToText(drawnAt))]);
@@ -152,6 +137,7 @@
 
     const sourceCircles = () => frame.map((c) => ({ x: c.x, y: 0, r: c.r }));
     const flyOver = makeFlyOver(program, Rules, $, painting);
+    const curve = makeCurve(program, Rules, $, painting);
 
     function draw() {
         if (frame.length === 0) return;
@@ -173,12 +159,13 @@
         showClock();
     }
 
-    // The clock beside the scrubber and where the scrubber's thumb stands. While playing, a thumb of its own moves
-    // over the slider and the slider itself keeps still, so that assistive technology hears nothing per frame; the
-    // slider follows when the animation stops.
-    const thumbs = [$("playing-thumb"), $("flyover-thumb")];
-    let thumbTravel = 0; // how far those thumbs move across their sliders [CSS px], measured when the layout changes
-    const measureThumb = () => (thumbTravel = thumbs[0].parentElement.clientWidth - thumbs[0].offsetWidth);
+    // The clock beside the scrubber and where the scrubbers' thumbs stand. While playing, a thumb of its own moves
+    // over each slider and the slider itself keeps still, so that assistive technology hears nothing per frame; the
+    // sliders follow when the animation stops.
+    const thumbs = [$("playing-thumb"), $("flyover-thumb")].map((element) => ({ element, travel: 0 }));
+    // How far each thumb moves across its own slider [CSS px], measured when the layout changes.
+    const measureThumbs = () => thumbs.forEach((thumb) =>
+        (thumb.travel = thumb.element.parentElement.clientWidth - thumb.element.offsetWidth));
     // While playing, tNow beside the slider is drawn on a small canvas of its own: text written into the page at
     // every tick would make the browser lay the page out again 25 times a second.
     const playingClock = { canvas: $("clock-playing"), context: $("clock-playing").getContext("2d"), scale: 1 };
@@ -195,10 +182,12 @@
         context.textBaseline = "middle";
     }
     function showClock() {
+        curve.moveCursor(flyOver.time);
         if (timer !== 0) {
             const shares = [cycle.ticks > 1 ? (Math.min(cycleTick, cycle.ticks) - 1) / (cycle.ticks - 1) : 0,
                             (flyOver.time + flyOver.span) / (2 * flyOver.span)];
-            thumbs.forEach((thumb, k) => (thumb.style.transform = `translateX(${shares[k] * thumbTravel}px)`));
+            thumbs.forEach((thumb, k) =>
+                (thumb.element.style.transform = `translateX(${(shares[k] * thumb.travel).toFixed(1)}px)`));
             const { canvas, context, scale } = playingClock;
             context.clearRect(0, 0, canvas.width / scale, canvas.height / scale);
             context.fillText(clockText(), 0, canvas.height / scale / 2);
@@ -216,7 +205,7 @@
     // One tick of playing: both clocks move on; the boom is said once, when it reaches the listener.
     function playTick() {
         const before = flyOver.time;
-        flyOver.advance(program.tickSeconds, true);
+        flyOver.advance(program.tickSeconds, speed);
         runTicks(1);
         const boom = flyOver.boomTime();
         if (boom !== null && before < boom && flyOver.time >= boom) $("flyover-news").textContent = flyOver.boomNews();
@@ -225,10 +214,10 @@
     // ---- Playing ----
     function play() {
         if (timer !== 0) return;
-        timer = setInterval(playTick, kTickMs);
+        timer = setInterval(playTick, kTickMs / speed);
         $("play").textContent = words.pause;
         document.body.classList.add("playing");
-        measureThumb();
+        measureThumbs();
         fitPlayingClock();
         showClock();
     }
@@ -249,7 +238,7 @@
 
     function step(direction) {
         pause();
-        flyOver.step(direction * program.tickSeconds);
+        flyOver.step(direction * program.tickSeconds, speed);
         if (direction > 0) runTicks(1);
         else if (cycleTick > 1) goToTick(cycleTick - 1);
         else if (cycle.whole) goToTick(cycle.ticks); // back past the wrap: the cycle's last tick
@@ -283,6 +272,14 @@
         fields[field].select();
     }
 
+    // After the fly-over's set-up changed: its slider spans its span, and its curve is drawn anew.
+    function flyOverSetUp() {
+        const ticks = String(Math.round(flyOver.span / program.tickSeconds));
+        [$("flyover-scrubber").min, $("flyover-scrubber").max] = ["-" + ticks, ticks];
+        curve.draw(flyOver.heard, flyOver.span);
+    }
+
+    // START; true when the texts were taken.
     function start() {
         for (const input of Object.values(fields)) input.removeAttribute("aria-invalid");
         let next;
@@ -291,11 +288,11 @@
         } catch (refusal) {
             if (!(refusal instanceof Rules.Refusal)) throw refusal;
             refuse(refusal.field, refusal.message);
-            return;
+            return false;
         }
         if (!flyOver.restart(next, fields.H.value)) {
             refuse("H", Rules.fill(words.heightRefused, [Rules.local(startUp.height)]));
-            return;
+            return false;
         }
         $("refusal").hidden = true;
         $("flyover-news").textContent = "";
@@ -303,7 +300,48 @@
         cycle = cycleOf(state);
         $("scrubber").max = String(cycle.ticks);
         describe();
+        flyOverSetUp();
         goToTick(1);
+        return true;
+    }
+
+    // ---- The address ----
+    // A set-up as a link, #M=2&nWave=8&tMax=2&H=1000: each text percent-encoded as typed into its box, read back
+    // exactly (a plus is a plus). A key the link leaves out keeps its box's text.
+    const kLinkKeys = Object.keys(fields);
+    function readLink() {
+        const texts = {};
+        for (const part of location.hash.slice(1).split("&")) {
+            const [key, ...rest] = part.split("=");
+            if (!kLinkKeys.includes(key) || rest.length === 0) continue;
+            try {
+                texts[key] = decodeURIComponent(rest.join("="));
+            } catch {
+                texts[key] = rest.join("="); // not valid percent-encoding: the text as it stands
+            }
+        }
+        return texts;
+    }
+    // The link's texts into the boxes, then START, as a reader would: a refusal shows over the page as it was.
+    function followLink() {
+        const texts = readLink();
+        if (Object.keys(texts).length === 0) return;
+        for (const [key, text] of Object.entries(texts)) fields[key].value = text;
+        start();
+    }
+    // The set-up in the address, without a new entry in the history and without loading the page again.
+    const writeLink = () => history.replaceState(history.state, "", "#" + kLinkKeys.map((key) =>
+        `${key}=${encodeURIComponent(fields[key].value)}`).join("&"));
+
+    // ---- Speed ----
+    // Both clocks at a share of the window's pace: the tick stays 0.04 s of animation time and comes every
+    // 40 ms / speed; the sound keeps the same share.
+    function setSpeed(value) {
+        speed = value;
+        if (timer === 0) return;
+        clearInterval(timer);
+        timer = setInterval(playTick, kTickMs / speed);
+        flyOver.silence(); // the sound takes up the new pace at the next tick
     }
 
     // ---- Wiring ----
@@ -327,18 +365,24 @@
         const height = flyOver.height, change = Math.max(50, Math.round(height * 0.1));
         const next = Math.max(0, event.key === "ArrowUp" ? height + change : height - change);
         fields.H.value = Rules.local(Rules.numberToText(next));
-        flyOver.restart(state, fields.H.value);
+        flyOver.moveListener(fields.H.value);
+        flyOverSetUp();
+        writeLink();
         showClock();
         draw();
     });
     $("parameters").addEventListener("submit", (event) => {
         event.preventDefault();
-        start();
+        if (start()) writeLink();
     });
+    window.addEventListener("hashchange", followLink);
+    for (const [value, text] of program.speeds) $("speed").add(new Option(text, String(value), value === 1, value === 1));
+    $("speed").addEventListener("change", (event) => setSpeed(Number(event.target.value)));
     document.addEventListener("keydown", (event) => {
         const target = event.target;
         if (event.altKey || event.ctrlKey || event.metaKey) return;
         if (target instanceof HTMLInputElement && target.type !== "range") return; // typing a number
+        if (target instanceof HTMLSelectElement) return; // choosing a speed
         const keys = { " ": toggle, ArrowRight: () => step(1), ArrowUp: () => step(1), ArrowLeft: () => step(-1),
                        ArrowDown: () => step(-1) };
         if (!(event.key in keys)) return;
@@ -347,33 +391,37 @@
     });
 
     const refit = (entries = []) => {
-        measureThumb();
+        measureThumbs();
         for (const view of views)
-            fit(view, entries.find((entry) => entry.target === view.canvas)?.devicePixelContentBoxSize?.[0]);
+            painting.fit(view, entries.find((entry) => entry.target === view.canvas)?.devicePixelContentBoxSize?.[0]);
         draw();
+        curve.redraw();
+        showClock();
     };
     // Also a change of zoom or screen resolution: the device pixels change while the CSS size may not.
     const resizes = new ResizeObserver(refit);
-    for (const view of views) {
+    for (const canvas of [...views.map((view) => view.canvas), $("curve")]) {
         try {
-            resizes.observe(view.canvas, { box: "device-pixel-content-box" });
+            resizes.observe(canvas, { box: "device-pixel-content-box" });
         } catch {
-            resizes.observe(view.canvas); // browsers that cannot count device pixels
+            resizes.observe(canvas); // browsers that cannot count device pixels
         }
     }
     window.addEventListener("resize", () => refit());
     // Printing: each view as a picture of four device pixels per CSS pixel, made when printing begins, so that the
-    // paper shows the current frame sharply whatever the screen's resolution and the paper's layout.
-    const printed = views.map((view) => {
+    // paper shows the current frame sharply whatever the screen's resolution and the paper's layout; the curve as
+    // it is on the screen.
+    const printed = [...views.map((view) => view.canvas), $("curve")].map((canvas) => {
         const image = document.createElement("img");
         image.className = "printed";
         image.alt = "";
         image.setAttribute("aria-hidden", "true");
-        view.canvas.after(image);
+        canvas.after(image);
         return image;
     });
     function preparePrint() {
         if (frame.length === 0) return;
+        printed[3].src = $("curve").toDataURL("image/png");
         [sourceCircles(), groundCircles(), null].forEach((circles, k) => {
             const canvas = document.createElement("canvas");
             canvas.width = kPrintWidth * kPrintScale;
@@ -389,9 +437,10 @@
 
     // What the views show now, for scripts that check the page.
     window.conwave = Object.freeze({
-        flyOver: () => ({ time: flyOver.time, height: flyOver.height, boomTime: flyOver.boomTime(), f0: flyOver.f0(),
+        flyOver: () => ({ time: flyOver.time, span: flyOver.span, height: flyOver.height, speed,
+                          boomTime: flyOver.boomTime(), f0: flyOver.f0(),
                           arrivals: flyOver.arrivals().map((a) => a.tArrives), audioOpened: flyOver.audioOpened(),
-                          soundsPending: flyOver.soundsPending() }),
+                          soundsPending: flyOver.soundsPending(), view: flyOver.shown(), curve: curve.shown() }),
         now: () => ({ drawnAt, cycleTick, cycleTicks: cycle.ticks, wholeCycle: cycle.whole, playing: timer !== 0,
                       source: frame.map((c) => ({ x: c.x, r: c.r })),
                       ground: frame.length ? groundCircles().map((c) => ({ x: c.x, r: c.r })) : [] }),
@@ -401,15 +450,16 @@
     fields.nWave.value = startUp.texts[1];
     fields.tMax.value = startUp.texts[2];
     fields.H.value = startUp.height;
-    $("flyover-scrubber").min = String(-Math.round(flyOver.span / program.tickSeconds));
-    $("flyover-scrubber").max = String(Math.round(flyOver.span / program.tickSeconds));
+    $("sound-note").textContent = Rules.fill(words.soundNote, [flyOver.baseTone]);
     if (startUp.started) {
         start();
     } else {
         flyOver.restart(state, fields.H.value);
+        flyOverSetUp();
         describe();
         goToTick(1);
     }
+    followLink();
     refit();
     if (!window.matchMedia("(prefers-reduced-motion: reduce)").matches) play();
 })();

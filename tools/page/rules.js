@@ -274,8 +274,17 @@ function makeRules(program) {
         return longer * Math.sqrt(1 + ratio * ratio);
     }
 
+    // Above Mach 1, when the front was sent that arrives with the cone [s after the pass overhead]; else null.
+    // Those sent before it arrive after the boom in reverse order, those sent after it in order.
+    function boomEmitted(state, height) {
+        const mach = Math.abs(state.M);
+        if (!(mach > 1)) return null;
+        return -(height / (Math.abs(state.uSource) * Math.sqrt(mach * mach - 1)));
+    }
+
     // Every front sent within +-span of the pass overhead, in the order heard: {front, tEmitted, xEmitted,
-    // tArrives, heardFrequency (null with the cone itself)}, the boom's time above Mach 1 (else null) and f0.
+    // tArrives, heardFrequency (null with the cone itself)}, the boom's time above Mach 1 (else null), f0, and the
+    // frequencies heard far ahead (null at Mach 1) and far behind [Hz].
     function flyOver(state, height, span) {
         const interval = Math.abs(state.dtWave);
         const most = Math.floor((program.maxFlyOverFronts - 1) / 2);
@@ -295,6 +304,8 @@ function makeRules(program) {
         const f0 = 1 / interval;
         const mach = Math.abs(state.M);
         const boomTime = mach > 1 ? height * Math.sqrt(mach * mach - 1) / (mach * state.aSound) : null;
+        const farAhead = mach !== 1 ? f0 / Math.abs(1 - mach) : null;
+        const farBehind = f0 / (1 + mach);
         const arrivals = [];
         for (let k = 0 - last; k <= last; ++k) { // 0 - 0 is +0, as the program counts
             const tEmitted = k * state.dtWave + 0; // + 0 turns -0 into 0, as the model does
@@ -305,7 +316,7 @@ function makeRules(program) {
                             heardFrequency: Number.isFinite(slope) && slope !== 0 ? f0 / Math.abs(slope) : null });
         }
         arrivals.sort((a, b) => (a.tArrives !== b.tArrives ? a.tArrives - b.tArrives : a.tEmitted - b.tEmitted));
-        return { f0, boomTime, arrivals };
+        return { f0, boomTime, farAhead, farBehind, arrivals };
     }
 
     // Double to single precision as the picture is handed it; null beyond the single-precision range.
@@ -332,7 +343,7 @@ function makeRules(program) {
 
     return { kTickSeconds, Refusal, textToNumber, numberToText, generalText, oneDecimal, waveCount, restart, startUp,
              machAngle, machAngleDegrees, describePicture, caption, circlesAt, nextClock, wraps, fill, local,
-             FlyOverRefusal, flyOver, distanceTo, readableNumber };
+             FlyOverRefusal, flyOver, boomEmitted, distanceTo, readableNumber };
 }
 
 // The page takes its rules from the program's data; a test under Node takes the maker.
