@@ -1,8 +1,8 @@
 // ==== The Doppler curve ====
 // The frequency heard against time, f / f0 from -span to +span, beside the fly-over: a point for each arrival,
 // joined within its stream, t = 0 and f / f0 = 1 marked, the boom and the frequencies heard far ahead and far behind.
-// It is drawn once per set-up (and when its size changes); while playing only its cursor moves, an element of its
-// own moved by a transform. A text beside it says what it shows, for screen readers and for the class.
+// It is drawn once per set-up (and when its size changes); while playing only its cursor moves, drawn on a
+// transparent canvas over it. A text beside it says what it shows, for screen readers and for the class.
 function makeCurve(program, Rules, $, painting) {
     const words = program.page;
     const colours = painting.colours;
@@ -12,8 +12,7 @@ function makeCurve(program, Rules, $, painting) {
     const kDot = 2.5;        // a point's side [CSS px]
     const local = (value) => Rules.local(Rules.readableNumber(value));
     const view = { canvas: $("curve"), context: $("curve").getContext("2d", { alpha: false }), scale: 1 };
-    const cursor = $("curve-cursor");
-    cursor.style.background = colours.ink;
+    const cursor = { canvas: $("curve-cursor"), context: $("curve-cursor").getContext("2d"), scale: 1, x: null };
 
     let setUp = null;  // { heard, span }: what the curve shows
     let drawn = null;  // { plot, top, branches } of the last drawing
@@ -131,20 +130,28 @@ function makeCurve(program, Rules, $, painting) {
         drawn = paint(heard, span);
         ++draws;
         describe(heard);
-        cursor.style.top = drawn.plot.top + "px";
-        cursor.style.height = drawn.plot.height + "px";
+        painting.fit(cursor);
+        cursor.context.setTransform(cursor.scale, 0, 0, cursor.scale, 0, 0);
+        cursor.context.clearRect(0, 0, cursor.canvas.width, cursor.canvas.height);
+        cursor.context.fillStyle = colours.ink;
+        cursor.x = null;
     }
 
-    // The cursor at the fly-over's time t [s]: a transform, so that the curve itself is not drawn again.
+    // The cursor at the fly-over's time t [s], 2 CSS px wide: only the old line is wiped, and the curve beneath is
+    // not drawn again.
     function moveCursor(t) {
         if (!drawn) return;
-        const x = drawn.plot.left + (t + setUp.span) / (2 * setUp.span) * drawn.plot.width;
-        cursor.style.transform = `translateX(${x.toFixed(1)}px)`;
+        const x = Math.round(drawn.plot.left + (t + setUp.span) / (2 * setUp.span) * drawn.plot.width) - 1;
+        if (x === cursor.x) return;
+        const { context } = cursor;
+        if (cursor.x !== null) context.clearRect(cursor.x - 1, drawn.plot.top - 1, 4, drawn.plot.height + 2);
+        context.fillRect(x, drawn.plot.top, 2, drawn.plot.height);
+        cursor.x = x;
     }
 
     return {
         draw, moveCursor,
         redraw: () => setUp && draw(setUp.heard, setUp.span),
-        shown: () => (drawn ? { ...drawn, draws, cursor: cursor.style.transform } : { draws }),
+        shown: () => (drawn ? { ...drawn, draws, cursor: cursor.x + 1 } : { draws }),
     };
 }

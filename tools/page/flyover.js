@@ -21,6 +21,7 @@ function makeFlyOver(program, Rules, $, painting) {
     let refusal = "";     // why there is no fly-over for these parameters
     let time = -span;     // the fly-over's clock [s]
     let shown = null;     // where the last frame put things, for scripts that check the page
+    let marks = null;     // the strip's marks of every arrival, drawn once per set-up and size
     const sound = makeSound(() => $("sound").checked);
 
     // The fly-over's span for a set-up [s]: every front sent within it is worked out, and the clock runs over it.
@@ -179,6 +180,26 @@ function makeFlyOver(program, Rules, $, painting) {
                   bar: { metres: bar.metres, from: barAt.x, to: barAt.x + bar.pixels, y: barAt.y } };
     }
 
+    // The strip's marks, one for each arrival, once dark (heard) and once light (not yet), one above the other, on
+    // a canvas of their own: a frame copies the two parts instead of drawing every mark.
+    function marksFor(view, width, height, at) {
+        const key = [heard, span, width, height, view.scale].join();
+        if (marks && marks.key === key && marks.heard === heard) return marks.canvas;
+        const canvas = document.createElement("canvas");
+        [canvas.width, canvas.height] = [Math.ceil(width * view.scale), Math.ceil(2 * height * view.scale)];
+        const context = canvas.getContext("2d");
+        context.scale(view.scale, view.scale);
+        [colours.text, colours.notYet].forEach((colour, row) => {
+            context.fillStyle = colours.rule;
+            context.fillRect(0, row * height + height / 2, width, 1);
+            context.fillStyle = colour;
+            for (const a of heard.arrivals)
+                if (a.tArrives <= span) context.fillRect(Math.floor(at(a.tArrives)), row * height, 1, height);
+        });
+        marks = { key, heard, canvas };
+        return canvas;
+    }
+
     // The arrivals on a time line from -span to +span: each wavefront a mark where the listener hears it, dark once
     // heard; the boom in red; the clock; what is heard now.
     function paintStrip(view, width, top, height) {
@@ -187,13 +208,12 @@ function makeFlyOver(program, Rules, $, painting) {
         const at = (t) => ((t + span) / (2 * span)) * width;
         const markTop = top + 2, markHeight = height * 0.3;
         if (heard) {
-            context.fillStyle = colours.rule;
-            context.fillRect(0, markTop + markHeight / 2, width, 1);
-            for (const a of heard.arrivals) {
-                if (a.tArrives > span) break;
-                context.fillStyle = a.tArrives <= time ? colours.text : colours.notYet;
-                context.fillRect(Math.floor(at(a.tArrives)), markTop, 1, markHeight);
-            }
+            const image = marksFor(view, width, markHeight, at), s = view.scale;
+            const split = Math.min(width, Math.floor(at(time)) + 1);
+            if (split > 0) context.drawImage(image, 0, 0, split * s, markHeight * s, 0, markTop, split, markHeight);
+            if (split < width)
+                context.drawImage(image, split * s, markHeight * s, (width - split) * s, markHeight * s, split, markTop,
+                                  width - split, markHeight);
             if (heard.boomTime !== null && heard.boomTime <= span) {
                 context.fillStyle = colours.boom;
                 context.fillRect(Math.floor(at(heard.boomTime)) - 1, markTop - 2, 3, markHeight + 4);

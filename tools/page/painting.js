@@ -105,28 +105,43 @@ function makePainting(program, Rules) {
 
     // The face size [px] of a view's text; parsing a font costs more than drawing the text, so it is set only
     // when the size changes or the canvas was reset.
+    const advances = new Map(); // font -> character -> advance [px]
     function useFace(view, size) {
         const font = size.toFixed(1) + "px system-ui, sans-serif";
         if (view.font !== font) {
             view.context.font = view.font = font;
             view.context.textBaseline = "middle";
+            if (!advances.has(font)) advances.set(font, new Map());
         }
     }
 
+    // A text's width [px] in the view's face, from each character's advance measured once: measuring whole texts
+    // at every tick costs as much as drawing them.
+    function textWidth(view, text) {
+        const known = advances.get(view.font);
+        let width = 0;
+        for (const c of text) {
+            if (!known.has(c)) known.set(c, view.context.measureText(c).width);
+            width += known.get(c);
+        }
+        return width;
+    }
+
     // The strip's line in a box {top, height, width} [px]: its view's clock, then what else the view says. Where
-    // the line is wider than the picture it wraps after the clock, and a line still too wide is set smaller.
+    // the line is wider than the picture it wraps after the clock, and a line still too wide is set smaller (its
+    // width is reckoned without kerning, so a few per cent are kept free).
     function stripText(view, clock, more, box) {
         const context = view.context;
-        const room = box.width - 2 * kInset;
+        const room = 0.96 * (box.width - 2 * kInset);
         context.fillStyle = colours.text;
         useFace(view, Math.min(kFace, box.height * 0.62));
         const line = Rules.fill(program.page.stripText, [clock, more]);
-        if (context.measureText(line).width <= room) {
+        if (textWidth(view, line) <= room) {
             context.fillText(line, kInset, box.top + box.height / 2);
             return;
         }
         useFace(view, Math.min(kFace, box.height * 0.45));
-        const widest = Math.max(context.measureText(clock).width, context.measureText(more).width);
+        const widest = Math.max(textWidth(view, clock), textWidth(view, more));
         if (widest > room) useFace(view, Math.floor(2 * Math.min(kFace, box.height * 0.45) * room / widest) / 2);
         context.fillText(clock, kInset, box.top + box.height * 0.27);
         context.fillText(more, kInset, box.top + box.height * 0.75);

@@ -159,13 +159,32 @@
         showClock();
     }
 
-    // The clock beside the scrubber and where the scrubbers' thumbs stand. While playing, a thumb of its own moves
-    // over each slider and the slider itself keeps still, so that assistive technology hears nothing per frame; the
-    // sliders follow when the animation stops.
-    const thumbs = [$("playing-thumb"), $("flyover-thumb")].map((element) => ({ element, travel: 0 }));
-    // How far each thumb moves across its own slider [CSS px], measured when the layout changes.
-    const measureThumbs = () => thumbs.forEach((thumb) =>
-        (thumb.travel = thumb.element.parentElement.clientWidth - thumb.element.offsetWidth));
+    // The clock beside the scrubber and where the scrubbers' thumbs stand. While playing, a thumb of its own is
+    // drawn over each slider, on a canvas as wide as the slider's track and as high as its thumb, and the slider
+    // itself keeps still, so that assistive technology hears nothing per frame; the sliders follow when the
+    // animation stops.
+    const thumbs = [$("playing-thumb"), $("flyover-thumb")].map((canvas) =>
+        ({ canvas, context: canvas.getContext("2d"), scale: 1, x: null }));
+    function fitThumbs() {
+        for (const thumb of thumbs) {
+            painting.fit(thumb);
+            thumb.context.setTransform(thumb.scale, 0, 0, thumb.scale, 0, 0);
+            thumb.context.clearRect(0, 0, thumb.canvas.width, thumb.canvas.height);
+            thumb.context.fillStyle = painting.colours.now;
+            thumb.x = null;
+        }
+    }
+    // A thumb at a share of its slider's travel: its centre runs from one radius to the track's width less one.
+    function drawThumb(thumb, share) {
+        const { canvas, context, scale } = thumb;
+        const radius = canvas.height / scale / 2, x = radius + share * (canvas.width / scale - 2 * radius);
+        if (x === thumb.x) return;
+        if (thumb.x !== null) context.clearRect(thumb.x - radius - 1, 0, 2 * radius + 2, 2 * radius);
+        context.beginPath();
+        context.arc(x, radius, radius, 0, 2 * Math.PI);
+        context.fill();
+        thumb.x = x;
+    }
     // While playing, tNow beside the slider is drawn on a small canvas of its own: text written into the page at
     // every tick would make the browser lay the page out again 25 times a second.
     const playingClock = { canvas: $("clock-playing"), context: $("clock-playing").getContext("2d"), scale: 1 };
@@ -186,8 +205,7 @@
         if (timer !== 0) {
             const shares = [cycle.ticks > 1 ? (Math.min(cycleTick, cycle.ticks) - 1) / (cycle.ticks - 1) : 0,
                             (flyOver.time + flyOver.span) / (2 * flyOver.span)];
-            thumbs.forEach((thumb, k) =>
-                (thumb.element.style.transform = `translateX(${(shares[k] * thumb.travel).toFixed(1)}px)`));
+            thumbs.forEach((thumb, k) => drawThumb(thumb, shares[k]));
             const { canvas, context, scale } = playingClock;
             context.clearRect(0, 0, canvas.width / scale, canvas.height / scale);
             context.fillText(clockText(), 0, canvas.height / scale / 2);
@@ -217,7 +235,7 @@
         timer = setInterval(playTick, kTickMs / speed);
         $("play").textContent = words.pause;
         document.body.classList.add("playing");
-        measureThumbs();
+        fitThumbs();
         fitPlayingClock();
         showClock();
     }
@@ -391,7 +409,7 @@
     });
 
     const refit = (entries = []) => {
-        measureThumbs();
+        if (timer !== 0) fitThumbs();
         for (const view of views)
             painting.fit(view, entries.find((entry) => entry.target === view.canvas)?.devicePixelContentBoxSize?.[0]);
         draw();
@@ -442,6 +460,7 @@
                           arrivals: flyOver.arrivals().map((a) => a.tArrives), audioOpened: flyOver.audioOpened(),
                           soundsPending: flyOver.soundsPending(), view: flyOver.shown(), curve: curve.shown() }),
         now: () => ({ drawnAt, cycleTick, cycleTicks: cycle.ticks, wholeCycle: cycle.whole, playing: timer !== 0,
+                      thumbs: thumbs.map((thumb) => thumb.x),
                       source: frame.map((c) => ({ x: c.x, r: c.r })),
                       ground: frame.length ? groundCircles().map((c) => ({ x: c.x, r: c.r })) : [] }),
     });
