@@ -4,34 +4,40 @@
 // Runs in a page before its scripts (page.evaluateOnNewDocument): the page's timers and its audio clock follow a
 // clock that the caller drives, window.drivenClock.advance(ms), so that what a test sees never depends on how busy
 // the machine is. Its Web Audio plays nothing and keeps each sound it was asked for in drivenClock.sounds:
-// { kind: "click" | "oscillator", when [s] } for a start, { kind: "frequency" | "gain", value, when } for a value.
+// { kind: "click" | "oscillator", node, when [s] } for a start, { kind: "frequency" | "gain", node, value, when } for
+// a value, and { kind: "connect", node, to } for a connection; node numbers each audio node as it is made.
 function driveClock() {
     let now = 0; // [ms]
     let nextId = 1;
     const timers = new Map(); // id -> { due, every, run }
     const sounds = [];
+    let nodes = 0;
     window.setInterval = (run, every) => {
         timers.set(nextId, { due: now + Math.max(1, every), every: Math.max(1, every), run });
         return nextId++;
     };
     window.clearInterval = (id) => timers.delete(id);
-    const param = (kind) => ({
+    const param = (kind, node) => ({
         value: 0,
-        setValueAtTime: (value, when) => sounds.push({ kind, value, when }),
+        setValueAtTime: (value, when) => sounds.push({ kind, node, value, when }),
         exponentialRampToValueAtTime() {},
         cancelScheduledValues() {},
     });
-    const node = (parts) => ({ connect: (next) => next, ...parts });
-    const source = (kind, parts) => node({ start: (when) => sounds.push({ kind, when }), stop() {}, ...parts });
+    const node = (parts) => {
+        const id = ++nodes;
+        return { id, connect: (next) => (sounds.push({ kind: "connect", node: id, to: next.id }), next), ...parts(id) };
+    };
+    const source = (kind, parts = () => ({})) => node((id) => ({ start: (when) => sounds.push({ kind, node: id, when }),
+                                                                  stop() {}, ...parts(id) }));
     window.AudioContext = class {
         sampleRate = 48000;
         state = "running";
-        destination = node({});
+        destination = node(() => ({}));
         get currentTime() { return now / 1000; }
         resume() { return Promise.resolve(); }
-        createGain() { return node({ gain: param("gain") }); }
-        createOscillator() { return source("oscillator", { frequency: param("frequency") }); }
-        createBufferSource() { return source("click", {}); }
+        createGain() { return node((id) => ({ gain: param("gain", id) })); }
+        createOscillator() { return source("oscillator", (id) => ({ frequency: param("frequency", id) })); }
+        createBufferSource() { return source("click"); }
         createBuffer(channels, length, rate) {
             const samples = new Float32Array(length);
             return { duration: length / rate, getChannelData: () => samples };
@@ -39,6 +45,7 @@ function driveClock() {
     };
     window.drivenClock = {
         sounds,
+        timers: () => timers.size, // timers still set
         // Runs every timer that falls due within the next ms milliseconds, in the order they fall due.
         advance(ms) {
             const until = now + ms;

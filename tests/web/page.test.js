@@ -45,12 +45,39 @@ describe("frames equal the CSV", () => {
         { name: "negative span: the clock wraps every tick", texts: ["2", "5", "-1"] },
         { name: "fifty wavefronts", texts: ["0.7", "50", "0.3"] },
         { name: "digits to the last bit", texts: ["2.7182818284590451", "13.999999999999998", "3.1415926535897931"] },
+        { name: "a tenth of the speed steps alike", texts: ["1.2", "4", "1"], speed: "0.1" },
+        // A link per set-up: each text percent-encoded, read back exactly as typed; one that START refuses shows the
+        // refusal over the page as it starts without the link.
+        { name: "opened by a link, its texts read as typed", texts: [], link: "#M=%200.5x&nWave=4.6&tMax=+2e0&H=500",
+          boxes: [" 0.5x", "4.6", "+2e0", "500"], drawn: [" 0.5x", "4.6", "+2e0"] },
+        { name: "opened by a link that START refuses", texts: ["1.2", "4", "1"], link: "#M=1&nWave=0&tMax=1",
+          boxes: ["1", "0", "1", "1000"], refused: ["1", "0", "1"] },
+        { name: "opened by a link with a height START refuses", texts: ["1.2", "4", "1"], link: "#H=-5",
+          boxes: ["1.2", "4", "1", "-5"], refusedHeight: true },
     ];
     for (const row of rows) {
         it(row.name, async () => {
-            const ticks = h.csvTicks(row.texts, 110);
-            const page = await open(h.fileUrl(h.pageFile(row.texts)));
+            const ticks = h.csvTicks(row.drawn ?? row.texts, 110);
+            const page = await open(h.fileUrl(h.pageFile(row.texts)) + (row.link ?? ""));
             assert.equal((await h.now(page)).playing, false, "starts paused when the reader prefers reduced motion");
+            if (row.link) {
+                assert.deepEqual(await page.$$eval("#parameters input", (inputs) => inputs.map((i) => i.value)),
+                                 row.boxes, "the link's texts in the boxes");
+                const refusal = await page.$eval("#refusal", (p) => (p.hidden ? "" : p.textContent));
+                assert.equal(refusal, row.refused ? h.programRefusal(row.refused) : row.refusedHeight ?
+                    "The listener's distance below the flight H is a number of metres, 0 or more: enter a number " +
+                    "such as 1000." : "");
+                assert.equal((await h.flyOver(page)).height, row.refusedHeight ? 1000 : Number(row.boxes[3]));
+                await page.focus("#forward"); // out of the box a refusal chose
+            }
+            if (row.speed) {
+                // By keyboard: the arrows on the speed control choose, and do not step the clock.
+                await page.focus("#speed");
+                for (let k = 0; k < 3; ++k) await page.keyboard.press("ArrowDown");
+                assert.deepEqual([await page.$eval("#speed", (s) => s.value), (await h.now(page)).cycleTick],
+                                 [row.speed, 1]);
+                await page.focus("#forward");
+            }
             h.assertFrameIs(await h.now(page), ticks[1], "tick 1");
             // Stepping forward past the first wrap: every tick is the CSV's.
             const cycle = (await h.now(page)).cycleTicks;
@@ -72,11 +99,16 @@ describe("frames equal the CSV", () => {
         });
     }
 
-    it("after START with typed texts, and while playing", async () => {
+    for (const speed of [1, 0.5, 0.25, 0.1]) it(`after START with typed texts, and while playing at ${speed}`, async () => {
         const page = await open(h.fileUrl(h.pageFile(["0", "4", "1"])));
+        await page.setViewport({ width: 800, height: 900 }); // where the two sliders differ most in width
+        await h.chooseSpeed(page, speed);
+        const history = await page.evaluate(() => history.length);
         await h.typeTexts(page, ["1.2", "4", "1"]);
         const ticks = h.csvTicks(["1.2", "4", "1"], 40);
         h.assertFrameIs(await h.now(page), ticks[1], "START shows tick 1");
+        assert.deepEqual(await page.evaluate(() => [location.hash, history.length]),
+                         ["#M=1.2&nWave=4&tMax=1&H=1000", history], "START writes the set-up into the address");
         // In a box the space is typed; from the boxes on to START it plays instead of pressing START.
         await page.keyboard.press("Tab");
         await page.keyboard.press("Tab");
@@ -84,19 +116,42 @@ describe("frames equal the CSV", () => {
         const pausedLabel = await label();
         await page.keyboard.press(" ");
         // While playing the scrubber's own thumb and tNow beside it (drawn) show the clock; the slider keeps still.
-        const thumbAfter = async (ms) => {
+        // Each playing thumb is drawn over its own slider: its centre, where the canvas is blue, stands at its
+        // clock's share of that slider's travel.
+        const thumbsAfter = async (ms) => {
             await h.advance(page, ms);
-            return page.evaluate(() => getComputedStyle(document.getElementById("playing-thumb")).visibility ===
-                "visible" && getComputedStyle(document.getElementById("clock-playing")).display !== "none" &&
-                document.getElementById("playing-thumb").style.transform);
+            return page.evaluate(() => ["playing-thumb", "flyover-thumb"].map((id) => {
+                const canvas = document.getElementById(id);
+                if (getComputedStyle(canvas).visibility !== "visible" ||
+                    getComputedStyle(document.getElementById("clock-playing")).display === "none") return null;
+                const copy = document.createElement("canvas").getContext("2d", { willReadFrequently: true });
+                [copy.canvas.width, copy.canvas.height] = [canvas.width, canvas.height];
+                copy.drawImage(canvas, 0, 0);
+                const row = copy.getImageData(0, canvas.height >> 1, canvas.width, 1).data;
+                const blue = [];
+                for (let x = 0; x < canvas.width; ++x) if (row[4 * x + 3] > 128) blue.push(x);
+                const scale = canvas.width / canvas.clientWidth, radius = canvas.clientHeight / 2;
+                return ((blue[0] + blue[blue.length - 1] + 1) / 2 / scale - radius) / (canvas.clientWidth - 2 * radius);
+            }));
         };
-        const [second, fourth] = [await thumbAfter(40), await thumbAfter(80)];
-        assert.equal((await h.now(page)).cycleTick, 4, "two ticks of 40 ms, then two more");
-        assert.ok(second && fourth && second !== fourth, `the playing thumb moves: ${second}, ${fourth}`);
+        await h.flyTo(page, 4); // the fly-over's thumb far along its slider
+        const flyFrom = (await h.flyOver(page)).time;
+        await h.advance(page, 40 / speed - 1);
+        assert.equal((await h.now(page)).cycleTick, 1, "no tick before 40 ms / speed");
+        const second = await thumbsAfter(1);
+        const fourth = await thumbsAfter(80 / speed);
+        assert.equal((await h.now(page)).cycleTick, 4, "two ticks of 40 ms / speed, then two more");
+        const flyTime = (await h.flyOver(page)).time;
+        assert.ok(Math.abs(flyTime - flyFrom - 0.12) < 1e-9, `the fly-over's clock moved three ticks: ${flyTime}`);
+        const cycle = (await h.now(page)).cycleTicks;
+        const near = (a, b) => Math.abs(a - b) < 0.01;
+        assert.ok(near(second[0], 1 / (cycle - 1)) && near(fourth[0], 3 / (cycle - 1)), `clock thumb: ${second} ${fourth}`);
+        assert.ok(near(fourth[1], (flyTime + 10) / 20), `fly-over thumb over its own slider: ${fourth[1]} at ${flyTime}`);
         assert.equal(await label(), pausedLabel, "nothing for assistive technology per frame");
         await page.keyboard.press(" ");
         const paused = await h.now(page);
         assert.equal(paused.playing, false);
+        assert.equal(await page.evaluate(() => window.drivenClock.timers()), 0, "nothing runs while paused");
         h.assertFrameIs(paused, ticks[4], "tick 4 after playing");
     });
 
@@ -224,15 +279,17 @@ describe("keyboard", () => {
         const tree = await page.accessibility.snapshot({ interestingOnly: true });
         const named = [];
         const walk = (node) => {
-            if (["button", "slider", "textbox", "image"].includes(node.role)) named.push([node.role, node.name]);
+            if (["button", "slider", "textbox", "image", "combobox"].includes(node.role))
+                named.push([node.role, node.name]);
             (node.children ?? []).forEach(walk);
         };
         walk(tree);
         assert.deepEqual(named.filter(([, name]) => !name), [], "a control without a name");
         for (const name of ["Play", "One tick back", "One tick forward", "Clock cycle", "M", "nWave", "tMax", "H",
-                            "Fly-over time", "START"])
+                            "Fly-over time", "START", "Speed"])
             assert.ok(named.some(([, n]) => n === name), `no control named ${name}: ${JSON.stringify(named)}`);
-        assert.equal(named.filter(([role]) => role === "image").length, 3, "the three views are pictures with names");
+        assert.equal(named.filter(([role]) => role === "image").length, 4,
+                     "the three views and the curve are pictures with names");
     });
 });
 
@@ -365,11 +422,128 @@ describe("fly-over", () => {
         const pending = (await flyOver()).soundsPending;
         assert.ok(pending > 0 && pending <= perSecond, `${pending} sounds kept, ${perSecond} arrive in a second`);
         await page.click("#play");
-        // Up moves the listener away from the flight.
+        // Up moves the listener away from the flight; the fly-over goes on from where it is.
+        const before = await flyOver();
         await page.focus("#flyover-view");
         await page.keyboard.press("ArrowUp");
-        assert.equal((await flyOver()).height, 1100);
+        assert.deepEqual([(await flyOver()).height, (await flyOver()).time], [1100, before.time]);
         assert.equal(await page.$eval("#text-H", (input) => input.value), "1100");
+        assert.equal(await page.evaluate(() => location.hash), "#M=2&nWave=8&tMax=2&H=1100");
+    });
+
+    // At every tick of the fly-over, where the view draws the source and the listener (ink, as the canvas shows)
+    // both lie inside it, and the scale bar, measured on the canvas, is as long in pixels per metre as the drawing
+    // puts the listener below the flight and the source along it, -M x 340 m/s x t from overhead.
+    for (const texts of [["2", "8", "2"], ["0.5", "8", "2"], ["1", "8", "2"], ["-1.5", "4", "1"]]) {
+        it(`keeps the source and the listener in view, with its scale, at Mach ${texts[0]}`, async () => {
+            const page = await open(h.fileUrl(h.pageFile(texts)));
+            await page.setViewport({ width: 800, height: 900 });
+            const faults = await page.evaluate((M) => {
+                const canvas = document.getElementById("flyover-view"), scrubber = document.getElementById("flyover-scrubber");
+                const copy = document.createElement("canvas").getContext("2d", { willReadFrequently: true });
+                [copy.canvas.width, copy.canvas.height] = [canvas.width, canvas.height];
+                const scale = canvas.width / canvas.clientWidth;
+                const ink = (x, y) => Array.from(copy.getImageData(Math.floor(x * scale), Math.floor(y * scale), 1, 1)
+                    .data.slice(0, 3)).every((c) => c < 40);
+                const faults = [];
+                for (let tick = Number(scrubber.min); tick <= Number(scrubber.max); ++tick) {
+                    scrubber.value = String(tick);
+                    scrubber.dispatchEvent(new Event("input", { bubbles: true }));
+                    const { view, time, height } = window.conwave.flyOver();
+                    copy.drawImage(canvas, 0, 0);
+                    const { source, listener, bar } = view;
+                    const inside = (p) => p.x >= 0 && p.x <= view.width && p.y >= 0 && p.y <= view.pictureHeight;
+                    let end = bar.from;
+                    while (ink(end + 1, bar.y + 5)) ++end;
+                    const perMetre = (end + 1 - bar.from) / bar.metres;
+                    const drawn = [(listener.y - source.y) / height];
+                    if (Math.abs(M * time) > 0.5) drawn.push((source.x - listener.x) / (-M * 340 * time));
+                    const fault = !inside(source) ? "source outside" : !inside(listener) ? "listener outside"
+                        : !ink(source.x, source.y) ? "no source there" : !ink(listener.x, listener.y - 3) ? "no listener"
+                        : drawn.some((d) => Math.abs(d / perMetre - 1) > 2.5 / (end - bar.from)) ? `bar ${perMetre} ${drawn}`
+                        : "";
+                    if (fault) faults.push(`${time.toFixed(2)} s: ${fault}`);
+                }
+                return faults;
+            }, Number(texts[0]));
+            assert.deepEqual(faults.slice(0, 5), []);
+        });
+    }
+
+    // The curve's points are the CSV's (tArrives, heardFrequency / f0) within the span, one branch per stream:
+    // above Mach 1 the fronts sent before the one that arrives with the cone, heard in reverse order, and those sent
+    // after it, in order. It is drawn once per set-up: while playing only its cursor moves.
+    for (const texts of [["0.5", "8", "2"], ["2", "8", "2"]]) {
+        it(`draws the CSV's Doppler curve for ${texts.join(" ")}, once`, async () => {
+            const page = await open(h.fileUrl(h.pageFile(texts)));
+            const M = Number(texts[0]);
+            const split = M > 1 ? -1000 / (M * 340 * Math.sqrt(M * M - 1)) : -Infinity;
+            const rows = h.csvHeard(texts, 1000).filter((r) => r.ratio !== null && Math.abs(r.tArrives) <= 10);
+            const { curve } = await h.flyOver(page);
+            const expected = [rows.filter((r) => r.tEmitted < split), rows.filter((r) => r.tEmitted > split)];
+            assert.deepEqual(curve.branches, expected.map((branch) => branch.map((r) => ({ t: r.tArrives,
+                                                                                           ratio: r.ratio,
+                                                                                           front: r.front }))));
+            const order = (branch) => branch.slice(1).map((p, k) => Math.sign(p.front - branch[k].front));
+            assert.deepEqual(order(curve.branches[0]), order(curve.branches[0]).map(() => -1), "reverse order");
+            assert.deepEqual(order(curve.branches[1]), order(curve.branches[1]).map(() => 1), "in order");
+            assert.equal(curve.branches[0].length > 0, M > 1, "two branches only above Mach 1");
+            const text = await page.$eval("#curve-text", (p) => p.textContent);
+            assert.match(text, M > 1 ? /ahead.* 1 f0 \(4 Hz\), far behind 0\.333 f0.*boom.* 2\.55 s/
+                                     : /ahead.* 2 f0 \(8 Hz\), far behind 0\.667 f0/);
+            await page.click("#play");
+            await h.advance(page, 400);
+            const playing = (await h.flyOver(page)).curve;
+            await page.click("#play");
+            assert.equal(playing.draws, curve.draws, "no drawing of the curve while playing");
+            assert.ok(playing.cursor > curve.cursor, `the cursor moves: ${curve.cursor} ${playing.cursor}`);
+        });
+    }
+
+    // After the boom two tones sound at once, one for each stream, each at 330 Hz x f / f0 of its stream's arrivals;
+    // every click is as loud as 1 / the distance its front travelled (from H on), the boom louder than all; and at a
+    // quarter of the speed everything sounds at the arrival times, four times as far apart.
+    it("sounds two streams, as loud as their distance, at the page's speed", async () => {
+        const texts = ["2", "8", "2"], speed = 0.25;
+        const page = await open(h.fileUrl(h.pageFile(texts)));
+        const rows = h.csvHeard(texts, 1000);
+        await h.chooseSpeed(page, speed);
+        await h.flyTo(page, 2.4);
+        await page.click("#sound");
+        await page.click("#play");
+        const start = await page.evaluate(() => window.drivenClock.sounds.length);
+        await h.advance(page, 100 * 40 / speed);
+        await page.click("#play");
+        const sounds = (await page.evaluate(() => window.drivenClock.sounds)).slice(start);
+        // Audio time back to fly-over time: the clock stood at 2.4 s when it began to play, at audio time 0.
+        const flight = (when) => 2.4 + when * speed;
+        const near = (a, b) => Math.abs(a - b) < 1e-9;
+        const rowAt = (when) => rows.find((r) => near(r.tArrives, flight(when)));
+        const gainOf = (node) => sounds.find((s) => s.kind === "connect" && s.node === node).to;
+        const gains = new Map(sounds.filter((s) => s.kind === "gain").map((s) => [`${s.node} ${s.when}`, s.value]));
+        const clicks = sounds.filter((s) => s.kind === "click").map((s) => ({ row: rowAt(s.when),
+                                                                               gain: gains.get(`${gainOf(s.node)} ${s.when}`) }));
+        assert.ok(clicks.length > 20 && clicks.every((c) => c.row), "every click at an arrival, the speed's share apart");
+        const travelled = (r) => Math.hypot(r.xEmitted, 1000);
+        const loudness = clicks.map((c) => c.gain * Math.max(travelled(c.row), 1000));
+        assert.ok(loudness.every((l) => Math.abs(l / loudness[0] - 1) < 1e-9), "gain x distance is the same for all");
+        const { boomTime } = await h.flyOver(page);
+        const thump = sounds.find((s) => s.kind === "oscillator" && s.when !== undefined);
+        assert.ok(near(flight(thump.when), boomTime), "the boom at its time");
+        const boom = gains.get(`${gainOf(thump.node)} ${thump.when}`);
+        const loudest = Math.max(...sounds.filter((s) => s.kind === "gain" && s.node !== gainOf(thump.node))
+            .map((s) => s.value));
+        assert.ok(boom > loudest, `the boom the loudest: ${boom}, ${loudest}`);
+        // The tones: each frequency value belongs to one oscillator, set at an arrival of one stream.
+        const tones = new Map();
+        for (const s of sounds.filter((s) => s.kind === "frequency" && rowAt(s.when))) {
+            const row = rowAt(s.when);
+            assert.ok(near(s.value, Math.min(4000, Math.max(40, 330 * row.ratio))), "the tone's pitch");
+            if (!tones.has(s.node)) tones.set(s.node, new Set());
+            tones.get(s.node).add(row.tEmitted < -1000 / (2 * 340 * Math.sqrt(3)) ? "before" : "after");
+        }
+        assert.deepEqual([...tones.values()].map((streams) => [...streams]).sort(), [["after"], ["before"]],
+                         "two tones, one for each stream");
     });
 
     it("says the boom once, when it reaches the listener", async () => {

@@ -62,6 +62,18 @@ function csvTicks(texts, n) {
     return ticks;
 }
 
+// The fly-over of --listener H as {front, tEmitted, xEmitted, tArrives, ratio: heardFrequency / f0 or null}, f0 the
+// emission frequency 1 / |tMax / nWave| of the texts (plain numbers here).
+function csvHeard(texts, height) {
+    const result = run(["--listener", String(height), ...texts]);
+    assert.equal(result.status, 0, result.err);
+    const f0 = 1 / Math.abs(Number(texts[2]) / Number(texts[1]));
+    return result.out.trim().split("\n").slice(1).map((line) => {
+        const [front, tEmitted, xEmitted, tArrives, heard] = line.split(",").map((v) => (v === "" ? null : Number(v)));
+        return { front, tEmitted, xEmitted, tArrives, ratio: heard === null ? null : heard / f0 };
+    });
+}
+
 // The shown frame must be the CSV's tick exactly: the clock as a double, centres and radii as singles.
 function assertFrameIs(now, expected, where) {
     assert.equal(now.drawnAt, expected.tNow, `${where}: tNow`);
@@ -75,7 +87,7 @@ function assertFrameIs(now, expected, where) {
 // A page of the browser with everything it logs, throws and requests collected; problems() lists what a page must
 // never do: a console error or warning, an uncaught error, a request for anything but the page itself. Its timers
 // and its audio run on a clock that only advance() moves.
-async function openPage(browser, url, { reducedMotion = true, allowed = [url] } = {}) {
+async function openPage(browser, url, { reducedMotion = true, allowed = [url.split("#")[0]] } = {}) {
     const page = await browser.newPage();
     await page.evaluateOnNewDocument(driveClock);
     const seen = [];
@@ -105,6 +117,15 @@ const scrubTo = (page, tick) => page.$eval("#scrubber", (scrubber, value) => {
     scrubber.dispatchEvent(new Event("input", { bubbles: true }));
 }, tick);
 
+const flyOver = (page) => page.evaluate(() => window.conwave.flyOver());
+// Sets the fly-over's slider to a time [s], as a drag would.
+const flyTo = (page, seconds) => page.$eval("#flyover-scrubber", (scrubber, value) => {
+    scrubber.value = String(value);
+    scrubber.dispatchEvent(new Event("input", { bubbles: true }));
+}, Math.round(seconds / 0.04));
+// Chooses a speed, as the reader would with the keyboard or the mouse.
+const chooseSpeed = (page, text) => page.select("#speed", String(text));
+
 // Types the three texts into the page's boxes, as a reader would, and presses Enter for START.
 async function typeTexts(page, texts) {
     for (const [k, id] of ["#text-M", "#text-nWave", "#text-tMax"].entries()) {
@@ -116,5 +137,5 @@ async function typeTexts(page, texts) {
     await page.keyboard.press("Enter");
 }
 
-module.exports = { run, pageFile, programSentence, programRefusal, csvTicks, assertFrameIs, openPage, fileUrl, now,
-                   advance, scrubTo, typeTexts };
+module.exports = { run, pageFile, programSentence, programRefusal, csvTicks, csvHeard, assertFrameIs, openPage,
+                   fileUrl, now, advance, scrubTo, typeTexts, flyOver, flyTo, chooseSpeed };
