@@ -177,18 +177,6 @@
         <translation>Machwinkel: %1°, der Winkel, dessen Sinus 1/|M| ist.</translation>
     </message>
     <message>
-        <source>How to read the two views</source>
-        <translation>So liest man die beiden Ansichten</translation>
-    </message>
-    <message>
-        <source>The left view is the picture of the Conwave window: the source sits still and the air carries each wavefront downstream while it grows at the speed of sound, %1 m/s. Each tick adds %2 s to the clock tNow.</source>
-        <translation>Die linke Ansicht ist das Bild des Conwave-Fensters: Die Quelle steht still, und die Luft trägt jede Wellenfront stromabwärts, während sie mit Schallgeschwindigkeit wächst, %1 m/s. Jeder Takt erhöht die Uhr tNow um %2 s.</translation>
-    </message>
-    <message>
-        <source>In the right view the air is at rest: every wavefront stays centred where the source sent it out, and the source moves through them. Both views run on the same clock. At any one moment they show the same wavefronts, only shifted; they differ in how the picture moves. When the clock has passed one interval between wavefronts it starts again from 0, as in the window: on the left nothing seems to happen, because every wavefront has grown into the place of the next one; on the right the source and all wavefronts jump back by the distance the source travels in one interval, the oldest wavefront leaves and a new one starts at the source.</source>
-        <translation>In der rechten Ansicht ruht die Luft: Jede Wellenfront bleibt dort zentriert, wo die Quelle sie ausgesandt hat, und die Quelle bewegt sich durch sie hindurch. Beide Ansichten laufen mit derselben Uhr. In jedem Augenblick zeigen sie dieselben Wellenfronten, nur verschoben; sie unterscheiden sich darin, wie sich das Bild bewegt. Wenn die Uhr ein Intervall zwischen zwei Wellenfronten durchlaufen hat, beginnt sie wieder bei 0, wie im Fenster: Links scheint nichts zu geschehen, weil jede Wellenfront an die Stelle der nächsten gewachsen ist; rechts springen die Quelle und alle Wellenfronten um die Strecke zurück, die die Quelle in einem Intervall zurücklegt, die älteste Wellenfront verschwindet, und an der Quelle beginnt eine neue.</translation>
-    </message>
-    <message>
         <source>M, nWave and tMax are read as the window reads its boxes when START is pressed. Values it cannot draw are refused with a message, and the animation goes on as it was.</source>
         <translation>M, nWave und tMax werden gelesen, wie das Fenster seine Felder beim Drücken von STARTEN liest. Werte, die es nicht zeichnen kann, werden mit einer Meldung abgelehnt, und die Animation läuft weiter wie zuvor.</translation>
     </message>
@@ -203,10 +191,6 @@
     <message>
         <source>t = %1 s</source>
         <translation>t = %1 s</translation>
-    </message>
-    <message>
-        <source>silence: nothing has reached the listener yet</source>
-        <translation>Stille: Noch hat nichts den Hörer erreicht</translation>
     </message>
     <message>
         <source>heard now: %1 Hz = %2 f0</source>
@@ -255,6 +239,94 @@
     <message>
         <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as %1.</source>
         <translation>Der Abstand H des Hörers unter der Flugbahn wird in Metern angegeben, 0 oder mehr: Geben Sie eine Zahl wie %1 ein.</translation>
+    </message>
+    <message>
+        <source>How to read the three views</source>
+        <translation>So liest man die drei Ansichten</translation>
+    </message>
+    <message>
+        <source>The first view, seen from the source, is the picture of the Conwave window: the source sits still and the air carries each wavefront downstream while it grows at the speed of sound, %1 m/s. Each tick adds %2 s to the clock tNow.</source>
+        <translation>Die erste Ansicht, von der Quelle aus gesehen, ist das Bild des Conwave-Fensters: Die Quelle steht still, und die Luft trägt jede Wellenfront stromabwärts, während sie mit Schallgeschwindigkeit wächst, %1 m/s. Jeder Takt erhöht die Uhr tNow um %2 s.</translation>
+    </message>
+    <message>
+        <source>In the second view, seen from the ground, the air is at rest: every wavefront stays centred where the source sent it out, and the source moves through them. Both views run on the same clock. At any one moment they show the same wavefronts, only shifted; they differ in how the picture moves. When the clock has passed one interval between wavefronts it starts again from 0, as in the window: in the first view nothing seems to happen, because every wavefront has grown into the place of the next one; in the second the source and all wavefronts jump back by the distance the source travels in one interval, the oldest wavefront leaves and a new one starts at the source.</source>
+        <translation>In der zweiten Ansicht, vom Boden aus gesehen, ruht die Luft: Jede Wellenfront bleibt dort zentriert, wo die Quelle sie ausgesandt hat, und die Quelle bewegt sich durch sie hindurch. Beide Ansichten laufen mit derselben Uhr. In jedem Augenblick zeigen sie dieselben Wellenfronten, nur verschoben; sie unterscheiden sich darin, wie sich das Bild bewegt. Wenn die Uhr ein Intervall zwischen zwei Wellenfronten durchlaufen hat, beginnt sie wieder bei 0, wie im Fenster: In der ersten Ansicht scheint nichts zu geschehen, weil jede Wellenfront an die Stelle der nächsten gewachsen ist; in der zweiten springen die Quelle und alle Wellenfronten um die Strecke zurück, die die Quelle in einem Intervall zurücklegt, die älteste Wellenfront verschwindet, und an der Quelle beginnt eine neue.</translation>
+    </message>
+    <message>
+        <source>The third view, heard from the ground, follows one fly-over on a clock of its own: the source flies to the left for M &gt; 0, at the height H above a listener, and the view zooms out as the source recedes so that both stay in sight; its scale bar gives the current scale. The curve below it shows the frequency heard against time, as f / f0, where f0 is the frequency the source sends: above Mach 1 nothing is heard before the boom, and after it two streams of wavefronts arrive at once. Speed slows both clocks and the sound alike.</source>
+        <translation>Die dritte Ansicht, vom Boden aus gehört, folgt einem Überflug mit einer eigenen Uhr: Die Quelle fliegt für M &gt; 0 nach links, in der Höhe H über einem Hörer, und die Ansicht zoomt heraus, während sich die Quelle entfernt, sodass beide im Blick bleiben; ihr Maßstabsbalken gibt den aktuellen Maßstab an. Die Kurve darunter zeigt die gehörte Frequenz über der Zeit als f / f0, wobei f0 die Frequenz ist, mit der die Quelle sendet: Über Mach 1 ist vor dem Knall nichts zu hören, und danach kommen zwei Ströme von Wellenfronten zugleich an. Das Tempo verlangsamt beide Uhren und den Ton gleichermaßen.</translation>
+    </message>
+    <message>
+        <source>After START, and when H changes, the page&apos;s address holds M, nWave, tMax and H: a link to it opens the page on the same set-up, so that one file serves several slides.</source>
+        <translation>Nach STARTEN und wenn sich H ändert, enthält die Adresse der Seite M, nWave, tMax und H: Ein Link darauf öffnet die Seite mit denselben Werten, sodass eine Datei für mehrere Folien reicht.</translation>
+    </message>
+    <message>
+        <source>silence until %1 s, when the first wavefront arrives</source>
+        <translation>Stille bis %1 s, wenn die erste Wellenfront ankommt</translation>
+    </message>
+    <message>
+        <source>heard now: %1 Hz = %2 f0 and %3 Hz = %4 f0</source>
+        <translation>jetzt gehört: %1 Hz = %2 f0 und %3 Hz = %4 f0</translation>
+    </message>
+    <message>
+        <source>The source sends a wavefront every %1 s (f0 = %2 Hz) from %3 s to %4 s, and none before or after.</source>
+        <translation>Die Quelle sendet von %3 s bis %4 s alle %1 s eine Wellenfront (f0 = %2 Hz), davor und danach keine.</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>The tone is transposed: it plays %1 Hz × f / f0, one tone for each stream of wavefronts.</source>
+        <translation>Der Ton ist transponiert: Er spielt %1 Hz × f / f0, ein Ton für jeden Strom von Wellenfronten.</translation>
+    </message>
+    <message>
+        <source>The frequency heard against time: f / f0 for each wavefront when it reaches the listener</source>
+        <translation>Die gehörte Frequenz über der Zeit: f / f0 für jede Wellenfront, wenn sie den Hörer erreicht</translation>
+    </message>
+    <message>
+        <source>t [s]</source>
+        <translation>t [s]</translation>
+    </message>
+    <message>
+        <source>f / f0</source>
+        <translation>f / f0</translation>
+    </message>
+    <message>
+        <source>far ahead</source>
+        <translation>weit voraus</translation>
+    </message>
+    <message>
+        <source>far behind</source>
+        <translation>weit dahinter</translation>
+    </message>
+    <message>
+        <source>Far ahead the listener hears %1 f0 (%2 Hz), far behind %3 f0 (%4 Hz).</source>
+        <translation>Weit voraus hört der Hörer %1 f0 (%2 Hz), weit dahinter %3 f0 (%4 Hz).</translation>
+    </message>
+    <message>
+        <source>Far behind the listener hears %1 f0 (%2 Hz); the wavefronts sent long before the pass all arrive together just after it.</source>
+        <translation>Weit dahinter hört der Hörer %1 f0 (%2 Hz); die lange vor dem Überflug gesandten Wellenfronten kommen alle zusammen kurz danach an.</translation>
+    </message>
+    <message>
+        <source>The boom reaches the listener at %1 s; after it two streams of wavefronts arrive at once:</source>
+        <translation>Der Knall erreicht den Hörer bei %1 s; danach kommen zwei Ströme von Wellenfronten zugleich an:</translation>
+    </message>
+    <message>
+        <source>sent before %1 s, heard in reverse order</source>
+        <translation>vor %1 s gesandt, in umgekehrter Reihenfolge gehört</translation>
+    </message>
+    <message>
+        <source>sent after %1 s, heard in the order sent</source>
+        <translation>nach %1 s gesandt, in der Reihenfolge des Sendens gehört</translation>
+    </message>
+    <message>
+        <source>every wavefront, heard in the order sent</source>
+        <translation>jede Wellenfront, in der Reihenfolge des Sendens gehört</translation>
     </message>
 </context>
 <context>

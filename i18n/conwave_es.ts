@@ -177,18 +177,6 @@
         <translation>Ángulo de Mach: %1°, el ángulo cuyo seno es 1/|M|.</translation>
     </message>
     <message>
-        <source>How to read the two views</source>
-        <translation>Cómo leer las dos vistas</translation>
-    </message>
-    <message>
-        <source>The left view is the picture of the Conwave window: the source sits still and the air carries each wavefront downstream while it grows at the speed of sound, %1 m/s. Each tick adds %2 s to the clock tNow.</source>
-        <translation>La vista de la izquierda es la imagen de la ventana de Conwave: la fuente está quieta y el aire arrastra cada frente de onda corriente abajo mientras crece a la velocidad del sonido, %1 m/s. Cada paso suma %2 s al reloj tNow.</translation>
-    </message>
-    <message>
-        <source>In the right view the air is at rest: every wavefront stays centred where the source sent it out, and the source moves through them. Both views run on the same clock. At any one moment they show the same wavefronts, only shifted; they differ in how the picture moves. When the clock has passed one interval between wavefronts it starts again from 0, as in the window: on the left nothing seems to happen, because every wavefront has grown into the place of the next one; on the right the source and all wavefronts jump back by the distance the source travels in one interval, the oldest wavefront leaves and a new one starts at the source.</source>
-        <translation>En la vista de la derecha el aire está en reposo: cada frente de onda permanece centrado donde la fuente lo emitió, y la fuente se mueve a través de ellos. Las dos vistas siguen el mismo reloj. En cada instante muestran los mismos frentes de onda, solo desplazados; se diferencian en cómo se mueve la imagen. Cuando el reloj ha recorrido un intervalo entre frentes de onda, vuelve a empezar desde 0, como en la ventana: a la izquierda parece que no pasa nada, porque cada frente de onda ha crecido hasta el lugar del siguiente; a la derecha la fuente y todos los frentes de onda retroceden la distancia que la fuente recorre en un intervalo, el frente de onda más antiguo desaparece y uno nuevo nace en la fuente.</translation>
-    </message>
-    <message>
         <source>M, nWave and tMax are read as the window reads its boxes when START is pressed. Values it cannot draw are refused with a message, and the animation goes on as it was.</source>
         <translation>M, nWave y tMax se leen como la ventana lee sus campos al pulsar INICIAR. Los valores que no puede dibujar se rechazan con un mensaje, y la animación sigue como estaba.</translation>
     </message>
@@ -203,10 +191,6 @@
     <message>
         <source>t = %1 s</source>
         <translation>t = %1 s</translation>
-    </message>
-    <message>
-        <source>silence: nothing has reached the listener yet</source>
-        <translation>silencio: todavía no ha llegado nada al oyente</translation>
     </message>
     <message>
         <source>heard now: %1 Hz = %2 f0</source>
@@ -255,6 +239,94 @@
     <message>
         <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as %1.</source>
         <translation>La distancia H del oyente bajo la trayectoria es un número de metros, 0 o más: introduzca un número como %1.</translation>
+    </message>
+    <message>
+        <source>How to read the three views</source>
+        <translation>Cómo leer las tres vistas</translation>
+    </message>
+    <message>
+        <source>The first view, seen from the source, is the picture of the Conwave window: the source sits still and the air carries each wavefront downstream while it grows at the speed of sound, %1 m/s. Each tick adds %2 s to the clock tNow.</source>
+        <translation>La primera vista, vista desde la fuente, es la imagen de la ventana de Conwave: la fuente está quieta y el aire arrastra cada frente de onda corriente abajo mientras crece a la velocidad del sonido, %1 m/s. Cada paso suma %2 s al reloj tNow.</translation>
+    </message>
+    <message>
+        <source>In the second view, seen from the ground, the air is at rest: every wavefront stays centred where the source sent it out, and the source moves through them. Both views run on the same clock. At any one moment they show the same wavefronts, only shifted; they differ in how the picture moves. When the clock has passed one interval between wavefronts it starts again from 0, as in the window: in the first view nothing seems to happen, because every wavefront has grown into the place of the next one; in the second the source and all wavefronts jump back by the distance the source travels in one interval, the oldest wavefront leaves and a new one starts at the source.</source>
+        <translation>En la segunda vista, vista desde el suelo, el aire está en reposo: cada frente de onda permanece centrado donde la fuente lo emitió, y la fuente se mueve a través de ellos. Las dos vistas siguen el mismo reloj. En cada instante muestran los mismos frentes de onda, solo desplazados; se diferencian en cómo se mueve la imagen. Cuando el reloj ha recorrido un intervalo entre frentes de onda, vuelve a empezar desde 0, como en la ventana: en la primera vista parece que no pasa nada, porque cada frente de onda ha crecido hasta el lugar del siguiente; en la segunda la fuente y todos los frentes de onda retroceden la distancia que la fuente recorre en un intervalo, el frente de onda más antiguo desaparece y uno nuevo nace en la fuente.</translation>
+    </message>
+    <message>
+        <source>The third view, heard from the ground, follows one fly-over on a clock of its own: the source flies to the left for M &gt; 0, at the height H above a listener, and the view zooms out as the source recedes so that both stay in sight; its scale bar gives the current scale. The curve below it shows the frequency heard against time, as f / f0, where f0 is the frequency the source sends: above Mach 1 nothing is heard before the boom, and after it two streams of wavefronts arrive at once. Speed slows both clocks and the sound alike.</source>
+        <translation>La tercera vista, oída desde el suelo, sigue un sobrevuelo con un reloj propio: la fuente vuela hacia la izquierda para M &gt; 0, a la altura H sobre un oyente, y la vista se aleja a medida que la fuente se aleja, para que ambos sigan a la vista; su barra de escala da la escala del momento. La curva de debajo muestra la frecuencia oída frente al tiempo, como f / f0, donde f0 es la frecuencia que emite la fuente: por encima de Mach 1 no se oye nada antes del estampido, y después llegan a la vez dos corrientes de frentes de onda. La velocidad de reproducción ralentiza por igual los dos relojes y el sonido.</translation>
+    </message>
+    <message>
+        <source>After START, and when H changes, the page&apos;s address holds M, nWave, tMax and H: a link to it opens the page on the same set-up, so that one file serves several slides.</source>
+        <translation>Después de INICIAR, y cuando cambia H, la dirección de la página contiene M, nWave, tMax y H: un enlace a ella abre la página con los mismos valores, de modo que un solo archivo sirve para varias diapositivas.</translation>
+    </message>
+    <message>
+        <source>silence until %1 s, when the first wavefront arrives</source>
+        <translation>silencio hasta %1 s, cuando llega el primer frente de onda</translation>
+    </message>
+    <message>
+        <source>heard now: %1 Hz = %2 f0 and %3 Hz = %4 f0</source>
+        <translation>oído ahora: %1 Hz = %2 f0 y %3 Hz = %4 f0</translation>
+    </message>
+    <message>
+        <source>The source sends a wavefront every %1 s (f0 = %2 Hz) from %3 s to %4 s, and none before or after.</source>
+        <translation>La fuente emite un frente de onda cada %1 s (f0 = %2 Hz) desde %3 s hasta %4 s, y ninguno antes ni después.</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad de reproducción</translation>
+    </message>
+    <message>
+        <source>The tone is transposed: it plays %1 Hz × f / f0, one tone for each stream of wavefronts.</source>
+        <translation>El tono está transpuesto: suena a %1 Hz × f / f0, un tono por cada corriente de frentes de onda.</translation>
+    </message>
+    <message>
+        <source>The frequency heard against time: f / f0 for each wavefront when it reaches the listener</source>
+        <translation>La frecuencia oída frente al tiempo: f / f0 de cada frente de onda cuando llega al oyente</translation>
+    </message>
+    <message>
+        <source>t [s]</source>
+        <translation>t [s]</translation>
+    </message>
+    <message>
+        <source>f / f0</source>
+        <translation>f / f0</translation>
+    </message>
+    <message>
+        <source>far ahead</source>
+        <translation>muy por delante</translation>
+    </message>
+    <message>
+        <source>far behind</source>
+        <translation>muy por detrás</translation>
+    </message>
+    <message>
+        <source>Far ahead the listener hears %1 f0 (%2 Hz), far behind %3 f0 (%4 Hz).</source>
+        <translation>Muy por delante el oyente oye %1 f0 (%2 Hz), muy por detrás %3 f0 (%4 Hz).</translation>
+    </message>
+    <message>
+        <source>Far behind the listener hears %1 f0 (%2 Hz); the wavefronts sent long before the pass all arrive together just after it.</source>
+        <translation>Muy por detrás el oyente oye %1 f0 (%2 Hz); los frentes de onda emitidos mucho antes del paso llegan todos juntos justo después de él.</translation>
+    </message>
+    <message>
+        <source>The boom reaches the listener at %1 s; after it two streams of wavefronts arrive at once:</source>
+        <translation>El estampido llega al oyente a los %1 s; después llegan a la vez dos corrientes de frentes de onda:</translation>
+    </message>
+    <message>
+        <source>sent before %1 s, heard in reverse order</source>
+        <translation>emitidos antes de %1 s, oídos en orden inverso</translation>
+    </message>
+    <message>
+        <source>sent after %1 s, heard in the order sent</source>
+        <translation>emitidos después de %1 s, oídos en el orden de emisión</translation>
+    </message>
+    <message>
+        <source>every wavefront, heard in the order sent</source>
+        <translation>cada frente de onda, oído en el orden de emisión</translation>
     </message>
 </context>
 <context>

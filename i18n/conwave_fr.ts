@@ -177,18 +177,6 @@
         <translation>Angle de Mach&#xa0;: %1°, l’angle dont le sinus vaut 1/|M|.</translation>
     </message>
     <message>
-        <source>How to read the two views</source>
-        <translation>Comment lire les deux vues</translation>
-    </message>
-    <message>
-        <source>The left view is the picture of the Conwave window: the source sits still and the air carries each wavefront downstream while it grows at the speed of sound, %1 m/s. Each tick adds %2 s to the clock tNow.</source>
-        <translation>La vue de gauche est l’image de la fenêtre de Conwave&#xa0;: la source reste immobile et l’air emporte chaque front d’onde vers l’aval pendant qu’il grandit à la vitesse du son, %1 m/s. Chaque pas ajoute %2 s à l’horloge tNow.</translation>
-    </message>
-    <message>
-        <source>In the right view the air is at rest: every wavefront stays centred where the source sent it out, and the source moves through them. Both views run on the same clock. At any one moment they show the same wavefronts, only shifted; they differ in how the picture moves. When the clock has passed one interval between wavefronts it starts again from 0, as in the window: on the left nothing seems to happen, because every wavefront has grown into the place of the next one; on the right the source and all wavefronts jump back by the distance the source travels in one interval, the oldest wavefront leaves and a new one starts at the source.</source>
-        <translation>Dans la vue de droite, l’air est au repos&#xa0;: chaque front d’onde reste centré là où la source l’a émis, et la source se déplace à travers eux. Les deux vues suivent la même horloge. À chaque instant, elles montrent les mêmes fronts d’onde, seulement décalés&#xa0;; elles diffèrent par la façon dont l’image bouge. Quand l’horloge a parcouru un intervalle entre deux fronts d’onde, elle repart de 0, comme dans la fenêtre&#xa0;: à gauche, rien ne semble se passer, car chaque front d’onde a grandi jusqu’à la place du suivant&#xa0;; à droite, la source et tous les fronts d’onde reculent de la distance que la source parcourt en un intervalle, le front d’onde le plus ancien disparaît et un nouveau naît à la source.</translation>
-    </message>
-    <message>
         <source>M, nWave and tMax are read as the window reads its boxes when START is pressed. Values it cannot draw are refused with a message, and the animation goes on as it was.</source>
         <translation>M, nWave et tMax sont lus comme la fenêtre lit ses champs quand on appuie sur DÉMARRER. Les valeurs qu’elle ne peut pas dessiner sont refusées avec un message, et l’animation continue comme avant.</translation>
     </message>
@@ -203,10 +191,6 @@
     <message>
         <source>t = %1 s</source>
         <translation>t = %1 s</translation>
-    </message>
-    <message>
-        <source>silence: nothing has reached the listener yet</source>
-        <translation>silence&#xa0;: rien n’a encore atteint l’auditeur</translation>
     </message>
     <message>
         <source>heard now: %1 Hz = %2 f0</source>
@@ -255,6 +239,94 @@
     <message>
         <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as %1.</source>
         <translation>La distance H de l’auditeur sous la trajectoire est un nombre de mètres, 0 ou plus&#xa0;: entrez un nombre comme %1.</translation>
+    </message>
+    <message>
+        <source>How to read the three views</source>
+        <translation>Comment lire les trois vues</translation>
+    </message>
+    <message>
+        <source>The first view, seen from the source, is the picture of the Conwave window: the source sits still and the air carries each wavefront downstream while it grows at the speed of sound, %1 m/s. Each tick adds %2 s to the clock tNow.</source>
+        <translation>La première vue, vue depuis la source, est l’image de la fenêtre de Conwave&#xa0;: la source reste immobile et l’air emporte chaque front d’onde vers l’aval pendant qu’il grandit à la vitesse du son, %1 m/s. Chaque pas ajoute %2 s à l’horloge tNow.</translation>
+    </message>
+    <message>
+        <source>In the second view, seen from the ground, the air is at rest: every wavefront stays centred where the source sent it out, and the source moves through them. Both views run on the same clock. At any one moment they show the same wavefronts, only shifted; they differ in how the picture moves. When the clock has passed one interval between wavefronts it starts again from 0, as in the window: in the first view nothing seems to happen, because every wavefront has grown into the place of the next one; in the second the source and all wavefronts jump back by the distance the source travels in one interval, the oldest wavefront leaves and a new one starts at the source.</source>
+        <translation>Dans la deuxième vue, vue depuis le sol, l’air est au repos&#xa0;: chaque front d’onde reste centré là où la source l’a émis, et la source se déplace à travers eux. Les deux vues suivent la même horloge. À chaque instant, elles montrent les mêmes fronts d’onde, seulement décalés&#xa0;; elles diffèrent par la façon dont l’image bouge. Quand l’horloge a parcouru un intervalle entre deux fronts d’onde, elle repart de 0, comme dans la fenêtre&#xa0;: dans la première vue, rien ne semble se passer, car chaque front d’onde a grandi jusqu’à la place du suivant&#xa0;; dans la deuxième, la source et tous les fronts d’onde reculent de la distance que la source parcourt en un intervalle, le front d’onde le plus ancien disparaît et un nouveau naît à la source.</translation>
+    </message>
+    <message>
+        <source>The third view, heard from the ground, follows one fly-over on a clock of its own: the source flies to the left for M &gt; 0, at the height H above a listener, and the view zooms out as the source recedes so that both stay in sight; its scale bar gives the current scale. The curve below it shows the frequency heard against time, as f / f0, where f0 is the frequency the source sends: above Mach 1 nothing is heard before the boom, and after it two streams of wavefronts arrive at once. Speed slows both clocks and the sound alike.</source>
+        <translation>La troisième vue, entendue depuis le sol, suit un survol sur une horloge à elle&#xa0;: la source vole vers la gauche pour M &gt; 0, à la hauteur H au-dessus d’un auditeur, et la vue s’élargit à mesure que la source s’éloigne, pour que les deux restent en vue&#xa0;; sa barre d’échelle donne l’échelle du moment. La courbe en dessous montre la fréquence entendue en fonction du temps, en f / f0, où f0 est la fréquence qu’émet la source&#xa0;: au-dessus de Mach 1, rien ne s’entend avant le bang, et après lui deux flots de fronts d’onde arrivent à la fois. La vitesse de lecture ralentit les deux horloges et le son de même.</translation>
+    </message>
+    <message>
+        <source>After START, and when H changes, the page&apos;s address holds M, nWave, tMax and H: a link to it opens the page on the same set-up, so that one file serves several slides.</source>
+        <translation>Après DÉMARRER, et quand H change, l’adresse de la page contient M, nWave, tMax et H&#xa0;: un lien vers elle ouvre la page avec les mêmes réglages, si bien qu’un seul fichier sert à plusieurs diapositives.</translation>
+    </message>
+    <message>
+        <source>silence until %1 s, when the first wavefront arrives</source>
+        <translation>silence jusqu’à %1 s, quand arrive le premier front d’onde</translation>
+    </message>
+    <message>
+        <source>heard now: %1 Hz = %2 f0 and %3 Hz = %4 f0</source>
+        <translation>entendu maintenant&#xa0;: %1 Hz = %2 f0 et %3 Hz = %4 f0</translation>
+    </message>
+    <message>
+        <source>The source sends a wavefront every %1 s (f0 = %2 Hz) from %3 s to %4 s, and none before or after.</source>
+        <translation>La source émet un front d’onde toutes les %1 s (f0 = %2 Hz) de %3 s à %4 s, et aucun avant ni après.</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse de lecture</translation>
+    </message>
+    <message>
+        <source>The tone is transposed: it plays %1 Hz × f / f0, one tone for each stream of wavefronts.</source>
+        <translation>Le son est transposé&#xa0;: il joue %1 Hz × f / f0, un son pour chaque flot de fronts d’onde.</translation>
+    </message>
+    <message>
+        <source>The frequency heard against time: f / f0 for each wavefront when it reaches the listener</source>
+        <translation>La fréquence entendue en fonction du temps&#xa0;: f / f0 pour chaque front d’onde quand il atteint l’auditeur</translation>
+    </message>
+    <message>
+        <source>t [s]</source>
+        <translation>t [s]</translation>
+    </message>
+    <message>
+        <source>f / f0</source>
+        <translation>f / f0</translation>
+    </message>
+    <message>
+        <source>far ahead</source>
+        <translation>loin devant</translation>
+    </message>
+    <message>
+        <source>far behind</source>
+        <translation>loin derrière</translation>
+    </message>
+    <message>
+        <source>Far ahead the listener hears %1 f0 (%2 Hz), far behind %3 f0 (%4 Hz).</source>
+        <translation>Loin devant, l’auditeur entend %1 f0 (%2 Hz), loin derrière %3 f0 (%4 Hz).</translation>
+    </message>
+    <message>
+        <source>Far behind the listener hears %1 f0 (%2 Hz); the wavefronts sent long before the pass all arrive together just after it.</source>
+        <translation>Loin derrière, l’auditeur entend %1 f0 (%2 Hz)&#xa0;; les fronts d’onde émis longtemps avant le passage arrivent tous ensemble juste après lui.</translation>
+    </message>
+    <message>
+        <source>The boom reaches the listener at %1 s; after it two streams of wavefronts arrive at once:</source>
+        <translation>Le bang atteint l’auditeur à %1 s&#xa0;; après lui, deux flots de fronts d’onde arrivent à la fois&#xa0;:</translation>
+    </message>
+    <message>
+        <source>sent before %1 s, heard in reverse order</source>
+        <translation>émis avant %1 s, entendus dans l’ordre inverse</translation>
+    </message>
+    <message>
+        <source>sent after %1 s, heard in the order sent</source>
+        <translation>émis après %1 s, entendus dans l’ordre d’émission</translation>
+    </message>
+    <message>
+        <source>every wavefront, heard in the order sent</source>
+        <translation>chaque front d’onde, entendu dans l’ordre d’émission</translation>
     </message>
 </context>
 <context>
