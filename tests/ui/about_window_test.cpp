@@ -1,17 +1,58 @@
-// Form_About and Mn_About: the labels of the table, one window at most, made anew after closing, and the
-// program that goes on while it is open.
+// Form_About and Mn_About: the labels of the table, one window at most, made anew after closing, the program that
+// goes on while it is open, and About reached by keys, also while a screen reader holds the keys back.
 #include "about_window.h"
 #include "language.h"
 #include "main_window.h"
+#include "widget_probes.h"
 #include "window_tables.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <memory>
+#include <vector>
+
+namespace {
+
+// A screen reader's hold on the keys, as Qt 6.4's AT-SPI bridge has it while a reader listens to the keyboard: each
+// key press and release the platform delivers is held back (the shortcut check before a press has run already)
+// and, once the reader has answered, posted anew as a copy to where it was going.
+class ReaderHold final : public QObject {
+public:
+    ReaderHold() { QCoreApplication::instance()->installEventFilter(this); }
+    ~ReaderHold() override { answer(); }
+
+    // The reader answers: the keys held go on, in the order they came.
+    void answer()
+    {
+        for (auto &[target, key] : std::exchange(m_held, {}))
+            if (target)
+                QCoreApplication::postEvent(target, key.release());
+        QCoreApplication::sendPostedEvents();
+    }
+
+protected:
+    bool eventFilter(QObject *target, QEvent *event) override
+    {
+        if (!event->spontaneous() || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        m_held.emplace_back(target, std::make_unique<QKeyEvent>(key->type(), key->key(), key->modifiers(),
+                                                                 key->nativeScanCode(), key->nativeVirtualKey(),
+                                                                 key->nativeModifiers(), key->text(),
+                                                                 key->isAutoRepeat(), key->count()));
+        return true;
+    }
+
+private:
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QKeyEvent>>> m_held;
+};
+
+} // namespace
 
 class AboutWindowTest : public QObject {
     Q_OBJECT
@@ -30,6 +71,8 @@ private Q_SLOTS:
     void madeAnewAfterClose();
     void closingMainLeavesAboutOpen();
     void programGoesOnUntilAboutCloses();
+    void aboutByKeys_data();
+    void aboutByKeys();
 
 private:
     void chooseAbout() { m_window->findChild<QAction *>(QStringLiteral("Mn_About"))->trigger(); }
@@ -232,6 +275,81 @@ void AboutWindowTest::programGoesOnUntilAboutCloses()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     QCOMPARE(program.readAllStandardOutput().trimmed(), QByteArray("still running"));
+}
+
+void AboutWindowTest::aboutByKeys_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("reader"); // a screen reader holds each key until "!"
+    QTest::addColumn<QString>("ends"); // About, the menu bar (Mn_About active) or the control that keeps the focus
+
+    QTest::newRow("Alt, then Return") << "" << "+Alt -Alt Return" << false << "About";
+    QTest::newRow("Alt, then Space") << "" << "+Alt -Alt Space" << false << "About";
+    QTest::newRow("F10, then Return") << "" << "F10 Return" << false << "About";
+    QTest::newRow("Alt+A") << "" << "+Alt A -Alt" << false << "About";
+    QTest::newRow("F10, then A") << "" << "F10 A" << false << "About";
+    QTest::newRow("Alt alone: the menu bar") << "" << "+Alt -Alt" << false << "Mn_About";
+    QTest::newRow("F10 alone: the menu bar") << "" << "F10" << false << "Mn_About";
+    QTest::newRow("Alt again: back to the bar") << "" << "+Alt -Alt +Alt -Alt" << false << "HScroll_M";
+    QTest::newRow("Alt, then Escape: back to the bar") << "" << "+Alt -Alt Escape" << false << "HScroll_M";
+    QTest::newRow("Alt with another key: no menu") << "" << "+Alt Left -Alt Return" << false << "HScroll_M";
+    QTest::newRow("A alone: not the menu") << "" << "A" << false << "HScroll_M";
+    // The reader answers after the key is let go: Qt's menu bar would see Alt twice and leave at once.
+    QTest::newRow("reader late: Alt, then Return") << "" << "+Alt -Alt ! Return !" << true << "About";
+    QTest::newRow("reader late: Alt alone") << "" << "+Alt -Alt !" << true << "Mn_About";
+    QTest::newRow("reader at once: Alt, then Return") << "" << "+Alt ! -Alt ! Return !" << true << "About";
+    QTest::newRow("reader late: F10, then Return") << "" << "F10 ! Return !" << true << "About";
+    QTest::newRow("reader late: Alt+A") << "" << "+Alt A -Alt !" << true << "About";
+    QTest::newRow("reader late: Alt, then Escape") << "" << "+Alt -Alt ! Escape !" << true << "HScroll_M";
+    // Each language's caption brings its own mnemonic.
+    QTest::newRow("de: Alt+B") << "de" << "+Alt B -Alt" << false << "About";
+    QTest::newRow("de: Alt+A is no mnemonic") << "de" << "+Alt A -Alt" << false << "HScroll_M";
+    QTest::newRow("fr: Alt+P") << "fr" << "+Alt P -Alt" << false << "About";
+    QTest::newRow("es: Alt+A, with a reader") << "es" << "+Alt A -Alt !" << true << "About";
+}
+
+// The keys as a desktop has them reach About from the M scroll bar, and leave the focus where they should.
+void AboutWindowTest::aboutByKeys()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, keys);
+    QFETCH(bool, reader);
+    QFETCH(QString, ends);
+    conwave::Translations translations;
+    QVERIFY(translations.install(language));
+    m_window = std::make_unique<conwave::MainWindow>(); // its caption in the language
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QWidget *bar = m_window->findChild<QScrollBar *>(QStringLiteral("HScroll_M"));
+    bar->setFocus();
+    QCOMPARE(QApplication::focusWidget(), bar);
+
+    // The keys come through the window, as from the platform, each after the shortcut check.
+    QWindow *window = m_window->windowHandle();
+    std::unique_ptr<ReaderHold> hold = reader ? std::make_unique<ReaderHold>() : nullptr;
+    conwave::test::typeKeys(
+        keys,
+        [window](const conwave::test::TypedKey &k) {
+            QTest::simulateEvent(window, k.press, k.key, k.modifiers, k.text, k.autoRepeat);
+        },
+        [&hold](const QString &) {
+            if (hold)
+                hold->answer();
+        });
+    hold.reset();
+
+    QCOMPARE(aboutWindows().size(), ends == QStringLiteral("About") ? 1 : 0);
+    QMenuBar *menu = m_window->menuBar();
+    if (ends == QStringLiteral("Mn_About")) {
+        QCOMPARE(QApplication::focusWidget(), menu);
+        QVERIFY(menu->activeAction() != nullptr);
+        QCOMPARE(menu->activeAction()->objectName(), ends);
+    } else if (ends != QStringLiteral("About")) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), ends);
+        QVERIFY(menu->activeAction() == nullptr);
+    }
 }
 
 QTEST_MAIN(AboutWindowTest)

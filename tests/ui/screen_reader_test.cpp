@@ -1,10 +1,11 @@
 // What the window tells a screen reader through Qt's accessibility interfaces: roles, names, relations, values
-// and descriptions. (That changes reach a real client, and which, the accessibility system test shows: the
-// offscreen platform sends no accessibility events.)
+// and descriptions, and when the picture's notice tells its sentence. (That changes reach a real client, and which,
+// the accessibility system test shows: the offscreen platform sends no accessibility events.)
 #include "accessibility.h"
 #include "language.h"
 #include "main_window.h"
 #include "message_box_closer.h"
+#include "widget_probes.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -12,9 +13,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
+
 
 class ScreenReaderTest : public QObject {
     Q_OBJECT
@@ -32,6 +36,8 @@ private Q_SLOTS:
     void barsGiveTheirTextBoxNumbers_data();
     void barsGiveTheirTextBoxNumbers();
     void descriptionFollowsRestarts();
+    void sentenceToldWhenTheBarRests_data();
+    void sentenceToldWhenTheBarRests();
     void aboutIsAWindow();
 
 private:
@@ -163,6 +169,62 @@ void ScreenReaderTest::descriptionFollowsRestarts()
     qobject_cast<QPushButton *>(control("Command1"))->click();
     QCOMPARE(closer.seen().size(), std::size_t{1});
     QCOMPARE(reader(picture)->text(QAccessible::Description), supersonic);
+}
+
+void ScreenReaderTest::sentenceToldWhenTheBarRests_data()
+{
+    QTest::addColumn<QString>("keys"); // at the M bar; "|": the changes pause for 0.3 s
+    QTest::addColumn<QStringList>("told"); // the Mach numbers of the sentences told, in order
+
+    QTest::newRow("a step, then a pause: told") << "Right |" << QStringList{"0.1"};
+    QTest::newRow("a step, no pause yet: nothing") << "Right" << QStringList{};
+    QTest::newRow("three quick steps: once, where the bar stopped") << "PgDown PgDown PgDown |" << QStringList{"1.5"};
+    QTest::newRow("a step, a pause, a step: twice") << "Right | Right |" << QStringList{"0.1", "0.2"};
+    // A held key repeats as presses, each with its release, all marked as repeats but the first press and the last
+    // release; the first repeat comes later than the pause.
+    QTest::newRow("an arrow held: nothing while it repeats")
+        << "+Right | -Right~ +Right~ | -Right~ +Right~ |" << QStringList{};
+    QTest::newRow("an arrow let go: once, where it stopped")
+        << "+Right | -Right~ +Right~ | -Right~ +Right~ | -Right |" << QStringList{"0.3"};
+    QTest::newRow("a repeat's release is not the arrow let go") << "+Right | -Right~ | +Right~ -Right |"
+                                                                 << QStringList{"0.2"};
+}
+
+// The sentence waits for the changes to pause and for the key that holds the bar to be let go. The keys go to the
+// bar directly and the event loop never runs meanwhile: no pause ends but those the row asks for.
+void ScreenReaderTest::sentenceToldWhenTheBarRests()
+{
+    QFETCH(QString, keys);
+    QFETCH(QStringList, told);
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QWidget *bar = control("HScroll_M");
+    bar->setFocus();
+    auto *notice = control("Picture1")->findChild<conwave::PictureNotice *>();
+    QTimer *pause = notice->findChild<QTimer *>();
+    QVERIFY(pause != nullptr);
+    QCOMPARE(pause->interval(), 300);
+
+    QSignalSpy sentences(notice, &conwave::PictureNotice::told);
+    conwave::test::typeKeys(
+        keys,
+        [bar](const conwave::test::TypedKey &k) {
+            QKeyEvent event(k.press ? QEvent::KeyPress : QEvent::KeyRelease, k.key, k.modifiers, k.text,
+                            k.autoRepeat);
+            QApplication::sendEvent(bar, &event);
+        },
+        [pause](const QString &) {
+            if (pause->isActive()) { // the pause ends now
+                pause->stop();
+                QMetaObject::invokeMethod(pause, "timeout");
+            }
+        });
+    QCOMPARE(sentences.size(), told.size());
+    for (qsizetype i = 0; i < told.size(); ++i) {
+        const QString sentence = sentences[i].front().toString();
+        QVERIFY2(sentence.contains(QStringLiteral("Mach %1:").arg(told[i])), qPrintable(sentence));
+    }
 }
 
 // The About window is a window to a screen reader, named by its caption.

@@ -1,7 +1,9 @@
-// Small tools the window tests share: the parts of a scroll bar, mouse events, and counting repaints.
+// Small tools the window tests share: controls by name, the parts of a scroll bar, mouse events, lines of keys, and
+// counting repaints.
 #pragma once
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QObject>
 #include <QScrollBar>
@@ -9,7 +11,19 @@
 #include <QStyleOptionSlider>
 #include <QWidget>
 
+#include <functional>
+
 namespace conwave::test {
+
+// A control of the window by its object name; the test ends at once when there is none.
+template <typename T>
+T *control(const QObject *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (found == nullptr)
+        qFatal("no control %s", name);
+    return found;
+}
 
 // Where a part of a horizontal scroll bar (arrow, track, thumb) lies, as its style draws it.
 inline QRect scrollPart(QScrollBar *bar, QStyle::SubControl part)
@@ -44,6 +58,46 @@ struct SliderPeek : QScrollBar {
 inline QAbstractSlider::SliderAction repeating(const QScrollBar *bar)
 {
     return (bar->*(&SliderPeek::repeatAction))();
+}
+
+// One key event of a typed line, as the platform makes it.
+struct TypedKey {
+    bool press;
+    int key;
+    Qt::KeyboardModifiers modifiers; // those held before the event
+    QString text;
+    bool autoRepeat;
+};
+
+// Types a line of keys, such as "+Alt -Alt Return" or "+Right -Right~ +Right~ -Right": "+Name" presses a key and
+// "-Name" lets it go, a "~" after the name marks an auto-repeat, and a bare name is pressed and let go. While Alt is
+// down the other keys carry it. Each event goes to send(); any other word ("!", "|") is a moment for moment().
+inline void typeKeys(const QString &line, const std::function<void(const TypedKey &)> &send,
+                     const std::function<void(const QString &)> &moment)
+{
+    bool alt = false;
+    for (const QString &word : line.split(QLatin1Char(' '))) {
+        const QChar sign = word.front();
+        if (!sign.isLetterOrNumber() && sign != u'+' && sign != u'-') {
+            moment(word);
+            continue;
+        }
+        QString name = sign.isLetterOrNumber() ? word : word.mid(1);
+        const bool autoRepeat = name.endsWith(QLatin1Char('~'));
+        if (autoRepeat)
+            name.chop(1);
+        const int key = QKeySequence::fromString(name)[0].key();
+        const QString text = name.size() == 1 ? name.toLower()
+                             : key == Qt::Key_Return ? QStringLiteral("\r")
+                             : key == Qt::Key_Space  ? QStringLiteral(" ")
+                                                     : QString();
+        for (const bool press : {true, false}) {
+            if (sign == (press ? u'-' : u'+'))
+                continue;
+            send({press, key, alt ? Qt::AltModifier : Qt::NoModifier, text, autoRepeat});
+            alt = key == Qt::Key_Alt ? press : alt;
+        }
+    }
 }
 
 // Counts the paint events a widget receives.
