@@ -60,9 +60,7 @@ void ScreenReaderTest::init() { m_window = std::make_unique<conwave::MainWindow>
 void ScreenReaderTest::cleanup()
 {
     m_window.reset();
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == QStringLiteral("Form_About"))
-            delete top;
+    qDeleteAll(conwave::test::aboutWindows());
 }
 
 void ScreenReaderTest::roles_data()
@@ -196,9 +194,7 @@ void ScreenReaderTest::sentenceToldWhenTheBarRests()
 {
     QFETCH(QString, keys);
     QFETCH(QStringList, told);
-    m_window->show();
-    QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(conwave::test::showActive(m_window.get()));
     QWidget *bar = control("HScroll_M");
     bar->setFocus();
     auto *notice = control("Picture1")->findChild<conwave::PictureNotice *>();
@@ -231,13 +227,10 @@ void ScreenReaderTest::sentenceToldWhenTheBarRests()
 void ScreenReaderTest::aboutIsAWindow()
 {
     m_window->findChild<QAction *>(QStringLiteral("Mn_About"))->trigger();
-    QWidget *about = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == QStringLiteral("Form_About"))
-            about = top;
-    QVERIFY(about != nullptr);
-    QCOMPARE(reader(about)->role(), QAccessible::Window);
-    QCOMPARE(reader(about)->text(QAccessible::Name), QStringLiteral("About"));
+    const QList<QWidget *> about = conwave::test::aboutWindows();
+    QCOMPARE(about.size(), 1);
+    QCOMPARE(reader(about.front())->role(), QAccessible::Window);
+    QCOMPARE(reader(about.front())->text(QAccessible::Name), QStringLiteral("About"));
 }
 
 QTEST_MAIN(ScreenReaderTest)

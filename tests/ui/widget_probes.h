@@ -1,5 +1,5 @@
-// Small tools the window tests share: controls by name, the parts of a scroll bar, mouse events, lines of keys, and
-// counting repaints.
+// Small tools the window tests share: controls by name, the windows open, the parts of a scroll bar, mouse events,
+// lines of keys, and counting repaints.
 #pragma once
 
 #include <QApplication>
@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTest>
 #include <QWidget>
 
 #include <functional>
@@ -23,6 +24,24 @@ T *control(const QObject *window, const char *name)
     if (found == nullptr)
         qFatal("no control %s", name);
     return found;
+}
+
+// The About windows open, among the top-level windows.
+inline QList<QWidget *> aboutWindows()
+{
+    QList<QWidget *> found;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("Form_About"))
+            found << top;
+    return found;
+}
+
+// Shows the window as the active one, which has the keyboard; false when it never became active.
+inline bool showActive(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
 }
 
 // Where a part of a horizontal scroll bar (arrow, track, thumb) lies, as its style draws it.
