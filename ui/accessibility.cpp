@@ -204,17 +204,15 @@ private:
             handle->installEventFilter(this);
     }
 
-    // Alt itself, F10, and the mnemonic with Alt, or alone while the menu bar has the focus. (The bridge's copy of
-    // an Alt event has its Alt modifier turned round, so Alt itself is told by its key alone.)
+    // Alt itself, F10, and the mnemonic with Alt. (The bridge's copy of an Alt event has its Alt modifier turned
+    // round, so Alt itself is told by its key alone.)
     bool isMenuKey(const QKeyEvent &key) const
     {
         if (key.key() == Qt::Key_Alt)
             return true;
         if (key.key() == Qt::Key_F10)
             return key.modifiers() == Qt::NoModifier;
-        return m_mnemonic != 0 && key.key() == m_mnemonic &&
-               (key.modifiers() == Qt::AltModifier ||
-                (key.modifiers() == Qt::NoModifier && QApplication::focusWidget() == m_window->menuBar()));
+        return m_mnemonic != 0 && key.key() == m_mnemonic && key.modifiers() == Qt::AltModifier;
     }
 
     // A menu key is no shortcut and goes to no widget: accepted here, it comes as a key press.

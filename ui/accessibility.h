@@ -53,9 +53,8 @@ private:
 
 // Adds an item to the window's menu bar and the keys that reach it, as desktops have them: Alt alone or F10 puts the
 // focus on the menu bar with the item active (and again takes it back), Return or Space there chooses the item, and
-// Alt with the item's mnemonic chooses it at once (the letter alone too while the menu bar has the focus). The
-// caption marks its mnemonic with "&"; the bar shows it without the mark, since the style would underline the letter
-// at all times.
+// Alt with the item's mnemonic chooses it at once. The caption marks its mnemonic with "&"; the bar shows it without
+// the mark, since the style would underline the letter at all times.
 QAction *addMenuItem(QMainWindow *window, const QString &caption);
 
 // Installs the accessible interfaces of the picture and its notice, the clock, the parameter scroll bars and the
