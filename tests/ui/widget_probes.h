@@ -11,6 +11,7 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <functional>
 
@@ -79,20 +80,11 @@ inline QAbstractSlider::SliderAction repeating(const QScrollBar *bar)
     return (bar->*(&SliderPeek::repeatAction))();
 }
 
-// One key event of a typed line, as the platform makes it.
-struct TypedKey {
-    bool press;
-    int key;
-    Qt::KeyboardModifiers modifiers; // those held before the event
-    QString text;
-    bool autoRepeat;
-};
-
-// Types a line of keys, such as "+Alt -Alt Return" or "+Right -Right~ +Right~ -Right": "+Name" presses a key and
-// "-Name" lets it go, a "~" after the name marks an auto-repeat, and a bare name is pressed and let go. While Alt is
-// down the other keys carry it. Each event goes to send(); any other word ("!", "|") is a moment for moment().
-inline void typeKeys(const QString &line, const std::function<void(const TypedKey &)> &send,
-                     const std::function<void(const QString &)> &moment)
+// Types a line of keys at a window, as the platform delivers them: "+Name" presses a key and "-Name" lets it go, a
+// "~" after the name marks an auto-repeat, and a bare name is pressed and let go ("+Alt A -Alt", "+Right -Right~
+// +Right~ -Right"). Each event carries the modifiers held before it. Any other word ("!", "|") is a moment, handed
+// to moment().
+inline void typeKeys(QWindow *window, const QString &line, const std::function<void(const QString &)> &moment)
 {
     bool alt = false;
     for (const QString &word : line.split(QLatin1Char(' '))) {
@@ -113,7 +105,7 @@ inline void typeKeys(const QString &line, const std::function<void(const TypedKe
         for (const bool press : {true, false}) {
             if (sign == (press ? u'-' : u'+'))
                 continue;
-            send({press, key, alt ? Qt::AltModifier : Qt::NoModifier, text, autoRepeat});
+            QTest::simulateEvent(window, press, key, alt ? Qt::AltModifier : Qt::NoModifier, text, autoRepeat);
             alt = key == Qt::Key_Alt ? press : alt;
         }
     }
