@@ -229,10 +229,6 @@
         <translation>%1 Wellenfronten haben den Hörer erreicht.</translation>
     </message>
     <message>
-        <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as 1000.</source>
-        <translation>Der Abstand H des Hörers unter der Flugbahn wird in Metern angegeben, 0 oder mehr: Geben Sie eine Zahl wie 1000 ein.</translation>
-    </message>
-    <message>
         <source>On the fly-over, %1 and %2 move the listener away from the flight and towards it.</source>
         <translation>Beim Überflug bewegen %1 und %2 den Hörer von der Flugbahn weg und zu ihr hin.</translation>
     </message>
@@ -247,6 +243,18 @@
     <message>
         <source>One wavefront has reached the listener.</source>
         <translation>Eine Wellenfront hat den Hörer erreicht.</translation>
+    </message>
+    <message>
+        <source>%1   %2</source>
+        <translation>%1   %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as %1.</source>
+        <translation>Der Abstand H des Hörers unter der Flugbahn wird in Metern angegeben, 0 oder mehr: Geben Sie eine Zahl wie %1 ein.</translation>
     </message>
 </context>
 <context>

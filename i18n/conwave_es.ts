@@ -229,10 +229,6 @@
         <translation>%1 frentes de onda han llegado al oyente.</translation>
     </message>
     <message>
-        <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as 1000.</source>
-        <translation>La distancia H del oyente bajo la trayectoria es un número de metros, 0 o más: introduzca un número como 1000.</translation>
-    </message>
-    <message>
         <source>On the fly-over, %1 and %2 move the listener away from the flight and towards it.</source>
         <translation>En el sobrevuelo, %1 y %2 alejan al oyente de la trayectoria y lo acercan.</translation>
     </message>
@@ -247,6 +243,18 @@
     <message>
         <source>One wavefront has reached the listener.</source>
         <translation>Un frente de onda ha llegado al oyente.</translation>
+    </message>
+    <message>
+        <source>%1   %2</source>
+        <translation>%1   %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as %1.</source>
+        <translation>La distancia H del oyente bajo la trayectoria es un número de metros, 0 o más: introduzca un número como %1.</translation>
     </message>
 </context>
 <context>

@@ -229,10 +229,6 @@
         <translation>%1 fronts d’onde ont atteint l’auditeur.</translation>
     </message>
     <message>
-        <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as 1000.</source>
-        <translation>La distance H de l’auditeur sous la trajectoire est un nombre de mètres, 0 ou plus&#xa0;: entrez un nombre comme 1000.</translation>
-    </message>
-    <message>
         <source>On the fly-over, %1 and %2 move the listener away from the flight and towards it.</source>
         <translation>Dans la vue du survol, %1 et %2 éloignent l’auditeur de la trajectoire et l’en rapprochent.</translation>
     </message>
@@ -247,6 +243,18 @@
     <message>
         <source>One wavefront has reached the listener.</source>
         <translation>Un front d’onde a atteint l’auditeur.</translation>
+    </message>
+    <message>
+        <source>%1   %2</source>
+        <translation>%1   %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The listener&apos;s distance below the flight H is a number of metres, 0 or more: enter a number such as %1.</source>
+        <translation>La distance H de l’auditeur sous la trajectoire est un nombre de mètres, 0 ou plus&#xa0;: entrez un nombre comme %1.</translation>
     </message>
 </context>
 <context>

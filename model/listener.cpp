@@ -47,6 +47,22 @@ double distanceTo(double x, double height)
     return longer * std::sqrt(1.0 + ratio * ratio);
 }
 
+std::optional<double> boomTime(const WaveState &state, double height)
+{
+    const double mach = std::fabs(state.M);
+    if (!(mach > 1.0))
+        return std::nullopt;
+    return height * std::sqrt(mach * mach - 1.0) / (mach * state.aSound);
+}
+
+std::optional<double> boomEmitted(const WaveState &state, double height)
+{
+    const double mach = std::fabs(state.M);
+    if (!(mach > 1.0))
+        return std::nullopt;
+    return -(height / (std::fabs(state.uSource) * std::sqrt(mach * mach - 1.0)));
+}
+
 FlyOver flyOver(const WaveState &state, double height, double span)
 {
     FlyOver result;
@@ -74,9 +90,11 @@ FlyOver flyOver(const WaveState &state, double height, double span)
                              numberToText(kOrdinaryMach.high));
 
     result.emittedFrequency = 1.0 / interval;
+    result.boomTime = boomTime(state, height);
     const double mach = std::fabs(state.M);
-    if (mach > 1.0)
-        result.boomTime = height * std::sqrt(mach * mach - 1.0) / (mach * state.aSound);
+    if (mach != 1.0)
+        result.farAheadFrequency = result.emittedFrequency / std::fabs(1.0 - mach);
+    result.farBehindFrequency = result.emittedFrequency / (1.0 + mach);
     const auto count = static_cast<long long>(last);
     result.arrivals.reserve(static_cast<std::size_t>(2 * count + 1));
     for (long long k = -count; k <= count; ++k) {

@@ -1,6 +1,7 @@
 // A fly-over heard from the ground: the source flies at v = M x aSound along a straight line at height H above a
 // listener, passes straight overhead at t = 0 and sends out a wavefront every dtWave seconds, at tE = k x dtWave.
-// When each front reaches the listener, the frequency heard, and above Mach 1 the boom.
+// When each front reaches the listener, the frequency heard, the frequencies heard far ahead and far behind, and
+// above Mach 1 the boom.
 #pragma once
 
 #include "wave_state.h"
@@ -32,6 +33,10 @@ struct FlyOver {
     double span = 0.0;              // fronts sent within +-span [s]
     double emittedFrequency = 0.0;  // f0 = 1 / |dtWave| [Hz]
     std::optional<double> boomTime; // above Mach 1: when the cone reaches the listener [s]
+    // Heard from the fronts sent long before the pass, f0 / |1 - |M|| (above Mach 1 they arrive after the boom);
+    // none at Mach 1, where they all arrive together just after the pass [Hz].
+    std::optional<double> farAheadFrequency;
+    double farBehindFrequency = 0.0; // heard from the fronts sent long after the pass, f0 / (1 + |M|) [Hz]
     std::vector<Arrival> arrivals;  // in the order heard: by tArrives, then by tEmitted
 };
 
@@ -64,6 +69,12 @@ std::string flyOverMessage(const FlyOverRefused &refusal, const Wording &wording
 // The distance from the point (x, height) to the listener at the origin, sqrt(x^2 + height^2), worked out so that
 // no square overflows; the page's script repeats exactly these steps.
 double distanceTo(double x, double height);
+
+// Above Mach 1, for a listener height [m] below the flight: when the cone reaches the listener,
+// H sqrt(M^2 - 1) / (|M| aSound), and when the front was sent that arrives with it, -H / (|v| sqrt(M^2 - 1)) [s after
+// the pass overhead]. None at Mach 1 and below.
+std::optional<double> boomTime(const WaveState &state, double height);
+std::optional<double> boomEmitted(const WaveState &state, double height);
 
 // The fly-over of a restarted state, for a listener height >= 0 and a span > 0: every front sent within +-span of
 // the pass overhead. Throws FlyOverRefused for more than kMaxFlyOverFronts fronts, or a flight too fast to work out

@@ -1,5 +1,5 @@
-// How the picture looks wherever it is drawn (the window's surface, the frames tool's SVG): its size, background,
-// world window, and what becomes of a circle too small to have an outline. Plain C++, so the tools share it.
+// How the picture looks wherever it is drawn (the window's surface, the frames tool's SVG and page): its size,
+// colours, world window, and what becomes of a circle too small to have an outline. Plain C++, so the tools share it.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,7 @@ constexpr int roundedPixels(int twips) { return (twips + kTwipsPerPixel / 2) / k
 inline constexpr int kPictureWidthTwips = 6000;  // outer size, border included
 inline constexpr int kPictureHeightTwips = 4000;
 inline constexpr std::uint32_t kPictureBackground = 0x00FFFF80; // 0x00BBGGRR: light cyan
+inline constexpr std::uint32_t kMachLineColour = 0x00661A1A;    // dark blue, apart from the red wavefronts (the page)
 
 // The world window [m]: the source one third of the way across and halfway down, y growing downwards.
 struct WorldWindow {

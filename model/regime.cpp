@@ -87,13 +87,13 @@ int wavesDrawnAtFirstTick(const WaveState &state)
 
 } // namespace
 
-double machAngleDegrees(double M)
+double machAngle(double M)
 {
     const double mach = std::fabs(M);
-    if (!(mach > 1.0))
-        return 90.0;
-    return std::asin(1.0 / mach) * 180.0 / std::numbers::pi;
+    return mach > 1.0 ? std::asin(1.0 / mach) : std::numbers::pi / 2;
 }
+
+double machAngleDegrees(double M) { return machAngle(M) * 180.0 / std::numbers::pi; }
 
 PictureFacts pictureFacts(const WaveState &state)
 {

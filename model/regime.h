@@ -11,7 +11,11 @@ namespace conwave {
 
 struct WaveState;
 
-// The Mach angle asin(1/|M|) [degrees] for |M| > 1; 90 at the speed of sound and below.
+// The Mach angle asin(1/|M|) [rad] for |M| > 1, between the source's path and the lines every wavefront touches;
+// pi / 2 at the speed of sound and below.
+double machAngle(double M);
+
+// The same in degrees: 90 at the speed of sound and below.
 double machAngleDegrees(double M);
 
 enum class Regime {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -15,17 +14,13 @@ namespace conwave {
 
 namespace {
 
-
-
 // A limit for a refusal message: three significant digits, rounded towards zero so that the number shown is
 // itself accepted. limit is positive and finite.
 std::string limitText(double limit)
 {
     const double power = std::pow(10.0, std::floor(std::log10(limit)) - 2.0);
-    const double rounded = std::floor(limit / power * (1.0 - 1e-12)) * power;
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::general, 3);
-    return std::string(buffer, result.ptr);
+    const double rounded = std::floor(limit / power * (1.0 - kLimitShrink)) * power;
+    return formattedText(rounded, std::chars_format::general, 3);
 }
 
 // A refusal that asks for a number from -limit to limit.
@@ -141,7 +136,7 @@ int waveCount(double nWave)
 {
     if (!(nWave >= 1.0))
         return 0;
-    return static_cast<int>(std::min(std::floor(nWave), 1e9));
+    return static_cast<int>(std::min(std::floor(nWave), kWaveCountCap));
 }
 
 void initialise(WaveState &state) { state.aSound = kSoundSpeed; }

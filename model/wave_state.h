@@ -43,6 +43,9 @@ inline constexpr double kGeometryLimit = static_cast<double>(std::numeric_limits
 // The three parameter texts, in the order the restart reads them.
 enum class WaveField { M, nWave, tMax };
 
+// The texts in the window's boxes at start-up, in that order.
+inline constexpr std::array<std::string_view, 3> kStartUpTexts{"0", "4", "1"};
+
 // The values a refusal asks for in its field, as the message shows them: low and high are the numbers its texts
 // read as, so typing either (or anything between, the other fields unchanged) gets past this refusal.
 struct AcceptedRange {
@@ -54,6 +57,10 @@ struct AcceptedRange {
 inline constexpr AcceptedRange kOrdinaryMach{0.0, kMaxScrollMach};
 inline constexpr AcceptedRange kWaveCounts{1.0, kMaxWaves};
 inline constexpr AcceptedRange kOrdinarySpan{1.0, kMaxScrollSpan};
+
+// A refusal shows a limit in three significant digits rounded towards zero, after shrinking the limit over its
+// power of ten by this share, so that the division's rounding error cannot lift it onto a number that is refused.
+inline constexpr double kLimitShrink = 1e-12;
 
 // Why a restart refused; each reason has one English pattern (refusalPattern) whose %1 and %2 take the ends of the
 // accepted range.
@@ -100,7 +107,9 @@ private:
 std::string refusalMessage(const RestartRefused &refusal, const Wording &wording);
 
 // How many wavefronts a frame draws for a given nWave: the loop counter 1, 2, 3, ... runs while it is not above
-// nWave, compared unchanged, so 4.6 draws 4 and anything below 1 draws none.
+// nWave, compared unchanged, so 4.6 draws 4 and anything below 1 draws none. At most kWaveCountCap, which an int
+// holds: the restart refuses any count above kMaxWaves.
+inline constexpr double kWaveCountCap = 1e9;
 int waveCount(double nWave);
 
 // Start-up: the wave speed takes its value; everything else stays 0.

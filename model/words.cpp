@@ -3,7 +3,6 @@
 #include "runtime_services.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace conwave {
@@ -14,22 +13,14 @@ std::string readableNumber(double value, int figures)
         return numberToText(value);
     // Rounded to the figures asked for, then written as the shortest text of that value: 0.1666... becomes 0.167
     // and 1000 stays 1000 rather than 1e+03.
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, figures - 1);
     try {
-        return numberToText(textToNumber(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer))));
+        return numberToText(textToNumber(formattedText(value, std::chars_format::scientific, figures - 1)));
     } catch (const RuntimeError &) {
         return numberToText(value); // rounded up beyond the largest double
     }
 }
 
-std::string oneDecimal(double value)
-{
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
-    return std::string(text, result.ptr);
-}
+std::string oneDecimal(double value) { return formattedText(value, std::chars_format::fixed, 1); }
 
 std::string_view wordsNamed(std::span<const NamedWords> table, std::string_view name)
 {

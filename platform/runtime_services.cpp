@@ -204,8 +204,13 @@ std::string numberToText(double value)
 {
     if (value == 0.0)
         return "0"; // also for -0, which a user would not expect to see
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return formattedText(value, std::chars_format::general, 15);
+}
+
+std::string formattedText(double value, std::chars_format format, int precision)
+{
+    char buffer[400]; // the largest double has 309 digits before the point
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
     return std::string(buffer, result.ptr);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -94,6 +95,10 @@ bool beginsWithNumber(std::string_view text, DecimalSign sign = DecimalSign::Poi
 // a "0" before the point below 1, "." always (0.5, 2.3, 3). Magnitudes from 1e15 on and below 1e-4 use an
 // exponent ("1e+15"); every result reads back through textToNumber.
 std::string numberToText(double value);
+
+// A double as std::to_chars writes it in that format and precision, whatever the locale: "1.5e+20" (general, 3),
+// "41.8" (fixed, 1). A fixed-point text of any double fits up to 80 decimals.
+std::string formattedText(double value, std::chars_format format, int precision);
 
 // Plain decimal digits of a 16-bit integer, with a leading "-" when negative.
 std::string numberToText(std::int16_t value);

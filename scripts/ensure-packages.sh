@@ -12,6 +12,7 @@ packages=(
     qt6-wayland                     # runs natively on a Wayland desktop
     fonts-liberation2               # the main window's face: narrow enough for its caption boxes
     fonts-dejavu-core fonts-dejavu-extra # the About window's faces (DejaVu Sans, condensed)
+    fontconfig                      # builds the system's font cache as fonts are installed, not at Conwave's start
     help2man                        # the frame driver's manual page, made from its --help
     dpkg-dev file                   # the Debian package: dependencies computed from the binaries
 )
@@ -54,6 +55,9 @@ if [ "${#missing[@]}" -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     "${as_root[@]}" apt-get update
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    # Fonts installed before fontconfig's tools leave the system's font cache unbuilt, and the first program to
+    # start would write it: built here, a fresh machine starts Conwave as any other does.
+    "${as_root[@]}" fc-cache
 fi
 
 # A German desktop's locale, for the tests and measurements that start Conwave as a German user starts it.

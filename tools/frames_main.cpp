@@ -1,19 +1,23 @@
-// conwave-frames: runs the wave model without a window and prints its frames as CSV, or one frame as SVG.
-#include "batch.h"
-#include "frame_csv.h"
-#include "frame_html.h"
-#include "frame_svg.h"
+// conwave-frames: runs the wave model without a window and writes its frames as CSV or SVG, pictures for paper, the
+// page, the batch's answers or a fly-over heard from the ground. kModes says which options choose each mode and which
+// others it takes; kRules says, in the order a reader should mend them, why a command line fits no mode.
+#include "batch/batch.h"
+#include "frames/frame_csv.h"
+#include "frames/frame_svg.h"
 #include "listener.h"
-#include "print_flyover.h"
-#include "print_svg.h"
+#include "page/frame_html.h"
+#include "print/print_flyover.h"
+#include "print/print_frame.h"
 #include "runtime_services.h"
-#include "tool_words.h"
+#include "shared/tool_words.h"
 #include "wave_state.h"
 #include "wave_tick.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -22,11 +26,9 @@
 
 namespace {
 
-using conwave::kExitRefused;
-using conwave::kExitRuntimeError;
-using conwave::kExitUsage;
-constexpr long long kDefaultCsvTicks = 7;  // one clock cycle of the start-up texts "0", "4", "1"
-constexpr long long kDefaultSvgTick = 1;
+using namespace conwave;
+
+constexpr long long kDefaultSvgTick = 1; // the frame --svg draws unless --ticks names another
 
 constexpr std::string_view kUsage =
     "Usage: conwave-frames [--ticks N] [M_TEXT NWAVE_TEXT TMAX_TEXT]\n"
@@ -42,7 +44,7 @@ constexpr std::string_view kUsage =
     "window's M, nWave and tMax boxes and START pressed; without them the program is as at start-up,\n"
     "before any START.\n"
     "\n"
-    "CSV (the default): the circles of N ticks (default 7), one row per circle,\n"
+    "CSV (the default): the circles of N ticks (default %1), one row per circle,\n"
     "  tick,tNow,wave,x,y,radius,colour\n"
     "wavefronts 1..n, then the source marker as wave 0.\n"
     "--svg: one SVG picture of the frame of tick N (default 1), as the window draws it, with the\n"
@@ -77,235 +79,408 @@ constexpr std::string_view kUsage =
     "\n"
     "Exit status: 0 done, 1 run-time error, 2 parameters refused, 64 bad usage.\n";
 
-struct Options {
-    bool svg = false;
-    bool html = false;
-    bool print = false;
-    bool worksheet = false;
-    bool batch = false;
-    std::optional<double> listener; // height of the flight above the listener [m]
-    std::optional<double> span;     // fronts sent within this time of the pass overhead [s]
-    std::optional<std::string> language;
-    conwave::CsvForm csv;
-    std::optional<long long> ticks;
+// What a command line gives, one bit each: an option, the three texts, and --ticks 0, which --svg does not take.
+enum Given : unsigned {
+    kSvg = 1u << 0,
+    kPrint = 1u << 1,
+    kWorksheet = 1u << 2,
+    kHtml = 1u << 3,
+    kBatch = 1u << 4,
+    kListener = 1u << 5,
+    kSpan = 1u << 6,
+    kLang = 1u << 7,
+    kTicks = 1u << 8,
+    kDigits = 1u << 9,
+    kNoSource = 1u << 10,
+    kAge = 1u << 11,
+    kDecimalComma = 1u << 12,
+    kTexts = 1u << 13,
+    kTickZero = 1u << 14,
+    kAllGiven = (1u << 15) - 1,
+};
+constexpr unsigned kCsvForms = kDigits | kNoSource | kAge | kDecimalComma;
+
+struct Arguments {
+    unsigned given = 0;
+    double height = 0.0;  // --listener: the listener's distance below the flight [m]
+    double span = 0.0;    // --span: fronts sent within this time of the pass overhead [s]
+    std::string language; // --lang
+    long long digits = 0; // --digits
+    long long ticks = 0;  // --ticks
     std::vector<std::string_view> texts;
+
+    bool has(unsigned bits) const { return (given & bits) != 0; }
+    double spanOr(double unless) const { return has(kSpan) ? span : unless; }
+    CsvForm csvForm() const { return {static_cast<int>(digits), !has(kNoSource), has(kAge), has(kDecimalComma)}; }
+    PrintAnswers answers() const { return has(kWorksheet) ? PrintAnswers::LeftOut : PrintAnswers::Shown; }
 };
 
 // A plain decimal number, the whole text of it, finite: "1000", "2.5e3".
-std::optional<double> parseMeasure(std::string_view text)
+bool readMeasure(std::string_view text, double &value)
 {
-    double value = 0.0;
     const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || ptr != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return error == std::errc{} && ptr == text.data() + text.size() && std::isfinite(value);
 }
 
-std::optional<long long> parseCount(std::string_view text)
+// A whole number of 0 or more, the whole text of it.
+bool readCount(std::string_view text, long long &value)
 {
-    long long value = 0;
     const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || ptr != text.data() + text.size() || value < 0)
-        return std::nullopt;
-    return value;
+    return error == std::errc{} && ptr == text.data() + text.size() && value >= 0;
 }
+
+// Every option: its bit, and for one that takes a value, how the value is read (false: not a value it takes) and
+// what the reader is told when the value is wrong or, where that differs, missing.
+struct Option {
+    std::string_view name;
+    Given bit;
+    bool (*read)(Arguments &, std::string_view value) = nullptr;
+    std::string_view why = {};
+    std::string_view whyMissing = {};
+};
+
+constexpr Option kOptions[] = {
+    {"--svg", kSvg},
+    {"--print", kPrint},
+    {"--worksheet", kWorksheet},
+    {"--html", kHtml},
+    {"--batch", kBatch},
+    {"--no-source", kNoSource},
+    {"--age", kAge},
+    {"--decimal-comma", kDecimalComma},
+    {"--listener", kListener,
+     [](Arguments &a, std::string_view v) { return readMeasure(v, a.height) && a.height >= 0.0; },
+     "--listener needs the listener's distance below the flight in metres, 0 or more"},
+    {"--span", kSpan, [](Arguments &a, std::string_view v) { return readMeasure(v, a.span) && a.span > 0.0; },
+     "--span needs a number of seconds above 0"},
+    {"--lang", kLang, [](Arguments &a, std::string_view v) { return spokenLanguage(a.language = v); },
+     "--lang needs one of en, de, fr, es"},
+    {"--digits", kDigits,
+     [](Arguments &a, std::string_view v) { return readCount(v, a.digits) && a.digits >= 1 && a.digits <= 15; },
+     "--digits needs a whole number from 1 to 15"},
+    {"--ticks", kTicks, [](Arguments &a, std::string_view v) { return readCount(v, a.ticks); },
+     "--ticks needs a whole number of 0 or more", "--ticks needs a number"},
+};
+
+struct Run;
+using Runner = int (*)(const Arguments &, const Run &);
+int writeCsv(const Arguments &, const Run &);
+int writeSvg(const Arguments &, const Run &);
+int writePrint(const Arguments &, const Run &);
+int writeFlyOverCsv(const Arguments &, const Run &);
+int writeFlyOverPrint(const Arguments &, const Run &);
+int writePage(const Arguments &, const Run &);
+int answerBatch(const Arguments &, const Run &);
+
+// The modes: the first whose choosing options are all given runs, with the texts when it needs them and any of
+// the options it takes besides; the page and the batch speak the reader's language.
+struct Mode {
+    unsigned chosenBy;
+    unsigned needs;
+    unsigned takes;
+    bool readersLanguage;
+    Runner run;
+
+    constexpr bool fits(unsigned given) const
+    {
+        return (given & (chosenBy | needs)) == (chosenBy | needs) && (given & ~(chosenBy | needs | takes)) == 0;
+    }
+};
+
+constexpr Mode kModes[] = {
+    // chosen by                needs   takes besides                             reader's language  runner
+    {kBatch | kListener,        0,      kLang | kSpan,                            true,              answerBatch},
+    {kBatch,                    0,      kLang,                                    true,              answerBatch},
+    {kHtml,                     0,      kLang | kTexts,                           true,              writePage},
+    {kListener | kSvg | kPrint, kTexts, kSpan | kWorksheet,                       false,             writeFlyOverPrint},
+    {kListener,                 kTexts, kSpan | kDigits | kDecimalComma,          false,             writeFlyOverCsv},
+    {kSvg | kPrint,             kTexts, kTicks | kWorksheet,                      false,             writePrint},
+    {kSvg,                      kTexts, kTicks,                                   false,             writeSvg},
+    {0,                         0,      kTexts | kTicks | kTickZero | kCsvForms,  false,             writeCsv},
+};
+
+constexpr const Mode &modeOf(unsigned given)
+{
+    return *std::find_if(std::begin(kModes), std::end(kModes),
+                         [given](const Mode &mode) { return (given & mode.chosenBy) == mode.chosenBy; });
+}
+
+// Why a command line fits no mode, in the order a reader should mend it: a rule about the options `about`, when they
+// are all given, is broken where none of `needsOneOf` is given (if it names any) or any of `refuses` is.
+struct Rule {
+    unsigned about;
+    unsigned needsOneOf;
+    unsigned refuses;
+    std::string_view why;
+
+    constexpr bool brokenBy(unsigned given) const
+    {
+        return (given & about) == about && ((needsOneOf != 0 && (given & needsOneOf) == 0) || (given & refuses) != 0);
+    }
+};
+
+constexpr std::string_view kListenerTakes = "--listener needs the three texts, and takes only --span, --digits, "
+                                           "--decimal-comma, or --svg --print [--worksheet]";
+
+constexpr Rule kRules[] = {
+    {kSvg, kTexts, 0, "--svg needs the three texts M_TEXT NWAVE_TEXT TMAX_TEXT"},
+    {kHtml, 0, kSvg | kTicks | kCsvForms,
+     "--html takes neither --svg, --ticks nor a CSV form: the page plays every tick"},
+    {kLang, kHtml | kBatch, 0, "--lang goes with --html or --batch"},
+    {kBatch, 0, kHtml | kSvg | kTicks | kCsvForms | kTexts,
+     "--batch reads its texts from standard input and takes no other option but --lang and --listener"},
+    {kSpan, kListener, 0, "--span goes with --listener"},
+    {kListener, kTexts | kBatch, kHtml | kTicks | kNoSource | kAge, kListenerTakes},
+    {kListener | kSvg, kPrint, 0, kListenerTakes},
+    {kPrint, kSvg, 0, "--print goes with --svg"},
+    {kWorksheet, kPrint, 0, "--worksheet goes with --svg --print"},
+    {kSvg, 0, kCsvForms, "--digits, --no-source, --age and --decimal-comma are for the CSV, not --svg"},
+    {kSvg, 0, kTickZero, "--svg draws the frame of tick 1 or later"},
+};
+
+constexpr const Rule *brokenRule(unsigned given)
+{
+    const auto rule = std::find_if(std::begin(kRules), std::end(kRules),
+                                   [given](const Rule &r) { return r.brokenBy(given); });
+    return rule == std::end(kRules) ? nullptr : rule;
+}
+
+// The two tables say the same: every command line that breaks no rule fits the mode it chooses, and one that
+// breaks a rule fits none.
+constexpr bool rulesMatchModes()
+{
+    for (unsigned given = 0; given <= kAllGiven; ++given) {
+        const bool possible = (given & kTickZero) == 0 || (given & kTicks) != 0; // --ticks 0 gives --ticks
+        if (possible && modeOf(given).fits(given) == (brokenRule(given) != nullptr))
+            return false;
+    }
+    return true;
+}
+static_assert(rulesMatchModes());
 
 struct UsageError {
     std::string why;
 };
 
-// The options of the CSV's spreadsheet forms; false for any other argument. k moves past a value it takes.
-bool csvFormOption(conwave::CsvForm &form, std::string_view arg, int &k, int argc, char **argv)
+// Options first, each read as kOptions says; "-1" is a negative Mach number, not an option, and "--" ends the
+// options. Throws UsageError for a command line that fits no mode.
+Arguments readArguments(int argc, char **argv)
 {
-    if (arg == "--no-source") {
-        form.source = false;
-    } else if (arg == "--age") {
-        form.age = true;
-    } else if (arg == "--decimal-comma") {
-        form.decimalComma = true;
-    } else if (arg == "--digits") {
-        const std::optional<long long> digits = k + 1 < argc ? parseCount(argv[++k]) : std::nullopt;
-        if (!digits || *digits < 1 || *digits > 15)
-            throw UsageError{"--digits needs a whole number from 1 to 15"};
-        form.digits = static_cast<int>(*digits);
-    } else {
-        return false;
-    }
-    return true;
-}
-
-// Options first; "-1" is a negative Mach number, not an option, and "--" ends the options.
-Options parseArguments(int argc, char **argv)
-{
-    Options options;
+    Arguments arguments;
     bool optionsEnded = false;
     for (int k = 1; k < argc; ++k) {
         const std::string_view arg = argv[k];
         if (optionsEnded || !arg.starts_with("--")) {
-            options.texts.push_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--svg") {
-            options.svg = true;
-        } else if (arg == "--html") {
-            options.html = true;
-        } else if (arg == "--print") {
-            options.print = true;
-        } else if (arg == "--worksheet") {
-            options.worksheet = true;
-        } else if (arg == "--batch") {
-            options.batch = true;
-        } else if (arg == "--listener") {
-            options.listener = k + 1 < argc ? parseMeasure(argv[++k]) : std::nullopt;
-            if (!options.listener || *options.listener < 0.0)
-                throw UsageError{"--listener needs the listener's distance below the flight in metres, 0 or more"};
-        } else if (arg == "--span") {
-            options.span = k + 1 < argc ? parseMeasure(argv[++k]) : std::nullopt;
-            if (!options.span || !(*options.span > 0.0))
-                throw UsageError{"--span needs a number of seconds above 0"};
-        } else if (arg == "--lang") {
-            if (k + 1 >= argc || !conwave::spokenLanguage(argv[k + 1]))
-                throw UsageError{"--lang needs one of en, de, fr, es"};
-            options.language = argv[++k];
-        } else if (csvFormOption(options.csv, arg, k, argc, argv)) {
-            // taken
-        } else if (arg == "--ticks") {
-            if (k + 1 >= argc)
-                throw UsageError{"--ticks needs a number"};
-            options.ticks = parseCount(argv[++k]);
-            if (!options.ticks)
-                throw UsageError{"--ticks needs a whole number of 0 or more"};
-        } else {
-            throw UsageError{"unknown option " + std::string(arg)};
+            arguments.texts.push_back(arg);
+            continue;
         }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const auto option = std::find_if(std::begin(kOptions), std::end(kOptions),
+                                         [arg](const Option &o) { return o.name == arg; });
+        if (option == std::end(kOptions))
+            throw UsageError{"unknown option " + std::string(arg)};
+        if (option->read != nullptr && k + 1 >= argc)
+            throw UsageError{std::string(option->whyMissing.empty() ? option->why : option->whyMissing)};
+        if (option->read != nullptr && !option->read(arguments, argv[++k]))
+            throw UsageError{std::string(option->why)};
+        arguments.given |= option->bit;
     }
-    if (!options.texts.empty() && options.texts.size() != 3)
+    if (!arguments.texts.empty() && arguments.texts.size() != 3)
         throw UsageError{"give all three texts M_TEXT NWAVE_TEXT TMAX_TEXT, or none"};
-    if (options.svg && options.texts.empty())
-        throw UsageError{"--svg needs the three texts M_TEXT NWAVE_TEXT TMAX_TEXT"};
-    if (options.html && (options.svg || options.ticks || options.csv != conwave::CsvForm{}))
-        throw UsageError{"--html takes neither --svg, --ticks nor a CSV form: the page plays every tick"};
-    if (options.language && !options.html && !options.batch)
-        throw UsageError{"--lang goes with --html or --batch"};
-    if (options.batch && (options.html || options.svg || options.ticks || options.csv != conwave::CsvForm{} ||
-                          !options.texts.empty()))
-        throw UsageError{"--batch reads its texts from standard input and takes no other option but --lang and "
-                         "--listener"};
-    if (options.span && !options.listener)
-        throw UsageError{"--span goes with --listener"};
-    if (options.listener && ((options.texts.empty() && !options.batch) || options.html || options.ticks ||
-                             !options.csv.source || options.csv.age || (options.svg && !options.print)))
-        throw UsageError{"--listener needs the three texts, and takes only --span, --digits, --decimal-comma, or "
-                         "--svg --print [--worksheet]"};
-    if (options.print && !options.svg)
-        throw UsageError{"--print goes with --svg"};
-    if (options.worksheet && !options.print)
-        throw UsageError{"--worksheet goes with --svg --print"};
-    if (options.svg && options.csv != conwave::CsvForm{})
-        throw UsageError{"--digits, --no-source, --age and --decimal-comma are for the CSV, not --svg"};
-    if (options.svg && options.ticks == 0)
-        throw UsageError{"--svg draws the frame of tick 1 or later"};
-    return options;
+    if (arguments.texts.size() == 3)
+        arguments.given |= kTexts;
+    if (arguments.has(kTicks) && arguments.ticks == 0)
+        arguments.given |= kTickZero;
+    if (const Rule *rule = brokenRule(arguments.given))
+        throw UsageError{std::string(rule->why)};
+    return arguments;
 }
 
+// What every runner is given besides the arguments: the language it speaks, its wording, and the state the restart
+// made of the three texts (as at start-up without them).
+struct Run {
+    std::string language;
+    Wording wording;
+    WaveState state;
+};
+
 void write(const std::string &text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+int flushed() { return std::fflush(stdout) == 0 ? 0 : kExitRuntimeError; }
+
+// The CSV's ticks by default: one clock cycle of the window started with its start-up texts.
+long long startUpCycleTicks()
+{
+    WaveState state;
+    initialise(state);
+    restart(state, kStartUpTexts[0], kStartUpTexts[1], kStartUpTexts[2]);
+    RecordingSink sink;
+    long long ticks = 0;
+    do {
+        tick(state, sink);
+        ++ticks;
+    } while (state.tNow != 0.0);
+    return ticks;
+}
+
+std::string usage() { return fillWords(kUsage, {std::to_string(startUpCycleTicks())}); }
+
+// The run-time error that ended the ticks, and at which.
+struct TickError {
+    long long tick;
+    std::string what;
+};
+
+// Ticks a copy of the state from tick 1 to `last`, handing each frame on; a run-time error ends them.
+using EachFrame = std::function<void(long long n, double drawnAt, const WaveState &, const WaveFrame &)>;
+std::optional<TickError> tickFrames(WaveState state, long long last, const EachFrame &each)
+{
+    RecordingSink sink;
+    for (long long n = 1; n <= last; ++n) {
+        double drawnAt = 0.0;
+        try {
+            drawnAt = tick(state, sink);
+        } catch (const RuntimeError &error) {
+            return TickError{n, error.what()};
+        }
+        each(n, drawnAt, state, sink.frame());
+    }
+    return std::nullopt;
+}
+
+int reported(const TickError &error)
+{
+    std::cerr << "conwave-frames: run-time error at tick " << error.tick << ": " << error.what << '\n';
+    return kExitRuntimeError;
+}
+
+// The rows of N ticks, written as they grow: after a run-time error, those before it.
+int writeCsv(const Arguments &arguments, const Run &run)
+{
+    const CsvForm form = arguments.csvForm();
+    std::string out = csvHeader(form);
+    const long long last = arguments.has(kTicks) ? arguments.ticks : startUpCycleTicks();
+    const std::optional<TickError> error =
+        tickFrames(run.state, last, [&](long long n, double drawnAt, const WaveState &state, const WaveFrame &frame) {
+            appendCsv(out, form, n, drawnAt, state.dtWave, frame);
+            if (out.size() > (1u << 16)) {
+                write(out);
+                out.clear();
+            }
+        });
+    write(out);
+    return error ? reported(*error) : flushed();
+}
+
+// The frame of tick N as one picture.
+using DrawFrame = std::function<std::string(const WaveState &, double drawnAt, const WaveFrame &)>;
+int writePicture(const Arguments &arguments, const Run &run, const DrawFrame &draw)
+{
+    const long long last = arguments.has(kTicks) ? arguments.ticks : kDefaultSvgTick;
+    std::string picture;
+    const std::optional<TickError> error =
+        tickFrames(run.state, last, [&](long long n, double drawnAt, const WaveState &state, const WaveFrame &frame) {
+            if (n == last)
+                picture = draw(state, drawnAt, frame);
+        });
+    if (error)
+        return reported(*error);
+    write(picture);
+    return flushed();
+}
+
+int writeSvg(const Arguments &arguments, const Run &run) { return writePicture(arguments, run, frameSvg); }
+
+int writePrint(const Arguments &arguments, const Run &run)
+{
+    return writePicture(arguments, run, [&arguments](const WaveState &state, double drawnAt, const WaveFrame &frame) {
+        return printSvg(state, drawnAt, frame, arguments.answers());
+    });
+}
+
+// The fly-over of the fronts sent within span of the pass, as `draw` writes it; refused like the parameters where
+// it cannot be worked out.
+int writeHeard(const Arguments &arguments, const Run &run, double span,
+               const std::function<std::string(const FlyOver &)> &draw)
+{
+    try {
+        write(draw(flyOver(run.state, arguments.height, span)));
+    } catch (const FlyOverRefused &refusal) {
+        std::cerr << "conwave-frames: " << flyOverMessage(refusal, run.wording) << '\n';
+        return kExitRefused;
+    }
+    return flushed();
+}
+
+int writeFlyOverCsv(const Arguments &arguments, const Run &run)
+{
+    return writeHeard(arguments, run, arguments.spanOr(kDefaultFlyOverSpan),
+                      [&arguments](const FlyOver &heard) { return flyOverCsv(arguments.csvForm(), heard); });
+}
+
+int writeFlyOverPrint(const Arguments &arguments, const Run &run)
+{
+    const double span = arguments.spanOr(printedFlyOverSpan(run.state, arguments.height));
+    return writeHeard(arguments, run, span,
+                      [&](const FlyOver &heard) { return printFlyOverSvg(run.state, heard, arguments.answers()); });
+}
+
+int writePage(const Arguments &arguments, const Run &run)
+{
+    write(frameHtml(arguments.texts, run.state, run.language));
+    return flushed();
+}
+
+int answerBatch(const Arguments &arguments, const Run &run)
+{
+    std::optional<BatchListener> listener;
+    if (arguments.has(kListener))
+        listener = BatchListener{arguments.height, arguments.spanOr(kDefaultFlyOverSpan)};
+    std::string why;
+    if (!runBatch(std::cin, std::cout, run.wording, listener, why)) {
+        std::cerr << "conwave-frames: " << why << '\n';
+        return kExitUsage;
+    }
+    return std::cout.flush() ? 0 : kExitRuntimeError;
+}
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    Options options;
+    for (int k = 1; k < argc && std::string_view(argv[k]) != "--"; ++k)
+        if (std::string_view(argv[k]) == "--help") {
+            std::cout << usage();
+            return 0;
+        }
+    Arguments arguments;
     try {
-        const std::vector<std::string_view> args(argv + 1, argv + argc);
-        for (const std::string_view arg : args)
-            if (arg == "--")
-                break;
-            else if (arg == "--help") {
-                std::cout << kUsage;
-                return 0;
-            }
-        options = parseArguments(argc, argv);
+        arguments = readArguments(argc, argv);
     } catch (const UsageError &error) {
-        std::cerr << "conwave-frames: " << error.why << "\n\n" << kUsage;
+        std::cerr << "conwave-frames: " << error.why << "\n\n" << usage();
         return kExitUsage;
     }
 
     // The page and the batch speak the reader's language and read numbers as the window does in it; the pictures
     // and the CSV are in English with a decimal point, as scripts read them.
-    const std::string language = options.language.value_or(
-        options.html || options.batch ? conwave::environmentLanguage() : std::string("en"));
-    const conwave::Wording wording = conwave::toolWording(language);
-    if (options.batch) {
-        std::string why;
-        std::optional<conwave::BatchListener> listener;
-        if (options.listener)
-            listener = conwave::BatchListener{*options.listener, options.span.value_or(conwave::kDefaultFlyOverSpan)};
-        if (!conwave::runBatch(std::cin, std::cout, wording, listener, why)) {
-            std::cerr << "conwave-frames: " << why << '\n';
-            return kExitUsage;
-        }
-        return std::cout.flush() ? 0 : kExitRuntimeError;
-    }
-
-    conwave::WaveState state;
-    conwave::initialise(state);
-    if (!options.texts.empty()) {
+    const Mode &mode = modeOf(arguments.given);
+    Run run;
+    run.language = !arguments.language.empty() ? arguments.language
+                   : mode.readersLanguage      ? environmentLanguage()
+                                               : std::string("en");
+    run.wording = toolWording(run.language);
+    initialise(run.state);
+    if (!arguments.texts.empty()) {
         try {
-            conwave::restart(state, options.texts[0], options.texts[1], options.texts[2],
-                             conwave::typedDecimalSign(wording));
-        } catch (const conwave::RestartRefused &refusal) {
-            std::cerr << "conwave-frames: " << conwave::refusalMessage(refusal, wording) << '\n';
+            restart(run.state, arguments.texts[0], arguments.texts[1], arguments.texts[2],
+                    typedDecimalSign(run.wording));
+        } catch (const RestartRefused &refusal) {
+            std::cerr << "conwave-frames: " << refusalMessage(refusal, run.wording) << '\n';
             return kExitRefused;
         }
     }
-
-    if (options.html) {
-        write(conwave::frameHtml(options.texts, state, language));
-        return std::fflush(stdout) == 0 ? 0 : kExitRuntimeError;
-    }
-
-    if (options.listener) {
-        try {
-            const double span = options.span.value_or(options.svg ? conwave::printedFlyOverSpan(state, *options.listener)
-                                                                  : conwave::kDefaultFlyOverSpan);
-            const conwave::FlyOver flyOver = conwave::flyOver(state, *options.listener, span);
-            write(options.svg ? conwave::printFlyOverSvg(state, flyOver,
-                                                          options.worksheet ? conwave::PrintAnswers::LeftOut
-                                                                            : conwave::PrintAnswers::Shown)
-                              : conwave::flyOverCsv(options.csv, flyOver));
-        } catch (const conwave::FlyOverRefused &refusal) {
-            std::cerr << "conwave-frames: " << conwave::flyOverMessage(refusal, wording) << '\n';
-            return kExitRefused;
-        }
-        return std::fflush(stdout) == 0 ? 0 : kExitRuntimeError;
-    }
-
-    const long long ticks = options.ticks.value_or(options.svg ? kDefaultSvgTick : kDefaultCsvTicks);
-    std::string out = options.svg ? std::string() : conwave::csvHeader(options.csv);
-    conwave::RecordingSink sink;
-    for (long long n = 1; n <= ticks; ++n) {
-        double drawnAt = 0.0;
-        try {
-            drawnAt = conwave::tick(state, sink);
-        } catch (const conwave::RuntimeError &error) {
-            write(out);
-            std::cerr << "conwave-frames: run-time error at tick " << n << ": " << error.what() << '\n';
-            return kExitRuntimeError;
-        }
-        if (options.svg) {
-            if (n == ticks)
-                out = options.print ? conwave::printSvg(state, drawnAt, sink.frame(),
-                                                        options.worksheet ? conwave::PrintAnswers::LeftOut
-                                                                          : conwave::PrintAnswers::Shown)
-                                    : conwave::frameSvg(state, drawnAt, sink.frame());
-            continue;
-        }
-        conwave::appendCsv(out, options.csv, n, drawnAt, state.dtWave, sink.frame());
-        if (out.size() > (1u << 16)) {
-            write(out);
-            out.clear();
-        }
-    }
-    write(out);
-    return std::fflush(stdout) == 0 ? 0 : kExitRuntimeError;
+    return mode.run(arguments, run);
 }

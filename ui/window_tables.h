@@ -122,14 +122,14 @@ struct ParameterRow {
 
 inline constexpr std::array<ParameterRow, 3> kParameterRows{{
     // HScroll_M counts tenths: 0 to 30 are Mach 0 to 3.0 in steps of 0.1.
-    {WaveField::M, {"Label1", {480, 240, 375, 255}, 4}, "M=", {"Text_M", {960, 240, 495, 285}, 2}, "0",
+    {WaveField::M, {"Label1", {480, 240, 375, 255}, 4}, "M=", {"Text_M", {960, 240, 495, 285}, 2}, kStartUpTexts[0],
      {"HScroll_M", {1440, 240, 2055, 255}, 3}, 0, 30, 0, 1, 5, 10,
      CONWAVE_WORDS("Form1", "M, Mach number")},
-    {WaveField::nWave, {"Label2", {120, 600, 735, 255}, 10}, "nWave =", {"Text_nWave", {960, 600, 495, 285}, 8}, "4",
-     {"HScroll_nWave", {1440, 600, 2055, 255}, 11}, 1, 30, 4, 1, 1, 1,
+    {WaveField::nWave, {"Label2", {120, 600, 735, 255}, 10}, "nWave =", {"Text_nWave", {960, 600, 495, 285}, 8},
+     kStartUpTexts[1], {"HScroll_nWave", {1440, 600, 2055, 255}, 11}, 1, 30, 4, 1, 1, 1,
      CONWAVE_WORDS("Form1", "nWave, number of wavefronts")},
-    {WaveField::tMax, {"Label3", {240, 960, 495, 255}, 9}, "tMax =", {"Text_tMax", {960, 960, 495, 285}, 7}, "1",
-     {"HScroll_tMax", {1440, 960, 2055, 255}, 12}, 1, 4, 1, 1, 1, 1,
+    {WaveField::tMax, {"Label3", {240, 960, 495, 255}, 9}, "tMax =", {"Text_tMax", {960, 960, 495, 285}, 7},
+     kStartUpTexts[2], {"HScroll_tMax", {1440, 960, 2055, 255}, 12}, 1, 4, 1, 1, 1, 1,
      CONWAVE_WORDS("Form1", "tMax, time span in seconds")},
 }};
 

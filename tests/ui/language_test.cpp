@@ -5,7 +5,7 @@
 #include "message_box_closer.h"
 #include "regime.h"
 #include "runtime_services.h"
-#include "tool_words.h"
+#include "shared/tool_words.h"
 #include "wave_state.h"
 
 #include <QLineEdit>

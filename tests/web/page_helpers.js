@@ -8,6 +8,7 @@ const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
 const { pathToFileURL } = require("node:url");
+const { driveClock } = require("./driven_clock.js");
 
 const frames = process.env.CONWAVE_FRAMES;
 if (!frames) throw new Error("CONWAVE_FRAMES must name the built conwave-frames");
@@ -72,9 +73,11 @@ function assertFrameIs(now, expected, where) {
 }
 
 // A page of the browser with everything it logs, throws and requests collected; problems() lists what a page must
-// never do: a console error or warning, an uncaught error, a request for anything but the page itself.
+// never do: a console error or warning, an uncaught error, a request for anything but the page itself. Its timers
+// and its audio run on a clock that only advance() moves.
 async function openPage(browser, url, { reducedMotion = true, allowed = [url] } = {}) {
     const page = await browser.newPage();
+    await page.evaluateOnNewDocument(driveClock);
     const seen = [];
     page.on("console", (message) => {
         if (message.type() === "error" || message.type() === "warn")
@@ -93,6 +96,8 @@ async function openPage(browser, url, { reducedMotion = true, allowed = [url] } 
 
 const fileUrl = (file) => pathToFileURL(file).href;
 const now = (page) => page.evaluate(() => window.conwave.now());
+// Moves the page's clock on by ms milliseconds: every tick that falls due runs.
+const advance = (page, ms) => page.evaluate((span) => window.drivenClock.advance(span), ms);
 
 // Sets the scrubber as a drag would, one input event at the end.
 const scrubTo = (page, tick) => page.$eval("#scrubber", (scrubber, value) => {
@@ -112,4 +117,4 @@ async function typeTexts(page, texts) {
 }
 
 module.exports = { run, pageFile, programSentence, programRefusal, csvTicks, assertFrameIs, openPage, fileUrl, now,
-                   scrubTo, typeTexts };
+                   advance, scrubTo, typeTexts };

@@ -13,13 +13,9 @@
     const kScrubTicks = 100000;   // the longest cycle the scrubber spans: about 67 minutes of playing
     const kDotRadius = program.look.dotRadius; // below this radius [px] a circle is a dot one pixel wide
     const kLargestDrawnRadius = 1e6; // beyond this radius [px] a circle is drawn as its tangent across the picture
-    const kSeenMargin = 2;        // how far beyond the picture [px] an outline still shows: its width and fringe
     const kPrintScale = 4;        // device pixels per CSS pixel when printing, for a sharp picture on paper
     const kStripShare = 0.08;     // the clock's strip below each picture, as a share of the picture's height
     const kPrintWidth = 480;      // the printed views' width [CSS px] that the outlines' width is measured against
-    const kSourceDot = 3.5;       // the source's marker for a class to see: radius [CSS px], over a white rim
-    const kSourceRim = 1.5;       // [CSS px]
-    const kMachLineColour = "#1a1a66";
     const world = { left: program.world.left, top: program.world.top,
                     width: program.world.right - program.world.left, height: program.world.bottom - program.world.top };
 
@@ -80,35 +76,7 @@
         }
     }
 
-    // The arcs [from, to] [rad] of a circle [px] that pass through the picture, widened by the outline's fringe:
-    // stroking costs in proportion to the length of the outline, seen or not, and most of a large circle lies
-    // outside. Angles run as the canvas draws them, from three o'clock towards six.
-    function seenArcs(x, y, r, width, height) {
-        const box = { left: -kSeenMargin, top: -kSeenMargin, right: width + kSeenMargin, bottom: height + kSeenMargin };
-        const inside = (angle) => {
-            const px = x + r * Math.cos(angle), py = y + r * Math.sin(angle);
-            return px >= box.left && px <= box.right && py >= box.top && py <= box.bottom;
-        };
-        const turn = 2 * Math.PI;
-        const crossings = [];
-        for (const edge of [box.left, box.right]) {
-            const c = (edge - x) / r;
-            if (Math.abs(c) < 1) crossings.push(Math.acos(c), turn - Math.acos(c));
-        }
-        for (const edge of [box.top, box.bottom]) {
-            const s = (edge - y) / r;
-            if (Math.abs(s) < 1) crossings.push((Math.asin(s) + turn) % turn, Math.PI - Math.asin(s));
-        }
-        if (crossings.length === 0) return inside(0) ? [[0, turn]] : [];
-        crossings.sort((a, b) => a - b);
-        crossings.push(crossings[0] + turn);
-        const arcs = [];
-        for (let k = 0; k + 1 < crossings.length; ++k) {
-            const [from, to] = [crossings[k], crossings[k + 1]];
-            if (to > from && inside((from + to) / 2)) arcs.push([from, to]);
-        }
-        return arcs;
-    }
+    const painting = makePainting(program, Rules);
 
     // Circles {x, y, r} in metres onto a view, as the window paints them: one CSS pixel wide outlines, dots for
     // circles smaller than a pixel, nothing for negative radii, only outlines that can pass through the picture.
@@ -134,10 +102,7 @@
             const distance = Math.hypot(middleX - x, middleY - y);
             if (Math.abs(distance - r) > reach) continue;
             if (r <= kLargestDrawnRadius) {
-                for (const [from, to] of seenArcs(x, y, r, width, height)) {
-                    context.moveTo(x + r * Math.cos(from), y + r * Math.sin(from));
-                    context.arc(x, y, r, from, to);
-                }
+                painting.outline(context, x, y, r, width, height);
             } else {
                 const ux = (middleX - x) / distance, uy = (middleY - y) / distance;
                 const nearX = middleX - ux * (distance - r), nearY = middleY - uy * (distance - r);
@@ -152,56 +117,22 @@
         for (const [x, y] of dots) context.fillRect(x, y, 1, 1);
         const source = circles[circles.length - 1];
         const sourceX = (source.x - world.left) * perMetre, sourceY = (source.y - world.top) * height / world.height;
-        if (showMachLines()) paintMachLines(context, sourceX, sourceY, Math.hypot(width, height));
-        paintSource(context, sourceX, sourceY);
+        // Above Mach 1 the cone opens downstream.
+        if (Math.abs(state.M) > 1 && $("mach-lines").checked)
+            painting.machLines(context, sourceX, sourceY, state.M, state.M > 0 ? 1 : -1, Math.hypot(width, height));
+        painting.sourceDot(context, sourceX, sourceY);
         paintStrip(view, width, height);
     }
 
-    // Above Mach 1 the two lines every wavefront touches, from the source downstream at the Mach angle.
-    const showMachLines = () => Math.abs(state.M) > 1 && $("mach-lines").checked;
-    function paintMachLines(context, x, y, length) {
-        const angle = Math.asin(1 / Math.abs(state.M));
-        const downstream = state.M > 0 ? 1 : -1;
-        context.beginPath();
-        for (const side of [-1, 1]) {
-            context.moveTo(x, y);
-            context.lineTo(x + downstream * length * Math.cos(angle), y + side * length * Math.sin(angle));
-        }
-        context.lineWidth = 1.5;
-        context.strokeStyle = kMachLineColour;
-        context.stroke();
-    }
-
-    // The source as a dot a class sees on a projector, over the wavefronts, with a white rim.
-    function paintSource(context, x, y) {
-        context.beginPath();
-        context.arc(x, y, kSourceDot + kSourceRim, 0, 2 * Math.PI);
-        context.fillStyle = "#FFFFFF";
-        context.fill();
-        context.beginPath();
-        context.arc(x, y, kSourceDot, 0, 2 * Math.PI);
-        context.fillStyle = "#000000";
-        context.fill();
-    }
-
-    // Below the picture, on the same canvas: the clock and where it is in its cycle. Written into the page's text
-    // at every tick, they would make the browser lay out and paint the page 25 times a second.
+    // Below the picture: the clock and where it is in its cycle.
     function paintStrip(view, width, top) {
         const context = view.context;
         const height = top * kStripShare;
-        context.fillStyle = "#FFFFFF";
-        context.fillRect(0, top, width, height + 1);
-        context.fillStyle = "#555555";
+        painting.strip(context, width, top, height);
+        context.fillStyle = painting.colours.line;
         const bar = Math.max(1, Math.round(height / 8));
         context.fillRect(0, top, width * Math.min(cycleTick, cycle.ticks) / cycle.ticks, bar);
-        context.fillStyle = "#111111";
-        const font = Math.min(16, height * 0.62).toFixed(1) + "px system-ui, sans-serif";
-        if (view.font !== font) {
-            // Parsing a font costs more than drawing the text: only when the size changes or the canvas was reset.
-            context.font = view.font = font;
-            context.textBaseline = "middle";
-        }
-        context.fillText(clockText() + "   " + tickText(), 4, top + bar + (height - bar) / 2);
+        painting.stripText(view, clockText(), tickText(), Math.min(16, height * 0.62), top + bar + (height - bar) / 2);
     }
 
     const clockText = () => Rules.fill(words.clock, [Rules.local(Rules.numberToText(drawnAt))]);
@@ -220,7 +151,7 @@
     }
 
     const sourceCircles = () => frame.map((c) => ({ x: c.x, y: 0, r: c.r }));
-    const flyOver = makeFlyOver(program, Rules, $, seenArcs);
+    const flyOver = makeFlyOver(program, Rules, $, painting);
 
     function draw() {
         if (frame.length === 0) return;
@@ -248,7 +179,6 @@
     const thumbs = [$("playing-thumb"), $("flyover-thumb")];
     let thumbTravel = 0; // how far those thumbs move across their sliders [CSS px], measured when the layout changes
     const measureThumb = () => (thumbTravel = thumbs[0].parentElement.clientWidth - thumbs[0].offsetWidth);
-    const flyOverTick = () => Math.round(flyOver.time / program.tickSeconds);
     // While playing, tNow beside the slider is drawn on a small canvas of its own: text written into the page at
     // every tick would make the browser lay the page out again 25 times a second.
     const playingClock = { canvas: $("clock-playing"), context: $("clock-playing").getContext("2d"), scale: 1 };
@@ -277,11 +207,10 @@
         $("clock").textContent = clockText();
         const scrubber = $("scrubber");
         scrubber.value = String(Math.min(cycleTick, cycle.ticks));
-        scrubber.setAttribute("aria-valuetext", tickText() + ", " + clockText());
+        scrubber.setAttribute("aria-valuetext", Rules.fill(words.tickAndClock, [tickText(), clockText()]));
         const flyScrubber = $("flyover-scrubber");
-        flyScrubber.value = String(flyOverTick());
-        flyScrubber.setAttribute("aria-valuetext", Rules.fill(words.flightTime,
-            [Rules.local(Rules.readableNumber(flyOverTick() * program.tickSeconds, 15))]));
+        flyScrubber.value = String(flyOver.tick);
+        flyScrubber.setAttribute("aria-valuetext", flyOver.timeText());
     }
 
     // One tick of playing: both clocks move on; the boom is said once, when it reaches the listener.
@@ -365,7 +294,7 @@
             return;
         }
         if (!flyOver.restart(next, fields.H.value)) {
-            refuse("H", words.heightRefused);
+            refuse("H", Rules.fill(words.heightRefused, [Rules.local(startUp.height)]));
             return;
         }
         $("refusal").hidden = true;
@@ -461,8 +390,8 @@
     // What the views show now, for scripts that check the page.
     window.conwave = Object.freeze({
         flyOver: () => ({ time: flyOver.time, height: flyOver.height, boomTime: flyOver.boomTime(), f0: flyOver.f0(),
-                          arrivals: flyOver.arrivals().map((a) => a.tArrives), soundLog: flyOver.soundLog(),
-                          audioOpened: flyOver.audioOpened() }),
+                          arrivals: flyOver.arrivals().map((a) => a.tArrives), audioOpened: flyOver.audioOpened(),
+                          soundsPending: flyOver.soundsPending() }),
         now: () => ({ drawnAt, cycleTick, cycleTicks: cycle.ticks, wholeCycle: cycle.whole, playing: timer !== 0,
                       source: frame.map((c) => ({ x: c.x, r: c.r })),
                       ground: frame.length ? groundCircles().map((c) => ({ x: c.x, r: c.r })) : [] }),

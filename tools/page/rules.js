@@ -133,13 +133,13 @@ function makeRules(program) {
 
     function waveCount(nWave) {
         if (!(nWave >= 1)) return 0;
-        return Math.min(Math.floor(nWave), 1e9);
+        return Math.min(Math.floor(nWave), program.waveCountCap);
     }
 
     // A limit for a refusal message: three significant digits, rounded towards zero so that it is itself accepted.
     function limitText(limit) {
         const power = Number("1e" + (Math.floor(Math.log10(limit)) - 2));
-        return generalText(Math.floor(limit / power * (1 - 1e-12)) * power, 3);
+        return generalText(Math.floor(limit / power * (1 - program.limitShrink)) * power, 3);
     }
 
     // A refusal of one field, for a reason the program names, asking for a range of values written as the
@@ -206,11 +206,12 @@ function makeRules(program) {
     // As at start-up, before any START: the clock runs and only the source is drawn.
     const startUp = () => ({ aSound: kSoundSpeed, M: 0, nWave: 0, tMax: 0, dtWave: 0, uSource: 0, started: false });
 
-    function machAngleDegrees(M) {
+    // The Mach angle [rad] between the source's path and the lines every wavefront touches; pi / 2 up to Mach 1.
+    function machAngle(M) {
         const mach = Math.abs(M);
-        if (!(mach > 1)) return 90;
-        return Math.asin(1 / mach) * 180 / Math.PI;
+        return mach > 1 ? Math.asin(1 / mach) : Math.PI / 2;
     }
+    const machAngleDegrees = (M) => machAngle(M) * 180 / Math.PI;
 
     // A number for a sentence that is read, not typed back: rounded to three significant figures (half to even on
     // the exact value, as the program's library rounds), then written as the program writes numbers.
@@ -330,8 +331,8 @@ function makeRules(program) {
     const wraps = (state, drawnAt) => drawnAt > state.dtWave;
 
     return { kTickSeconds, Refusal, textToNumber, numberToText, generalText, oneDecimal, waveCount, restart, startUp,
-             machAngleDegrees, describePicture, caption, circlesAt, nextClock, wraps, fill, local, FlyOverRefusal,
-             flyOver, distanceTo, readableNumber };
+             machAngle, machAngleDegrees, describePicture, caption, circlesAt, nextClock, wraps, fill, local,
+             FlyOverRefusal, flyOver, distanceTo, readableNumber };
 }
 
 // The page takes its rules from the program's data; a test under Node takes the maker.

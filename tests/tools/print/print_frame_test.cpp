@@ -1,19 +1,19 @@
 // conwave-frames --svg --print: read back with a real XML parser, its circles against the CSV of the same tick
 // through the picture's own viewBox, its Mach lines against the circles, its words against the window's sentence.
 #include "run_frames.h"
+#include "svg_reader.h"
 
 #include "regime.h"
 #include "runtime_services.h"
 #include "wave_state.h"
+#include "words.h"
 
 #include <QString>
 #include <QStringList>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -23,54 +23,6 @@ namespace {
 
 constexpr double kDrawingPrecision = 0.01; // [mm] far below what a printer or a ruler resolves
 constexpr double kVisibleGap = 0.2;         // [mm] white that the eye sees between two black shapes on paper
-
-struct Element {
-    QString name, cls, text;
-    QXmlStreamAttributes a;
-    double number(const char *key) const { return a.value(key).toDouble(); }
-};
-
-struct Picture {
-    Element outer, viewport;
-    std::vector<Element> elements;
-    QStringList caption;
-
-    std::vector<const Element *> all(const QString &name, const QString &cls) const
-    {
-        std::vector<const Element *> found;
-        for (const Element &e : elements)
-            if (e.name == name && e.cls == cls)
-                found.push_back(&e);
-        return found;
-    }
-    QString label(const QString &cls) const
-    {
-        const auto found = all("text", cls);
-        return found.empty() ? QString() : found.front()->text;
-    }
-};
-
-Picture parse(const std::string &text)
-{
-    Picture picture;
-    QXmlStreamReader xml(QString::fromStdString(text));
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        Element e{xml.name().toString(), xml.attributes().value("class").toString(), {}, xml.attributes()};
-        if (e.name == u"svg") {
-            (picture.outer.name.isEmpty() ? picture.outer : picture.viewport) = e;
-            continue;
-        }
-        if (e.name == u"tspan")
-            picture.caption.push_back(xml.readElementText());
-        else if (e.name == u"text" && e.cls != u"caption")
-            e.text = xml.readElementText();
-        picture.elements.push_back(e);
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << " at line " << xml.lineNumber();
-    return picture;
-}
 
 // The viewBox (metres) placed in the viewport (millimetres), as SVG's xMidYMid meet places it.
 struct Transform {
@@ -100,13 +52,6 @@ bool grey(const QString &colour)
         return true;
     return colour.size() == 7 && colour.startsWith('#') && colour.mid(1, 2) == colour.mid(3, 2) &&
            colour.mid(3, 2) == colour.mid(5, 2);
-}
-
-std::string oneDecimal(double value)
-{
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1).ptr;
-    return std::string(text, end);
 }
 
 struct Circle {
@@ -393,7 +338,7 @@ TEST_P(PrintSvg, MachLinesTouchEveryWavefrontTheConeMeets)
     EXPECT_NEAR(std::hypot(ax, ay), d[4].toDouble(), 1e-9);
     EXPECT_NEAR(std::hypot(bx, by), d[4].toDouble(), 1e-9);
     EXPECT_NEAR(std::acos((ax * bx + ay * by) / (std::hypot(ax, ay) * std::hypot(bx, by))), machAngle, 1e-9);
-    EXPECT_EQ(picture.label("angle").toStdString(), oneDecimal(machAngle * 180 / std::numbers::pi) + "\u00B0");
+    EXPECT_EQ(picture.label("angle").toStdString(), conwave::oneDecimal(machAngle * 180 / std::numbers::pi) + "\u00B0");
 
     // The label inside the angle it names, beyond the arc: above the axis and below the Mach line, measured from
     // the source downstream (u) and up (v) on paper.
@@ -508,44 +453,5 @@ INSTANTIATE_TEST_SUITE_P(
         PrintRow{"SourceNameAmongCrowdedFronts", {"0.5", "10", "2"}, "1", "170", "0.2", "0.04", true},
         PrintRow{"NarrowConeAngleLabelInside", {"6", "8", "2"}, "1", "2040", "0.25", "0.04", true}),
     [](const testing::TestParamInfo<PrintRow> &info) { return std::string(info.param.name); });
-
-} // namespace
-
-namespace {
-
-// The fly-over for paper at the instant of the boom: the Mach line that reaches the ground runs through the
-// listener, and the caption says when the boom comes and what is heard far ahead and behind; the worksheet draws
-// the same fronts without those answers.
-TEST(PrintFlyOver, TheConeTouchesTheListenerAtTheBoom)
-{
-    const std::vector<std::string> texts = {"2", "8", "2"};
-    const Result key = runFrames(printArgs({"--svg", "--print", "--listener", "10000"}, texts));
-    ASSERT_EQ(key.status, 0) << key.err;
-    const Picture picture = parse(key.out);
-    const std::vector<const Element *> mach = picture.all("line", "mach");
-    ASSERT_EQ(mach.size(), 2u);
-    double nearest = 1e300; // the listener's distance from the nearer Mach line [m]
-    for (const Element *line : mach) {
-        const double x1 = line->number("x1"), y1 = line->number("y1"), dx = line->number("x2") - x1,
-                     dy = line->number("y2") - y1;
-        nearest = std::min(nearest, std::fabs(dx * y1 - dy * x1) / std::hypot(dx, dy));
-    }
-    EXPECT_LT(nearest, 1.0);
-    const auto source = picture.all("circle", "source");
-    ASSERT_EQ(source.size(), 1u);
-    EXPECT_NEAR(source.front()->number("cx"), 10000.0 * std::sqrt(3.0), 1e-6); // 680 m/s times the boom's delay
-    EXPECT_EQ(source.front()->number("cy"), -10000.0);
-    const QString caption = picture.caption.join(' ');
-    for (const char *said : {"25.5 s after the pass overhead", "f0 / (|M| - 1) = 4 Hz", "f0 / (1 + |M|) = 1.33 Hz"})
-        EXPECT_TRUE(caption.contains(QString::fromUtf8(said))) << caption.toStdString();
-
-    const Result sheetRun = runFrames(printArgs({"--svg", "--print", "--worksheet", "--listener", "10000"}, texts));
-    ASSERT_EQ(sheetRun.status, 0) << sheetRun.err;
-    const Picture sheet = parse(sheetRun.out);
-    EXPECT_TRUE(sheet.all("line", "mach").empty());
-    EXPECT_EQ(sheet.all("circle", "wave").size(), picture.all("circle", "wave").size());
-    EXPECT_FALSE(sheet.caption.join(' ').contains("25.5")) << sheet.caption.join(' ').toStdString();
-    EXPECT_FALSE(sheet.caption.join(' ').contains("Hz =")) << sheet.caption.join(' ').toStdString();
-}
 
 } // namespace

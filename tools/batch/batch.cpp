@@ -1,10 +1,10 @@
-#include "batch.h"
+#include "batch/batch.h"
 
 #include "listener.h"
-#include "markup.h"
 #include "regime.h"
 #include "runtime_services.h"
-#include "tool_words.h"
+#include "shared/markup.h"
+#include "shared/tool_words.h"
 #include "wave_state.h"
 #include "wave_tick.h"
 
@@ -125,12 +125,7 @@ private:
     std::size_t m_at = 0;
 };
 
-std::string seventeenDigits(double value)
-{
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    return std::string(buffer, result.ptr);
-}
+std::string seventeenDigits(double value) { return formattedText(value, std::chars_format::general, 17); }
 
 constexpr std::string_view fieldName(WaveField field)
 {

@@ -1,7 +1,7 @@
-#include "print_paper.h"
+#include "print/print_paper.h"
 
-#include "markup.h"
 #include "runtime_services.h"
+#include "shared/markup.h"
 #include "words.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // the air's speed, a scale bar, the Mach lines and a caption, for worksheets that students measure on.
 #pragma once
 
-#include "print_paper.h"
+#include "print/print_paper.h"
 #include "wave_tick.h"
 
 #include <string>

@@ -1,8 +1,4 @@
-#include "markup.h"
-
-#include "runtime_services.h"
-#include "wave_state.h"
-#include "words.h"
+#include "shared/markup.h"
 
 #include <cstdio>
 
@@ -55,12 +51,6 @@ std::string jsonString(std::string_view text)
         }
     }
     return json + '"';
-}
-
-std::string parameterCaption(const WaveState &state, const Wording &wording)
-{
-    const auto number = [&wording](double value) { return localNumber(numberToText(value), wording); };
-    return fillWords(kParameterCaption, {number(state.M), number(state.nWave), number(state.tMax)});
 }
 
 } // namespace conwave

@@ -1,8 +1,9 @@
-#include "frame_svg.h"
+#include "frames/frame_svg.h"
 
-#include "markup.h"
 #include "picture_look.h"
 #include "runtime_services.h"
+#include "shared/markup.h"
+#include "shared/tool_words.h"
 #include "wave_state.h"
 #include "words.h"
 

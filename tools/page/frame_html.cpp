@@ -1,12 +1,12 @@
-#include "frame_html.h"
+#include "page/frame_html.h"
 
 #include "listener.h"
-#include "markup.h"
-#include "page_parts.h"
+#include "page/page_parts.h"
 #include "picture_look.h"
 #include "regime.h"
 #include "runtime_services.h"
-#include "tool_words.h"
+#include "shared/markup.h"
+#include "shared/tool_words.h"
 #include "wave_state.h"
 #include "wave_tick.h"
 
@@ -16,12 +16,11 @@ namespace conwave {
 
 namespace {
 
-// The window's boxes at start-up.
-constexpr std::array<std::string_view, 3> kStartUpTexts = {"0", "4", "1"};
+constexpr double kStartUpHeight = 1000.0; // the listener's distance below the flight in the page's box at start-up [m]
 
 // The page's own texts, by the name the page's markup and scripts use. The context "Page" names them for the
 // translators; the translations live with the windows'.
-constexpr std::array<NamedWords, 42> kPageWords{{
+constexpr std::array<NamedWords, 44> kPageWords{{
     {"title", CONWAVE_WORDS("Page", "Conwave: wavefronts of a moving source")},
     {"sourceTitle", CONWAVE_WORDS("Page", "Seen from the source: the air streams past it from left to right")},
     {"sourceTitleOtherWay", CONWAVE_WORDS("Page", "Seen from the source: the air streams past it from right to left")},
@@ -41,6 +40,8 @@ constexpr std::array<NamedWords, 42> kPageWords{{
     {"tickForward", CONWAVE_WORDS("Page", "One tick forward")},
     {"clockCycle", CONWAVE_WORDS("Page", "Clock cycle")},
     {"clock", CONWAVE_WORDS("Page", "tNow = %1 s")},
+    {"stripText", CONWAVE_WORDS("Page", "%1   %2")}, // below a picture: its clock, then what else its view says
+    {"tickAndClock", CONWAVE_WORDS("Page", "%1, %2")}, // the playing slider's value: the tick, then the clock
     {"tickOf", CONWAVE_WORDS("Page", "tick %1 of %2")},
     {"tickOfMore", CONWAVE_WORDS("Page", "tick %1 of %2 or more")},
     {"keys", CONWAVE_WORDS("Page", "Keys: %1 plays and pauses, %2 %3 step one tick (%4 s), everywhere except in "
@@ -82,7 +83,7 @@ constexpr std::array<NamedWords, 42> kPageWords{{
     {"arrivedNewsOne", CONWAVE_WORDS("Page", "One wavefront has reached the listener.")},
     {"heightRefused",
      CONWAVE_WORDS("Page", "The listener's distance below the flight H is a number of metres, 0 or more: enter a "
-                           "number such as 1000.")},
+                           "number such as %1.")},
     {"flyOverKeys", CONWAVE_WORDS("Page", "On the fly-over, %1 and %2 move the listener away from the flight and "
                                           "towards it.")},
 }};
@@ -91,17 +92,6 @@ std::string_view pageWords(std::string_view name) { return wordsNamed(kPageWords
 
 // The context a page text is translated under: the page's own, or the window's where the page says the same.
 std::string_view contextOf(std::string_view name) { return name == "start" ? "Form1" : "Page"; }
-
-// What the page says when a circle does not fit single precision, as the window reports that run-time error.
-std::string overflowReport(const Wording &wording)
-{
-    try {
-        toSingle(kSingleOverflow);
-    } catch (const RuntimeError &error) {
-        return errorReport(error, wording);
-    }
-    return {};
-}
 
 void replaceAll(std::string &page, std::string_view mark, std::string_view content)
 {
@@ -141,11 +131,13 @@ std::string programData(std::string_view language, const Wording &wording)
     json += ",\"ordinaryMach\":" + jsonRange(kOrdinaryMach) + ",\"waveCounts\":" + jsonRange(kWaveCounts) +
             ",\"ordinarySpan\":" + jsonRange(kOrdinarySpan);
     json += ",\"geometryLimit\":" + jsonNumber(kGeometryLimit) + ",\"singleOverflow\":" + jsonNumber(kSingleOverflow);
+    json += ",\"waveCountCap\":" + jsonNumber(kWaveCountCap) + ",\"limitShrink\":" + jsonNumber(kLimitShrink);
     json += ",\"markerRadius\":" + jsonNumber(static_cast<double>(kMarkerRadius));
     json += ",\"world\":{\"left\":" + jsonNumber(world.left) + ",\"top\":" + jsonNumber(world.top) +
             ",\"right\":" + jsonNumber(world.right) + ",\"bottom\":" + jsonNumber(world.bottom) + "}";
     json += ",\"look\":{\"background\":" + jsonString(svgColour(kPictureBackground)) +
-            ",\"wave\":" + jsonString(svgColour(kWaveColour)) + ",\"dotRadius\":" + jsonNumber(kDotRadius) + "}";
+            ",\"wave\":" + jsonString(svgColour(kWaveColour)) + ",\"machLine\":" + jsonString(svgColour(kMachLineColour)) +
+            ",\"dotRadius\":" + jsonNumber(kDotRadius) + "}";
     json += ",\"caption\":" + jsonString(kParameterCaption);
     json += ",\"maxFlyOverFronts\":" + jsonNumber(static_cast<double>(kMaxFlyOverFronts)) +
             ",\"flyOverSpan\":" + jsonNumber(kDefaultFlyOverSpan);
@@ -153,7 +145,8 @@ std::string programData(std::string_view language, const Wording &wording)
     json += ",\"listener\":" + jsonWords(flyOverWordTable(), "Listener", wording);
     json += ",\"picture\":" + jsonWords(pictureWordTable(), "Picture", wording);
     json += ",\"page\":" + jsonWords(kPageWords, "Page", wording, contextOf);
-    json += ",\"overflow\":" + jsonString(overflowReport(wording));
+    // What the page says when a circle does not fit single precision, as the window reports that run-time error.
+    json += ",\"overflow\":" + jsonString(errorReport(RuntimeError(RuntimeErrorDetail::CoordinateTooLarge), wording));
     return json + "}";
 }
 
@@ -181,8 +174,9 @@ std::string frameHtml(const std::vector<std::string_view> &texts, const WaveStat
     std::string startUp = "{\"texts\":[";
     for (std::size_t k = 0; k < 3; ++k)
         startUp += (k > 0 ? "," : "") + jsonString(started ? texts[k] : kStartUpTexts[k]);
-    startUp += std::string("],\"height\":\"1000\",\"started\":") + (started ? "true" : "false") +
-               ",\"sentence\":" + jsonString(describePicture(state, wording)) + "}";
+    startUp += "],\"height\":" + jsonString(numberToText(kStartUpHeight));
+    startUp += std::string(",\"started\":") + (started ? "true" : "false");
+    startUp += ",\"sentence\":" + jsonString(describePicture(state, wording)) + "}";
 
     std::string page(kPageHtml);
     // The style, the scripts and the program's own words go in first: the start-up texts are the reader's and are
@@ -191,6 +185,8 @@ std::string frameHtml(const std::vector<std::string_view> &texts, const WaveStat
     fillTexts(page, wording);
     replaceAll(page, "@@STYLE@@", kPageStyle);
     replaceAll(page, "@@RULES@@", kPageRules);
+    replaceAll(page, "@@PAINTING@@", kPagePainting);
+    replaceAll(page, "@@SOUND@@", kPageSound);
     replaceAll(page, "@@FLYOVER@@", kPageFlyOver);
     replaceAll(page, "@@PLAYER@@", kPagePlayer);
     replaceAll(page, "@@PROGRAM@@", programData(language, wording));

@@ -1,6 +1,7 @@
-#include "tool_words.h"
+#include "shared/tool_words.h"
 
-#include "translated_words.h"
+#include "shared/translated_words.h"
+#include "wave_state.h"
 
 #include <array>
 #include <cstdlib>
@@ -81,6 +82,12 @@ Wording toolWording(std::string_view language)
 DecimalSign typedDecimalSign(const Wording &wording)
 {
     return wording.decimalSign == ',' ? DecimalSign::PointOrComma : DecimalSign::Point;
+}
+
+std::string parameterCaption(const WaveState &state, const Wording &wording)
+{
+    const auto number = [&wording](double value) { return localNumber(numberToText(value), wording); };
+    return fillWords(kParameterCaption, {number(state.M), number(state.nWave), number(state.tMax)});
 }
 
 } // namespace conwave

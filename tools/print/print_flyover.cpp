@@ -1,13 +1,16 @@
-#include "print_flyover.h"
+#include "print/print_flyover.h"
 
 #include "listener.h"
-#include "markup.h"
+#include "regime.h"
 #include "runtime_services.h"
+#include "shared/markup.h"
+#include "shared/tool_words.h"
 #include "wave_state.h"
 #include "words.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace conwave {
@@ -58,7 +61,7 @@ WaveFrame frontsAt(const FlyOver &flyOver, double instant, double xs, long long 
 // Above Mach 1 the two lines every front touches, trailing from the source at the Mach angle to the picture's edge.
 std::string machLines(const Paper &paper, double xs, double height, double M)
 {
-    const double angle = std::asin(1.0 / std::fabs(M)), behind = M > 0 ? -1.0 : 1.0;
+    const double angle = machAngle(M), behind = M > 0 ? -1.0 : 1.0;
     const double reach = 3.0 * (paper.world.right - paper.world.left + paper.world.bottom - paper.world.top);
     std::string svg;
     for (const double side : {-1.0, 1.0})
@@ -155,11 +158,11 @@ std::vector<std::string> captionLines(const WaveState &state, const FlyOver &fly
         return lines;
     }
     // Above Mach 1 nothing from ahead is heard before the boom: the fronts sent far ahead arrive after it.
-    const std::string ahead =
-        mach == 1.0 ? "Sent long before the pass: all arrive together just after it"
-        : mach > 1.0 ? "Sent far ahead (heard after the boom): f0 / (|M| - 1) = " + hertz(f0 / (mach - 1.0))
-                     : "Heard far ahead: f0 / (1 - |M|) = " + hertz(f0 / (1.0 - mach));
-    lines.push_back(ahead + "; far behind: f0 / (1 + |M|) = " + hertz(f0 / (1.0 + mach)) + ".");
+    const char *aheadWords = mach > 1.0 ? "Sent far ahead (heard after the boom): f0 / (|M| - 1) = "
+                                        : "Heard far ahead: f0 / (1 - |M|) = ";
+    const std::string ahead = flyOver.farAheadFrequency ? aheadWords + hertz(*flyOver.farAheadFrequency)
+                                                        : "Sent long before the pass: all arrive together just after it";
+    lines.push_back(ahead + "; far behind: f0 / (1 + |M|) = " + hertz(flyOver.farBehindFrequency) + ".");
     return lines;
 }
 
@@ -167,11 +170,9 @@ std::vector<std::string> captionLines(const WaveState &state, const FlyOver &fly
 
 double printedFlyOverSpan(const WaveState &state, double height)
 {
-    // Below Mach 1 the front heard overhead was sent H / 340 s before; above it the cone's own front was sent
-    // H / (v sqrt(M^2 - 1)) s before the pass.
-    const double mach = std::fabs(state.M);
-    const double sent = mach > 1.0 ? height / (std::fabs(state.uSource) * std::sqrt(mach * mach - 1.0))
-                                   : height / kSoundSpeed;
+    // Below Mach 1 the front heard overhead was sent about H / 340 s before the pass; above it, the cone's own.
+    const std::optional<double> coneSent = boomEmitted(state, height);
+    const double sent = coneSent ? -*coneSent : height / kSoundSpeed;
     return std::max(kDefaultFlyOverSpan, 1.5 * sent);
 }
 

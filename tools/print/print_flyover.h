@@ -2,7 +2,7 @@
 // wavefronts at the instant the boom reaches the listener (below Mach 1: the source overhead), and a caption.
 #pragma once
 
-#include "print_paper.h"
+#include "print/print_paper.h"
 
 #include <string>
 

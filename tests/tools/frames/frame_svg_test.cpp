@@ -1,8 +1,8 @@
 // conwave-frames --svg: a well-formed picture whose circles are the frame's, checked against the CSV of the same tick.
 #include "run_frames.h"
+#include "svg_reader.h"
 
 #include <QString>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -10,47 +10,6 @@
 #include <vector>
 
 namespace {
-
-struct SvgCircle {
-    QString kind; // "wave" or "dot"
-    float x, y, radius;
-    QString stroke, fill, vectorEffect;
-};
-
-struct Svg {
-    QString width, height, pictureViewBox, caption, clipTarget, groupClip;
-    std::vector<SvgCircle> circles;
-};
-
-Svg parse(const std::string &text)
-{
-    Svg svg;
-    QXmlStreamReader xml(QString::fromStdString(text));
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const QXmlStreamAttributes a = xml.attributes();
-        const QStringView name = xml.name();
-        if (name == u"svg" && svg.width.isEmpty()) {
-            svg.width = a.value("width").toString();
-            svg.height = a.value("height").toString();
-        } else if (name == u"svg") {
-            svg.pictureViewBox = a.value("viewBox").toString();
-        } else if (name == u"clipPath") {
-            svg.clipTarget = a.value("id").toString();
-        } else if (name == u"g") {
-            svg.groupClip = a.value("clip-path").toString();
-        } else if (name == u"circle") {
-            svg.circles.push_back({a.value("class").toString(), a.value("cx").toFloat(), a.value("cy").toFloat(),
-                                   a.value("r").toFloat(), a.value("stroke").toString(), a.value("fill").toString(),
-                                   a.value("vector-effect").toString()});
-        } else if (name == u"text") {
-            svg.caption = xml.readElementText();
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << " at line " << xml.lineNumber();
-    return svg;
-}
 
 struct SvgRow {
     const char *name;
@@ -70,36 +29,41 @@ TEST_P(FrameSvg, ShowsTheCirclesOfThatTick)
     csvArgs.insert(csvArgs.end(), row.texts.begin(), row.texts.end());
     const Result svgRun = runFrames(svgArgs);
     ASSERT_EQ(svgRun.status, 0) << svgRun.err;
-    const Svg svg = parse(svgRun.out);
+    const Picture svg = parse(svgRun.out);
 
-    EXPECT_EQ(svg.width, "400");
-    EXPECT_EQ(svg.height.toInt(), 267 + 20); // the picture, then the caption
-    EXPECT_EQ(svg.pictureViewBox, "-340 -340 1020 680");
-    EXPECT_EQ(svg.groupClip, "url(#" + svg.clipTarget + ")");
-    EXPECT_EQ(svg.caption.toStdString(), row.caption);
+    EXPECT_EQ(svg.outer.a.value("width"), u"400");
+    EXPECT_EQ(svg.outer.number("height"), 267 + 20); // the picture, then the caption
+    EXPECT_EQ(svg.viewport.a.value("viewBox"), u"-340 -340 1020 680");
+    EXPECT_EQ(svg.all("g", "").front()->a.value("clip-path"),
+              "url(#" + svg.all("clipPath", "").front()->a.value("id").toString() + ")");
+    EXPECT_EQ(svg.label("").toStdString(), row.caption);
+    std::vector<const Element *> circles;
+    for (const Element &e : svg.elements)
+        if (e.name == u"circle")
+            circles.push_back(&e);
 
     // The CSV rows of the last tick, less negative radii, which the picture does not draw.
     std::vector<std::vector<std::string>> expected;
     for (const std::string &line : lines(runFrames(csvArgs).out))
         if (line.rfind(std::string(row.ticks) + ",", 0) == 0 && fields(line)[5].front() != '-')
             expected.push_back(fields(line));
-    ASSERT_EQ(svg.circles.size(), expected.size());
+    ASSERT_EQ(circles.size(), expected.size());
     for (std::size_t k = 0; k < expected.size(); ++k) {
         SCOPED_TRACE(k);
-        const SvgCircle &c = svg.circles[k];
-        EXPECT_EQ(c.x, std::stof(expected[k][3]));
-        EXPECT_EQ(c.y, std::stof(expected[k][4]));
+        const Element &c = *circles[k];
+        EXPECT_EQ(c.a.value("cx").toFloat(), std::stof(expected[k][3]));
+        EXPECT_EQ(c.a.value("cy").toFloat(), std::stof(expected[k][4]));
         if (expected[k][2] == "0") {
             // The source marker, far below a pixel: a filled dot one pixel across (1020 m over 400 px).
-            EXPECT_EQ(c.kind, "dot");
-            EXPECT_FLOAT_EQ(c.radius, 1020.0f / 400 / 2);
-            EXPECT_EQ(c.fill, "#FF0000");
+            EXPECT_EQ(c.cls, "dot");
+            EXPECT_FLOAT_EQ(c.a.value("r").toFloat(), 1020.0f / 400 / 2);
+            EXPECT_EQ(c.a.value("fill"), u"#FF0000");
         } else {
-            EXPECT_EQ(c.kind, "wave");
-            EXPECT_EQ(c.radius, std::stof(expected[k][5]));
-            EXPECT_EQ(c.fill, "none");
-            EXPECT_EQ(c.stroke, "#FF0000");
-            EXPECT_EQ(c.vectorEffect, "non-scaling-stroke");
+            EXPECT_EQ(c.cls, "wave");
+            EXPECT_EQ(c.a.value("r").toFloat(), std::stof(expected[k][5]));
+            EXPECT_EQ(c.a.value("fill"), u"none");
+            EXPECT_EQ(c.a.value("stroke"), u"#FF0000");
+            EXPECT_EQ(c.a.value("vector-effect"), u"non-scaling-stroke");
         }
     }
 }

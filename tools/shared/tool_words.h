@@ -1,5 +1,6 @@
 // The frames tool's words in the reader's language, from the same translations as the windows: which language the
-// environment asks for, and the model's and the page's English texts worded in it.
+// environment asks for, the model's and the page's English texts worded in it, and the parameters' caption every
+// output shares.
 #pragma once
 
 #include "runtime_services.h" // DecimalSign
@@ -9,6 +10,8 @@
 #include <string_view>
 
 namespace conwave {
+
+struct WaveState;
 
 // One translated text, as the build embeds them from the translation files.
 struct TranslatedWords {
@@ -31,5 +34,12 @@ Wording toolWording(std::string_view language);
 
 // How that language's reader types numbers: with a comma as well as a point where it writes decimals with a comma.
 DecimalSign typedDecimalSign(const Wording &wording);
+
+// "M = 1.2, nWave = 4, tMax = 1": the parameters as the restart read them, written as the program writes numbers,
+// with the wording's decimal sign.
+std::string parameterCaption(const WaveState &state, const Wording &wording);
+
+// The pattern of that caption: %1, %2 and %3 take M, nWave and tMax.
+inline constexpr std::string_view kParameterCaption = "M = %1, nWave = %2, tMax = %3";
 
 } // namespace conwave

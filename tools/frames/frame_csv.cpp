@@ -1,4 +1,4 @@
-#include "frame_csv.h"
+#include "frames/frame_csv.h"
 
 #include "listener.h"
 #include "runtime_services.h"

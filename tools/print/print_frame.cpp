@@ -1,10 +1,11 @@
-#include "print_svg.h"
+#include "print/print_frame.h"
 
-#include "markup.h"
 #include "picture_look.h"
-#include "print_paper.h"
+#include "print/print_paper.h"
 #include "regime.h"
 #include "runtime_services.h"
+#include "shared/markup.h"
+#include "shared/tool_words.h"
 #include "wave_state.h"
 #include "words.h"
 
@@ -44,7 +45,7 @@ std::string axis(const Paper &paper, const Source &source)
 std::string machCone(const Paper &paper, const Source &source)
 {
     const double sx = source.x, sy = source.y, downstream = source.downstream;
-    const double angle = std::asin(1.0 / source.mach);
+    const double angle = machAngle(source.mach);
     const double dx = downstream * std::cos(angle), dy = std::sin(angle);
     const double reachX = (downstream > 0 ? paper.world.right - sx : sx - paper.world.left) / std::cos(angle);
     const double reachY = std::min(sy - paper.world.top, paper.world.bottom - sy) / dy;
@@ -66,7 +67,7 @@ std::string machCone(const Paper &paper, const Source &source)
 // between the axis and the Mach line, or a little farther out where that spot is clear of the wavefronts too.
 std::string machLabel(const Paper &paper, const Source &source, const WaveFrame &frame)
 {
-    const double angle = std::asin(1.0 / source.mach);
+    const double angle = machAngle(source.mach);
     const std::string text = oneDecimal(machAngleDegrees(source.mach)) + kDegree;
     const Box box = labelBox(0.0, 0.0, "middle", text); // about the baseline's middle
     const double halfWidth = (box.right - box.left) / 2, halfHeight = (box.bottom - box.top) / 2;
