@@ -102,7 +102,8 @@ FlyOver flyOver(const WaveState &state, double height, double span)
         arrival.front = k;
         // Adding 0 turns a -0 (the front sent overhead with a negative interval, or any front at M 0) into 0.
         arrival.tEmitted = static_cast<double>(k) * state.dtWave + 0.0;
-        arrival.xEmitted = speed * arrival.tEmitted + 0.0;
+        // The source flies to the left for M > 0, as it moves through the air in the ground view.
+        arrival.xEmitted = -speed * arrival.tEmitted + 0.0;
         const double d = distanceTo(arrival.xEmitted, height);
         arrival.tArrives = arrival.tEmitted + d / state.aSound;
         // f0 / |dtA/dtE|: the slope is 0 exactly where the cone arrives, and undefined for a front sent at the

@@ -22,7 +22,7 @@ inline constexpr long long kMaxFlyOverFronts = 100000;
 struct Arrival {
     long long front = 0;      // k: sent at k x dtWave
     double tEmitted = 0.0;    // [s] after the pass overhead
-    double xEmitted = 0.0;    // where it was sent, along the flight [m]
+    double xEmitted = 0.0;    // where it was sent, along the flight [m]: x = -uSource t, to the left for M > 0
     double tArrives = 0.0;    // [s] after the pass overhead
     std::optional<double> heardFrequency; // [Hz]; none for a front that arrives with the cone itself
 };

@@ -70,7 +70,7 @@ function makeFlyOver(program, Rules, $, painting) {
         context.fillRect(0, 0, width, pictureHeight);
         context.fillStyle = colours.ground;
         context.fillRect(0, py(0), width, pictureHeight - py(0));
-        const sourceX = state ? state.uSource * time : 0;
+        const sourceX = state ? -state.uSource * time : 0; // to the left for M > 0, as in the ground view
         if (heard) {
             // The fronts sent so far, centred where they were sent out; sound goes no further than the ground.
             context.save();
@@ -93,7 +93,7 @@ function makeFlyOver(program, Rules, $, painting) {
             context.stroke();
             // The cone trails the source.
             if (showMachLines && Math.abs(state.M) > 1)
-                painting.machLines(context, px(sourceX), py(height), state.M, state.M > 0 ? -1 : 1, reach);
+                painting.machLines(context, px(sourceX), py(height), state.M, state.M > 0 ? 1 : -1, reach);
             context.restore();
         }
         // The flight's path, the listener standing on the ground, and the source.

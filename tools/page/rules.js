@@ -298,7 +298,7 @@ function makeRules(program) {
         const arrivals = [];
         for (let k = 0 - last; k <= last; ++k) { // 0 - 0 is +0, as the program counts
             const tEmitted = k * state.dtWave + 0; // + 0 turns -0 into 0, as the model does
-            const xEmitted = speed * tEmitted + 0;
+            const xEmitted = -speed * tEmitted + 0; // to the left for M > 0, as in the model
             const d = distanceTo(xEmitted, height);
             const slope = 1 + state.M * state.M * state.aSound * tEmitted / d;
             arrivals.push({ front: k, tEmitted, xEmitted, tArrives: tEmitted + d / state.aSound,

@@ -61,7 +61,7 @@ WaveFrame frontsAt(const FlyOver &flyOver, double instant, double xs, long long 
 // Above Mach 1 the two lines every front touches, trailing from the source at the Mach angle to the picture's edge.
 std::string machLines(const Paper &paper, double xs, double height, double M)
 {
-    const double angle = machAngle(M), behind = M > 0 ? -1.0 : 1.0;
+    const double angle = machAngle(M), behind = M > 0 ? 1.0 : -1.0;
     const double reach = 3.0 * (paper.world.right - paper.world.left + paper.world.bottom - paper.world.top);
     std::string svg;
     for (const double side : {-1.0, 1.0})
@@ -102,7 +102,7 @@ std::string picture(const Paper &paper, const FlyOver &flyOver, const WaveFrame 
 std::string heightLabel(const Paper &paper, const FlyOver &flyOver, const WaveFrame &frame)
 {
     const std::string text = "H = " + readableNumber(flyOver.height, 6) + " m";
-    const double away = flyOver.M > 0 ? -1.0 : 1.0, x = paper.x(0.0) + away * 1.5;
+    const double away = flyOver.M < 0 ? -1.0 : 1.0, x = paper.x(0.0) + away * 1.5;
     const char *anchor = away < 0 ? "end" : "start";
     for (const double share : {0.5, 0.35, 0.65, 0.2, 0.8}) {
         const double y = paper.y(-flyOver.height * share);
@@ -123,7 +123,7 @@ std::string labels(const Paper &paper, const FlyOver &flyOver, const WaveFrame &
     svg += label("listener", lx + half + 1.0, ly + kLabelSize + 0.3, "start", "listener");
     svg += heightLabel(paper, flyOver, frame);
     // The source's name ahead of it and above, away from the Mach lines that trail it.
-    const double d = flyOver.M < 0 ? -1.0 : 1.0, y = kFlowBand / 2 + 1.0;
+    const double d = flyOver.M > 0 ? -1.0 : 1.0, y = kFlowBand / 2 + 1.0;
     svg += label("source", paper.x(xs) + d * 2.0, paper.y(-flyOver.height) - 2.0, d > 0 ? "start" : "end", "source");
     const std::string speed = readableNumber(std::fabs(flyOver.M) * kSoundSpeed, kReadingDigits);
     if (flyOver.M == 0.0)
@@ -179,7 +179,7 @@ double printedFlyOverSpan(const WaveState &state, double height)
 std::string printFlyOverSvg(const WaveState &state, const FlyOver &flyOver, PrintAnswers answers)
 {
     const double instant = flyOver.boomTime.value_or(0.0);
-    const double xs = state.uSource * instant;
+    const double xs = -state.uSource * instant; // the source flies to the left for M > 0
     const Paper paper = placeOnPaper(xs, flyOver.height);
     const double spacing = kSoundSpeed * std::fabs(state.dtWave) * paper.mmPerMetre;
     const auto step = static_cast<long long>(std::max(1.0, std::ceil(kFrontSpacingMm / spacing)));

@@ -31,7 +31,7 @@ TEST(PrintFlyOver, TheConeTouchesTheListenerAtTheBoom)
     EXPECT_LT(nearest, 1.0);
     const auto source = picture.all("circle", "source");
     ASSERT_EQ(source.size(), 1u);
-    EXPECT_NEAR(source.front()->number("cx"), 10000.0 * std::sqrt(3.0), 1e-6); // 680 m/s times the boom's delay
+    EXPECT_NEAR(source.front()->number("cx"), -10000.0 * std::sqrt(3.0), 1e-6); // 680 m/s to the left, for the boom's delay
     EXPECT_EQ(source.front()->number("cy"), -10000.0);
     const QString caption = picture.caption.join(' ');
     for (const char *said : {"25.5 s after the pass overhead", "f0 / (|M| - 1) = 4 Hz", "f0 / (1 + |M|) = 1.33 Hz"})
