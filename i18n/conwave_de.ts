@@ -8,10 +8,6 @@
         <translation>STARTEN</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Über Conwave</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Parameter</translation>
     </message>
@@ -46,6 +42,10 @@
     <message>
         <source>A number with a decimal comma or point, such as 1,5; it takes effect at START</source>
         <translation>Eine Zahl mit Dezimalkomma oder -punkt, etwa 1,5; sie gilt ab STARTEN</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Conwave</translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,6 @@
         <translation>INICIAR</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Parámetros</translation>
     </message>
@@ -46,6 +42,10 @@
     <message>
         <source>A number with a decimal comma or point, such as 1,5; it takes effect at START</source>
         <translation>Un número con coma o punto decimal, como 1,5; se aplica al pulsar INICIAR</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
     </message>
 </context>
 <context>

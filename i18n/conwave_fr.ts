@@ -8,10 +8,6 @@
         <translation>DÉMARRER</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Paramètres</translation>
     </message>
@@ -46,6 +42,10 @@
     <message>
         <source>A number with a decimal comma or point, such as 1,5; it takes effect at START</source>
         <translation>Un nombre avec une virgule ou un point décimal, par exemple 1,5&#xa0;; il prend effet à DÉMARRER</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
     </message>
 </context>
 <context>

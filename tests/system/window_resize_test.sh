@@ -6,9 +6,6 @@
 set -euo pipefail
 conwave=$1
 source "$(dirname "$0")/session.sh"
-
-work=$(mktemp -d)
-trap 'end_session; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 start_user
 start_x

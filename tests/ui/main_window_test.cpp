@@ -105,16 +105,10 @@ private Q_SLOTS:
 
 private:
     template <typename T>
-    T *control(const char *name) const
-    {
-        T *found = m_window->findChild<T *>(QString::fromLatin1(name));
-        if (found == nullptr)
-            qFatal("no control %s", name);
-        return found;
-    }
+    T *control(const char *name) const { return conwave::test::control<T>(m_window.get(), name); }
     conwave::DrawingSurface *picture() const { return control<conwave::DrawingSurface>("Picture1"); }
     QTimer *timer() const { return control<QTimer>("Timer1"); }
-    bool showActive();
+    bool showActive() { return conwave::test::showActive(m_window.get()); }
     void type(const char *editName, const QString &text);
 
     conwave::Translations m_english;
@@ -130,13 +124,6 @@ void MainWindowTest::init()
 }
 
 void MainWindowTest::cleanup() { m_window.reset(); }
-
-bool MainWindowTest::showActive()
-{
-    m_window->show();
-    QApplication::setActiveWindow(m_window.get());
-    return QTest::qWaitForWindowActive(m_window.get());
-}
 
 void MainWindowTest::type(const char *editName, const QString &text)
 {

@@ -64,8 +64,10 @@
 #endif
 
 using conwave::WaveState;
+using conwave::test::aboutWindows;
 using conwave::test::MessageBoxCloser;
 using conwave::test::scrollPart;
+using conwave::test::showActive;
 using conwave::test::sendMouse;
 using conwave::test::repeating;
 
@@ -405,19 +407,12 @@ private Q_SLOTS:
 
 private:
     template <typename T>
-    T *control(const char *name) const
-    {
-        T *found = m_window->findChild<T *>(QString::fromLatin1(name));
-        if (found == nullptr)
-            qFatal("no control %s", name);
-        return found;
-    }
+    T *control(const char *name) const { return conwave::test::control<T>(m_window.get(), name); }
     QLineEdit *edit(int row) const { return control<QLineEdit>(kRows[row].text); }
     QScrollBar *bar(int row) const { return control<QScrollBar>(kRows[row].bar); }
     conwave::DrawingSurface *picture() const { return control<conwave::DrawingSurface>("Picture1"); }
     QTimer *timer1() const { return control<QTimer>("Timer1"); }
     const WaveState &state() const { return m_window->waveState(); }
-    static QList<QWidget *> aboutWindows();
 
     void fail(const QString &what);
     void perform(Kind kind);
@@ -503,9 +498,7 @@ void MonkeyTest::init()
         m_endStatus = status;
         fail(QStringLiteral("the program ended with status %1").arg(status));
     });
-    m_window->show();
-    QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showActive(m_window.get()));
 
     m_closer = std::make_unique<MessageBoxCloser>([this](QMessageBox *box) {
         int open = 0;
@@ -550,15 +543,6 @@ void MonkeyTest::cleanup()
     m_window.reset();
     for (QWidget *about : aboutWindows())
         delete about;
-}
-
-QList<QWidget *> MonkeyTest::aboutWindows()
-{
-    QList<QWidget *> found;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == QStringLiteral("Form_About"))
-            found << top;
-    return found;
 }
 
 // Only the first failure counts: later ones follow from it.
