@@ -1,4 +1,5 @@
 #include "regime.h"
+#include "restarted.h"
 #include "wave_state.h"
 #include "words.h"
 
@@ -21,10 +22,7 @@ class Description : public testing::TestWithParam<DescriptionRow> {};
 TEST_P(Description, SaysWhatThePictureShows)
 {
     const DescriptionRow &row = GetParam();
-    WaveState state;
-    initialise(state);
-    restart(state, row.m, row.nWave, row.tMax);
-    EXPECT_EQ(describePicture(state), row.sentence);
+    EXPECT_EQ(describePicture(test::restarted(row.m, row.nWave, row.tMax)), row.sentence);
 }
 
 INSTANTIATE_TEST_SUITE_P(

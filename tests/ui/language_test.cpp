@@ -1,5 +1,6 @@
 // The desktop's language: which one the program's start-up takes from the environment, the sentence and the
 // refusals worded in it, and English that stays exactly the model's English.
+#include "../model/restarted.h"
 #include "language.h"
 #include "main_window.h"
 #include "message_box_closer.h"
@@ -37,19 +38,9 @@ private Q_SLOTS:
     void errorReport();
 };
 
-namespace {
-
-conwave::WaveState restarted(const char *m, const char *nWave, const char *tMax)
-{
-    conwave::WaveState state;
-    conwave::initialise(state);
-    conwave::restart(state, m, nWave, tMax);
-    return state;
-}
+using conwave::test::restarted;
 
 constexpr std::array<const char *, 4> kLocaleVariables{"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
-
-} // namespace
 
 void LanguageTest::desktopLanguage_data()
 {
