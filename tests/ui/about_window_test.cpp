@@ -77,8 +77,8 @@ private Q_SLOTS:
     void aboutByKeys();
 
 private:
-    void chooseAbout() { m_window->findChild<QAction *>(QStringLiteral("Mn_About"))->trigger(); }
-    static QWidget *about();
+    QWidget *chooseAbout() { m_window->findChild<QAction *>(QStringLiteral("Mn_About"))->trigger(); return about(); }
+    static QWidget *about(); // the one About window, or none
 
     std::unique_ptr<conwave::MainWindow> m_window;
 };
@@ -140,8 +140,7 @@ void AboutWindowTest::labels()
     QFETCH(bool, underline);
     QFETCH(bool, centred);
 
-    chooseAbout();
-    QVERIFY(about() != nullptr);
+    QVERIFY(chooseAbout() != nullptr);
     auto *label = about()->findChild<QLabel *>(name);
     QVERIFY(label != nullptr);
     QCOMPARE(label->text(), text);
@@ -176,8 +175,9 @@ void AboutWindowTest::labelsFitTheirBoxes()
     QFETCH(QString, name);
     conwave::Translations translations;
     QVERIFY(translations.install(language));
-    chooseAbout();
-    auto *label = about()->findChild<QLabel *>(name);
+    QWidget *window = chooseAbout();
+    QVERIFY(window != nullptr);
+    auto *label = window->findChild<QLabel *>(name);
     QVERIFY(label != nullptr);
     const QFontMetrics metrics(label->font());
     const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
@@ -191,8 +191,7 @@ void AboutWindowTest::labelsFitTheirBoxes()
 
 void AboutWindowTest::windowItself()
 {
-    chooseAbout();
-    QWidget *window = about();
+    QWidget *window = chooseAbout();
     QVERIFY(window != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(window->windowTitle(), QStringLiteral("About"));
@@ -208,8 +207,7 @@ void AboutWindowTest::windowItself()
 
 void AboutWindowTest::shownWithoutOwnerOrModalLoop()
 {
-    chooseAbout(); // returns at once: there is no modal loop to leave
-    QWidget *window = about();
+    QWidget *window = chooseAbout(); // returns at once: there is no modal loop to leave
     QVERIFY(window != nullptr);
     QVERIFY(window->isVisible());
     QVERIFY(window->parentWidget() == nullptr);
@@ -221,26 +219,22 @@ void AboutWindowTest::shownWithoutOwnerOrModalLoop()
 
 void AboutWindowTest::oneWindowAtMost()
 {
-    chooseAbout();
-    QWidget *first = about();
+    QWidget *first = chooseAbout();
     QVERIFY(first != nullptr);
-    chooseAbout();
+    QCOMPARE(chooseAbout(), first);
     QCOMPARE(aboutWindows().size(), 1);
-    QCOMPARE(about(), first);
     QVERIFY(first->isVisible());
 }
 
 void AboutWindowTest::madeAnewAfterClose()
 {
-    chooseAbout();
-    QPointer<QWidget> first = about();
+    QPointer<QWidget> first = chooseAbout();
     QVERIFY(first);
     first->close();
     QTRY_VERIFY_WITH_TIMEOUT(first.isNull(), 2000); // closing removes it
     QCOMPARE(aboutWindows().size(), 0);
 
-    chooseAbout();
-    QWidget *second = about();
+    QWidget *second = chooseAbout();
     QVERIFY(second != nullptr);
     QVERIFY(second->isVisible());
     QCOMPARE(second->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
@@ -249,8 +243,7 @@ void AboutWindowTest::madeAnewAfterClose()
 
 void AboutWindowTest::closingMainLeavesAboutOpen()
 {
-    chooseAbout();
-    QWidget *window = about();
+    QWidget *window = chooseAbout();
     QVERIFY(window != nullptr);
     QVERIFY(m_window->close());
     QVERIFY(!m_window->isVisible());

@@ -90,12 +90,8 @@ constexpr long kRssGrowthKiB = 8 * 1024;
 
 // The three parameter rows as the user meets them, with their bars' settings: what the test expects of them.
 struct Row {
-    const char *text;
-    const char *bar;
-    int minimum;
-    int maximum;
-    int smallChange;
-    int largeChange;
+    const char *text, *bar;
+    int minimum, maximum, smallChange, largeChange;
     int divisor; // the text shows the bar's value divided by this
 };
 
@@ -180,11 +176,7 @@ struct Entry {
 
 // The parameters a restart sets, without the clock and the wavefront slots that every tick moves.
 struct Parameters {
-    double M = 0.0;
-    double nWave = 0.0;
-    double tMax = 0.0;
-    double dtWave = 0.0;
-    double uSource = 0.0;
+    double M = 0.0, nWave = 0.0, tMax = 0.0, dtWave = 0.0, uSource = 0.0;
 };
 
 // What a restart must do with the texts of the moment.
