@@ -103,6 +103,17 @@ def relation_targets(node, kind):
             for i in range(relation.getNTargets())]
 
 
+def listen(event, listener, seconds, action=None):
+    """Hands the listener the events of that kind, after the action if there is one, until the listener stops the
+    loop or the time is up."""
+    pyatspi.Registry.registerEventListener(listener, event)
+    if action is not None:
+        GLib.idle_add(lambda: action() and False)
+    GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop() and False)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(listener, event)
+
+
 def wait_for_description(picture, action, expected):
     """Runs the action and collects the picture's description at every change the client is told of, until the
     expected one. (Qt's bridge sends the changed object rather than the text with the event: the client reads the
@@ -115,54 +126,41 @@ def wait_for_description(picture, action, expected):
             if heard[-1] == expected:
                 pyatspi.Registry.stop()
 
-    pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-description")
-    GLib.idle_add(lambda: action() and False)
-    GLib.timeout_add(10000, lambda: pyatspi.Registry.stop() and False)
-    pyatspi.Registry.start()
-    pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-description")
+    listen("object:property-change:accessible-description", listener, 10.0, action)
     return heard
 
 
 def name_changes(node, seconds):
     """The name changes the client is sent for the node during the given time."""
     heard = []
-
-    def listener(event):
-        if event.source == node:
-            heard.append(event.any_data)
-
-    pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-name")
-    GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop() and False)
-    pyatspi.Registry.start()
-    pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-name")
+    listen("object:property-change:accessible-name",
+           lambda event: event.source == node and heard.append(event.any_data), seconds)
     return heard
 
 
 def press(node):
-    actions = node.queryAction()
-    actions.doAction(0)
+    node.queryAction().doAction(0)
     return True
 
 
-def press_start():
+def press_first(found, what):
+    """Presses the application's first control for which found() holds, as a user of the keyboard would."""
     app = application()
-    start = app and next((node for node in walk(app) if node.getRoleName() == "push button"
-                          and node.queryAction().nActions > 0 and node.name != ""), None)
-    if start is None:
-        print("FAIL no START button on the accessibility bus")
+    node = app and next((node for node in walk(app) if found(node)), None)
+    if node is None:
+        print(f"FAIL no {what} on the accessibility bus")
         return 1
-    press(start)
+    press(node)
     return 0
+
+
+def press_start():
+    return press_first(lambda node: node.getRoleName() == "push button" and node.queryAction().nActions > 0
+                       and node.name != "", "START button")
 
 
 def open_about():
-    app = application()
-    item = app and next((node for node in walk(app) if node.getRoleName() == "menu item"), None)
-    if item is None:
-        print("FAIL no menu item on the accessibility bus")
-        return 1
-    press(item)
-    return 0
+    return press_first(lambda node: node.getRoleName() == "menu item", "menu item")
 
 
 def window(app, name):

@@ -64,6 +64,12 @@ class Speech:
     def since(self, mark):
         return self.read()[mark:]
 
+    def keys(self, *names):
+        """Sends the keys; the mark of what is spoken from then on."""
+        mark = self.mark()
+        keys(*names)
+        return mark
+
     def await_(self, found, mark, seconds=15.0):
         """The first utterance since the mark for which found() holds, waiting for it up to the bound."""
         return tree.until(lambda: next((said for said in self.since(mark) if found(said)), None), seconds)
@@ -105,23 +111,19 @@ def main():
     check(speech.await_(named(texts["picture"], "image"), 0) is not None,
           f"the picture is heard as {texts['picture']!r}, {roles['image']!r} once: {speech.read()[-3:]!r}")
 
-    mark = speech.mark()
-    keys("Tab")
+    mark = speech.keys("Tab")
     check(speech.await_(named(names["M"], "text"), mark) is not None,
           f"the M box is heard as {names['M']!r}, not by its caption: {speech.since(mark)!r}")
     keys("2")
-    mark = speech.mark()
-    keys("Tab")
+    mark = speech.keys("Tab")
     check(speech.await_(named(names["M"], "scroll bar"), mark) is not None,
           f"the M bar is heard as {names['M']!r}, {roles['scroll bar']!r} once: {speech.since(mark)!r}")
-    mark = speech.mark()
-    keys("Tab")
+    mark = speech.keys("Tab")
     check(speech.await_(lambda said: texts["start"] in said, mark) is not None, f"START is heard: {texts['start']!r}")
 
     # START with M 2: the sentence is heard while the focus stays on START; then, while the animation runs and the
     # clock moves on twice, nothing.
-    mark = speech.mark()
-    keys("space")
+    mark = speech.keys("space")
     check(speech.await_(lambda said: texts["after start"] in said, mark) is not None,
           f"after START the sentence is heard: {speech.since(mark)!r}")
     quiet = speech.mark()
@@ -133,13 +135,11 @@ def main():
 
     # Back on the M bar: each step is heard as the bar's value, then the sentence for it; the third page step brings
     # Mach 1.5.
-    mark = speech.mark()
-    keys("shift+Tab")
+    mark = speech.keys("shift+Tab")
     check(speech.await_(named(names["M"], "scroll bar"), mark) is not None, "the M bar is heard again")
     steps = speech.mark()
     for key in ("Next", "Next", "Next", "Right"):
-        mark = speech.mark()
-        keys(key)
+        mark = speech.keys(key)
         check(speech.await_(lambda said: interval in said, mark) is not None,
               f"after {key} the sentence is heard: {speech.since(mark)!r}")
     check(steps_heard(steps) == ["value", "sentence"] * 4,
@@ -162,8 +162,7 @@ def main():
     check(told is not None and f" {stopped}:" in told, f"the sentence is for Mach {stopped}: {told!r}")
 
     # The boxes on the way to nWave, each by its name.
-    mark = speech.mark()
-    keys("Tab", "Tab")
+    mark = speech.keys("Tab", "Tab")
     check(speech.await_(named(names["tMax"], "text"), mark) is not None,
           f"the tMax box is heard as {names['tMax']!r}: {speech.since(mark)!r}")
     keys("Tab")
@@ -172,13 +171,11 @@ def main():
 
     # A text that is no number: the warning is read in full, with its button.
     keys("a", "b", "c")
-    refused = mark = speech.mark()
-    keys("shift+Tab", "shift+Tab", "space")
+    refused = mark = speech.keys("shift+Tab", "shift+Tab", "space")
     warning = speech.await_(lambda said: texts["not a number"] in said, mark)
     check(warning is not None, f"the warning is heard: {texts['not a number']!r}")
     check(speech.await_(lambda said: said.startswith("OK "), mark) is not None, "its OK button is heard")
-    mark = speech.mark()
-    keys("Return")
+    mark = speech.keys("Return")
     check(speech.await_(named(names["nWave"], "text"), mark) is not None,
           f"the warning closes and the nWave box is heard again: {speech.since(mark)!r}")
     check(not sentences(refused), f"a refusal tells no sentence: {sentences(refused)!r}")
@@ -199,8 +196,7 @@ def main():
         check(len(lines) == 6, f"{' then '.join(way)} opens About with its six lines: {lines!r}")
         check(lines and speech.await_(lambda said: all(line in said for line in lines), mark) is not None,
               f"About's lines are heard when it opens: {speech.since(mark)!r}")
-        mark = speech.mark()
-        keys("Escape")
+        mark = speech.keys("Escape")
         check(tree.until(lambda: not tree.window(app, texts["about"])) is not None, "Escape closes About")
         check(speech.await_(lambda said: said.startswith("Conwave "), mark) is not None,
               f"the main window is heard again: {speech.since(mark)!r}")

@@ -10,8 +10,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 start_user
 start_x
 
-"$conwave" &
-session_pids+=($!)
+start_in_language en "$conwave"
 window=$(main_window)
 await 30 picture_painted "$window" || fail "the picture was never painted"
 
