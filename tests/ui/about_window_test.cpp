@@ -183,9 +183,7 @@ void AboutWindowTest::labelsFitTheirBoxes()
     const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
     const QRect needed = metrics.boundingRect(label->contentsRect(), flags, label->text());
     QVERIFY2(label->contentsRect().contains(needed),
-             qPrintable(QStringLiteral("%1 needs %2 x %3 px")
-                            .arg(label->text())
-                            .arg(needed.width())
+             qPrintable(QStringLiteral("%1 needs %2 x %3 px").arg(label->text()).arg(needed.width())
                             .arg(needed.height())));
 }
 

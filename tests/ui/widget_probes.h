@@ -45,22 +45,6 @@ inline bool showActive(QWidget *window)
     return QTest::qWaitForWindowActive(window);
 }
 
-// Where a part of a horizontal scroll bar (arrow, track, thumb) lies, as its style draws it.
-inline QRect scrollPart(QScrollBar *bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.state |= QStyle::State_Horizontal;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-}
-
 // A left-button press, release or move at a point of the widget, with the buttons held after it.
 inline void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButtons held)
 {
@@ -69,10 +53,19 @@ inline void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseBu
     QApplication::sendEvent(widget, &event);
 }
 
-// QAbstractSlider keeps its autorepeat to itself; a derived class may name it.
+// A scroll bar keeps its autorepeat and its style options to itself; a derived class may name them.
 struct SliderPeek : QScrollBar {
     using QAbstractSlider::repeatAction;
+    using QScrollBar::initStyleOption;
 };
+
+// Where a part of a scroll bar (arrow, track, thumb) lies, as its style draws it.
+inline QRect scrollPart(const QScrollBar *bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    (bar->*(&SliderPeek::initStyleOption))(&option);
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
 
 // The step a scroll bar repeats while a button is held on its arrow or track.
 inline QAbstractSlider::SliderAction repeating(const QScrollBar *bar)
