@@ -95,7 +95,7 @@ TEST(Soak, AMillionTicksBeforeAnyStartDrawOnlyTheSource)
     initialise(state);
     RecordingSink sink;
     const WaveCircle marker{0.0f, 0.0f, kMarkerRadius, kWaveColour};
-    long long wrong = 0;
+    long long wrong = 0; // the clock wraps at once: 0.04 is more than dtWave = 0
     for (long long n = 0; n < 1'000'000; ++n) {
         tick(state, sink);
         wrong += sink.frame().size() != 1 || sink.frame().front() != marker || state.tNow != 0.0;

@@ -10,6 +10,7 @@
 #include "window_tables.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -245,15 +246,8 @@ void MainWindowTest::captionsFitTheirBoxes_data()
     }
     // The clock in the process's time format, at times of day with the widest digits and both halves of the day.
     for (const int hour : {0, 8, 12, 20, 23}) {
-        std::tm local{};
-        local.tm_year = 126;
-        local.tm_mon = 11;
-        local.tm_mday = 8;
-        local.tm_hour = hour;
-        local.tm_min = 58;
-        local.tm_sec = 48;
-        local.tm_isdst = -1;
-        const QString clock = QString::fromLocal8Bit(conwave::clockText(std::mktime(&local)));
+        const QDateTime local(QDate(2026, 12, 8), QTime(hour, 58, 48));
+        const QString clock = QString::fromLocal8Bit(conwave::clockText(local.toSecsSinceEpoch()));
         QTest::newRow(qPrintable(QStringLiteral("clock ") + clock)) << QString() << "Label5" << clock;
     }
 }

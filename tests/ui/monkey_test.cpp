@@ -523,11 +523,7 @@ void MonkeyTest::fail(const QString &what)
     if (!m_failure.isEmpty())
         return;
     m_failure = QStringLiteral("%1\n  at action %2 of %3 (%4), seed %5: replay with CONWAVE_MONKEY_SEED=%5")
-                    .arg(what)
-                    .arg(m_index + 1)
-                    .arg(m_actions)
-                    .arg(m_doing)
-                    .arg(m_seed);
+                    .arg(what).arg(m_index + 1).arg(m_actions).arg(m_doing).arg(m_seed);
 }
 
 // Every kind once, then random kinds: even a short run tries everything, and the warm-up has met every kind.
@@ -565,9 +561,7 @@ void MonkeyTest::randomUserActions()
     // The window's own objects: no message box, menu, timer or child is left behind by the actions.
     QVERIFY2(objectsAtEnd <= objectsAfterWarmUp,
              qPrintable(QStringLiteral("the main window has %1 objects at the end, %2 after the warm-up; seed %3")
-                            .arg(objectsAtEnd)
-                            .arg(objectsAfterWarmUp)
-                            .arg(m_seed)));
+                            .arg(objectsAtEnd).arg(objectsAfterWarmUp).arg(m_seed)));
 #if defined(CONWAVE_MONKEY_ASAN)
     // AddressSanitizer holds freed memory in quarantine, so the resident set grows by design; its leak checker
     // looks at the end instead.
@@ -575,9 +569,7 @@ void MonkeyTest::randomUserActions()
 #else
     QVERIFY2(rssAtEnd - rssAfterWarmUp <= kRssGrowthKiB,
              qPrintable(QStringLiteral("VmRSS grew from %1 KiB to %2 KiB; seed %3")
-                            .arg(rssAfterWarmUp)
-                            .arg(rssAtEnd)
-                            .arg(m_seed)));
+                            .arg(rssAfterWarmUp).arg(rssAtEnd).arg(m_seed)));
 #endif
 }
 
@@ -586,9 +578,7 @@ void MonkeyTest::summarise(int warmUp, long rssAfterWarmUp, long rssAtEnd) const
 {
     const QString memory = warmUp < 0 ? QStringLiteral("memory not measured")
                                       : QStringLiteral("VmRSS %1 KiB after %2 warm-up actions, %3 KiB at the end")
-                                            .arg(rssAfterWarmUp)
-                                            .arg(warmUp)
-                                            .arg(rssAtEnd);
+                                            .arg(rssAfterWarmUp).arg(warmUp).arg(rssAtEnd);
     qInfo("monkey summary: seed %llu, %d actions, %d bad inputs tried, %d refusals (%d of them cautious), "
           "%d accepted restarts, %d ticks (%d by Timer1), %d megabyte pastes, %d About windows; %s",
           static_cast<unsigned long long>(m_seed), std::min(m_index + 1, m_actions), m_badInputs, m_refusals,
@@ -623,9 +613,7 @@ void MonkeyTest::checkTick(const WaveState &before)
     const conwave::WaveFrame &onScreen = picture()->frame();
     MONKEY_CHECK(onScreen == sink.frame(),
                  QStringLiteral("the picture holds %1 circles, the tick drew %2 (or they differ) at tNow %3")
-                     .arg(onScreen.size())
-                     .arg(sink.frame().size())
-                     .arg(number(expected.tNow)));
+                     .arg(onScreen.size()).arg(sink.frame().size()).arg(number(expected.tNow)));
     MONKEY_CHECK(state() == expected, QStringLiteral("after a tick the window's state is not the model's: tNow %1, "
                                                      "expected %2")
                                           .arg(number(state().tNow), number(expected.tNow)));
@@ -940,8 +928,7 @@ void MonkeyTest::thumbDrag()
     const int value = scroll->value();
     MONKEY_CHECK(value >= kRows[row].minimum && value <= kRows[row].maximum && scroll->sliderPosition() == value,
                  QStringLiteral("the released thumb stands at %1, the value is %2")
-                     .arg(scroll->sliderPosition())
-                     .arg(value));
+                     .arg(scroll->sliderPosition()).arg(value));
     MONKEY_CHECK(changes.size() == (value != m_values[row] ? 1 : 0),
                  QStringLiteral("one drag made %1 changes").arg(changes.size()));
     m_doing += QStringLiteral(" with %1 moves").arg(moves);
@@ -1115,9 +1102,7 @@ void MonkeyTest::checkControls()
     for (int row = 0; row < 3; ++row) {
         MONKEY_CHECK(bar(row)->value() == m_values[row],
                      QStringLiteral("%1 stands at %2, expected %3")
-                         .arg(QLatin1String(kRows[row].bar))
-                         .arg(bar(row)->value())
-                         .arg(m_values[row]));
+                         .arg(QLatin1String(kRows[row].bar)).arg(bar(row)->value()).arg(m_values[row]));
         // A bar that still repeats its step with no button held moves by itself at the next turn of the event
         // loop, again and again: one click would run it to its end, with a restart at every step.
         MONKEY_CHECK(repeating(bar(row)) == QAbstractSlider::SliderNoAction,
