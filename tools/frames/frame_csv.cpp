@@ -76,9 +76,10 @@ std::string flyOverCsv(const CsvForm &form, const FlyOver &flyOver)
         row(std::to_string(a.front), a.tEmitted, a.xEmitted, a.tArrives, a.heardFrequency);
     };
     // The boom's row before the first front that does not arrive before it: nothing is heard before the cone.
-    const auto boomAt = !flyOver.boom ? flyOver.arrivals.end() : std::ranges::find_if(flyOver.arrivals, [&](const Arrival &a) {
-        return a.tArrives >= flyOver.boom->tArrives;
-    });
+    const auto boomAt = !flyOver.boom ? flyOver.arrivals.end()
+                                      : std::ranges::find_if(flyOver.arrivals, [&](const Arrival &a) {
+                                            return a.tArrives >= flyOver.boom->tArrives;
+                                        });
     std::for_each(flyOver.arrivals.begin(), boomAt, heard);
     if (flyOver.boom)
         row("boom", flyOver.boom->tEmitted, flyOver.boom->xEmitted, flyOver.boom->tArrives, std::nullopt);
