@@ -33,8 +33,8 @@ struct Arrival {
     std::optional<double> heardFrequency; // [Hz]; none for a front that arrives with the cone itself
 };
 
-// Above Mach 1, the boom: the front that the cone carries to the listener, sent where the source saw the listener at
-// the Mach angle behind it.
+// Above Mach 1, the boom: the front that the cone carries to the listener, which runs to it at right angles to the
+// Mach line.
 struct Boom {
     double tEmitted = 0.0; // tE* [s] after the pass overhead
     double xEmitted = 0.0; // where the source was then [m]
