@@ -135,26 +135,22 @@ for (const language of ["en", "de", "fr", "es"]) {
 
 // The fly-over's arrivals: every front within a second of the pass, for listeners on the flight path, near it and
 // far below, over the grid and the first extreme texts, in English and in a decimal-comma language; and with each
-// line's default span, which reaches back to the boom's front, over the grid's Mach numbers at intervals of 0.25 s
-// and more, 0 s and negative ones, for a listener far below, one on the flight path and one too far below for any.
-const flights = [];
-for (const m of ["0", "-0", "0.5", "0.99999", "1", "1.0000001", "1.01", "1.2", "-1.2", "2", "3", "-3", "10",
-                 "1e-310", "2.4e37", "1e200"])
-    for (const [n, t] of [["8", "2"], ["4", "1"], ["1", "4"], ["30", "-2"], ["4", "0"], ["0.5", "1"], ["10", "1"]])
-        flights.push([m, n, t]);
-const grid = rows.slice(0, 3000);
-for (const [language, height, span, texts] of [["en", 1000, 0.5, grid], ["de", 0, 0.5, grid], ["en", 10000, 0.2, grid],
-                                               ["es", 10000, null, flights], ["fr", 0, null, flights],
-                                               ["en", 1e308, null, flights]]) {
-    const spanWords = span === null ? "each line's own span" : `${span} s`;
-    it(`hears what the program hears, in ${language}, ${height} m below, ${spanWords}, for ${texts.length} texts`, () => {
-        const spanArgs = span === null ? [] : ["--span", String(span)];
+// line's own span, which reaches back to the boom's front, over eight Mach numbers with a front every 0.25 s, every
+// 0 s and every 2 s.
+const flights = ["0", "0.5", "1", "1.0000001", "1.01", "2", "-3", "1e200"].flatMap((m) => [[m, "8", "2"], [m, "4", "0"],
+                                                                                          [m, "0.5", "1"]]);
+for (const [language, height, span] of [["en", 1000, 0.5], ["de", 0, 0.5], ["en", 10000, 0.2], ["es", 10000], ["fr", 0],
+                                        ["en", 1e308]]) {
+    const texts = span ? rows.slice(0, 3000) : flights;
+    it(`hears what the program hears, in ${language}, ${height} m below, span ${span ?? "default"}, ${texts.length} texts`,
+       () => {
+        const spanArgs = span ? ["--span", String(span)] : [];
         const expected = batch(["--lang", language, "--listener", String(height), ...spanArgs], texts);
         const program = programOf(language);
         const rules = makeRules(program);
         const page = texts.map((row) => heardLine(rules, program, row, height, span));
-        const expectedKind = height > 1e300 ? "refused" : "heard";
-        assert.ok(page.filter((line) => line.startsWith(expectedKind)).length > texts.length / 3);
+        const kind = height > 1e300 ? "refused" : "heard";
+        assert.ok(page.filter((line) => line.startsWith(kind)).length > texts.length / 3);
         assert.deepEqual(differences(texts, page, expected), []);
     });
 }
