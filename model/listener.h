@@ -30,7 +30,7 @@ struct Arrival {
     double tEmitted = 0.0;    // [s] after the pass overhead
     double xEmitted = 0.0;    // where it was sent, along the flight [m]: x = -uSource t, to the left for M > 0
     double tArrives = 0.0;    // [s] after the pass overhead
-    std::optional<double> heardFrequency; // [Hz]; none for a front that arrives with the cone itself
+    std::optional<double> heardFrequency; // [Hz]; none with the cone itself, or from a moving source at the listener
 };
 
 // Above Mach 1, the boom: the front that the cone carries to the listener, which runs to it at right angles to the
@@ -52,7 +52,7 @@ struct FlyOver {
     // none at Mach 1, where they all arrive together just after the pass [Hz].
     std::optional<double> farAheadFrequency;
     double farBehindFrequency = 0.0; // heard from the fronts sent long after the pass, f0 / (1 + |M|) [Hz]
-    std::vector<Arrival> arrivals;  // every front, the boom's aside, in the order heard: by tArrives, then by tEmitted
+    std::vector<Arrival> arrivals;  // the fronts, not the boom, in the order heard: by tArrives, then by tEmitted
 };
 
 // Why a fly-over cannot be worked out; each has one English pattern (flyOverWordTable).

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <span>
 #include <sstream>
 #include <string_view>

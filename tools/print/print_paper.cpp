@@ -10,6 +10,7 @@
 #include <optional>
 #include <sstream>
 #include <tuple>
+#include <utility>
 
 namespace conwave::print {
 
