@@ -81,6 +81,14 @@
         <source>The Mach number M is too large for the fly-over: enter a number such as %1 to %2.</source>
         <translation>Die Machzahl M ist für den Überflug zu groß: Geben Sie eine Zahl etwa von %1 bis %2 ein.</translation>
     </message>
+    <message>
+        <source>The listener&apos;s distance below the flight H is too large for the fly-over: enter a number of metres from %1 to %2.</source>
+        <translation>Der Abstand H des Hörers unter der Flugbahn ist für den Überflug zu groß: Geben Sie eine Zahl von %1 bis %2 Metern ein.</translation>
+    </message>
+    <message>
+        <source>The interval tMax / nWave is 0 s, so the fly-over would have no end of wavefronts: enter a tMax further from 0.</source>
+        <translation>Das Intervall tMax / nWave ist 0 s, der Überflug hätte also Wellenfronten ohne Ende: Geben Sie ein tMax ein, das weiter von 0 entfernt ist.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

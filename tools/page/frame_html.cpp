@@ -140,7 +140,8 @@ std::string programData(std::string_view language, const Wording &wording)
             ",\"dotRadius\":" + jsonNumber(kDotRadius) + "}";
     json += ",\"caption\":" + jsonString(kParameterCaption);
     json += ",\"maxFlyOverFronts\":" + jsonNumber(static_cast<double>(kMaxFlyOverFronts)) +
-            ",\"flyOverSpan\":" + jsonNumber(kDefaultFlyOverSpan);
+            ",\"flyOverSpan\":" + jsonNumber(kDefaultFlyOverSpan) +
+            ",\"flyOverSpanRounding\":" + jsonNumber(kFlyOverSpanRounding);
     json += ",\"refusals\":" + jsonWords(refusalWordTable(), "Refusal", wording);
     json += ",\"listener\":" + jsonWords(flyOverWordTable(), "Listener", wording);
     json += ",\"picture\":" + jsonWords(pictureWordTable(), "Picture", wording);

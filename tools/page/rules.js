@@ -274,17 +274,37 @@ function makeRules(program) {
         return longer * Math.sqrt(1 + ratio * ratio);
     }
 
+    // When the cone's own front was sent above Mach 1 [s after the pass overhead], else null.
+    function boomEmitted(state, height) {
+        const mach = Math.abs(state.M);
+        return mach > 1 ? -(height / (Math.abs(state.uSource) * Math.sqrt(mach * mach - 1))) : null;
+    }
+
+    // The span the fly-over takes unless told another [s]: the program's default, or above Mach 1 as many whole
+    // seconds as it takes to hold the boom's front.
+    function flyOverSpan(state, height) {
+        const sent = boomEmitted(state, height);
+        return sent === null ? program.flyOverSpan : Math.max(program.flyOverSpan, Math.ceil(-sent));
+    }
+
+    // Whether a front sent at t = k x interval lies within the span, up to the rounding of the product.
+    const withinSpan = (t, span) => t - span <= span * program.flyOverSpanRounding;
+
     // Every front sent within +-span of the pass overhead, in the order heard: {front, tEmitted, xEmitted,
-    // tArrives, heardFrequency (null with the cone itself)}, the boom's time above Mach 1 (else null) and f0.
+    // tArrives, heardFrequency (null with the cone itself, or for a front a moving source sent at the listener)},
+    // the boom's time above Mach 1 (else null) and f0.
     function flyOver(state, height, span) {
+        const words = program.listener;
+        if (!(height <= kGeometryLimit))
+            throw new FlyOverRefusal(fill(words.TooHigh, ["0", local(limitText(kGeometryLimit))]));
         const interval = Math.abs(state.dtWave);
+        if (interval === 0) throw new FlyOverRefusal(words.NoInterval);
         const most = Math.floor((program.maxFlyOverFronts - 1) / 2);
         let last = Math.floor(span / interval);
         if (last <= most) {
-            if (last > 0 && last * interval > span) --last;
-            else if ((last + 1) * interval <= span) ++last;
+            if (last > 0 && !withinSpan(last * interval, span)) --last;
+            else if (withinSpan((last + 1) * interval, span)) ++last;
         }
-        const words = program.listener;
         if (!(last <= most))
             throw new FlyOverRefusal(fill(words.TooManyFronts, [numberToText(program.maxFlyOverFronts),
                                                                 local(numberToText(span))]));
@@ -300,7 +320,7 @@ function makeRules(program) {
             const tEmitted = k * state.dtWave + 0; // + 0 turns -0 into 0, as the model does
             const xEmitted = -speed * tEmitted + 0; // to the left for M > 0, as in the model
             const d = distanceTo(xEmitted, height);
-            const slope = 1 + state.M * state.M * state.aSound * tEmitted / d;
+            const slope = state.M === 0 ? 1 : 1 + state.M * state.M * state.aSound * tEmitted / d; // at rest, 1
             arrivals.push({ front: k, tEmitted, xEmitted, tArrives: tEmitted + d / state.aSound,
                             heardFrequency: Number.isFinite(slope) && slope !== 0 ? f0 / Math.abs(slope) : null });
         }
@@ -332,7 +352,7 @@ function makeRules(program) {
 
     return { kTickSeconds, Refusal, textToNumber, numberToText, generalText, oneDecimal, waveCount, restart, startUp,
              machAngle, machAngleDegrees, describePicture, caption, circlesAt, nextClock, wraps, fill, local,
-             FlyOverRefusal, flyOver, distanceTo, readableNumber };
+             FlyOverRefusal, flyOver, flyOverSpan, distanceTo, readableNumber };
 }
 
 // The page takes its rules from the program's data; a test under Node takes the maker.
