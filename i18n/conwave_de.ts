@@ -8,10 +8,6 @@
         <translation>STARTEN</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Über Conwave</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Parameter</translation>
     </message>
@@ -47,6 +43,10 @@
         <source>A number with a decimal comma or point, such as 1,5; it takes effect at START</source>
         <translation>Eine Zahl mit Dezimalkomma oder -punkt, etwa 1,5; sie gilt ab STARTEN</translation>
     </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Conwave</translation>
+    </message>
 </context>
 <context>
     <name>Form_About</name>
@@ -80,6 +80,14 @@
     <message>
         <source>The Mach number M is too large for the fly-over: enter a number such as %1 to %2.</source>
         <translation>Die Machzahl M ist für den Überflug zu groß: Geben Sie eine Zahl etwa von %1 bis %2 ein.</translation>
+    </message>
+    <message>
+        <source>The listener&apos;s distance below the flight H is too large for the fly-over: enter a number of metres from %1 to %2.</source>
+        <translation>Der Abstand H des Hörers unter der Flugbahn ist für den Überflug zu groß: Geben Sie eine Zahl von %1 bis %2 Metern ein.</translation>
+    </message>
+    <message>
+        <source>The interval tMax / nWave is 0 s, so the fly-over would have no end of wavefronts: enter a tMax further from 0.</source>
+        <translation>Das Intervall tMax / nWave ist 0 s, der Überflug hätte also Wellenfronten ohne Ende: Geben Sie ein tMax ein, das weiter von 0 entfernt ist.</translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,6 @@
         <translation>INICIAR</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Parámetros</translation>
     </message>
@@ -47,6 +43,10 @@
         <source>A number with a decimal comma or point, such as 1,5; it takes effect at START</source>
         <translation>Un número con coma o punto decimal, como 1,5; se aplica al pulsar INICIAR</translation>
     </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
 </context>
 <context>
     <name>Form_About</name>
@@ -80,6 +80,14 @@
     <message>
         <source>The Mach number M is too large for the fly-over: enter a number such as %1 to %2.</source>
         <translation>El número de Mach M es demasiado grande para el sobrevuelo: introduzca un número, por ejemplo de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The listener&apos;s distance below the flight H is too large for the fly-over: enter a number of metres from %1 to %2.</source>
+        <translation>La distancia H del oyente bajo la trayectoria es demasiado grande para el sobrevuelo: introduzca un número de metros de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The interval tMax / nWave is 0 s, so the fly-over would have no end of wavefronts: enter a tMax further from 0.</source>
+        <translation>El intervalo tMax / nWave es 0 s, así que el sobrevuelo tendría frentes de onda sin fin: introduzca un tMax más alejado de 0.</translation>
     </message>
 </context>
 <context>

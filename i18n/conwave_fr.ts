@@ -8,10 +8,6 @@
         <translation>DÉMARRER</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Paramètres</translation>
     </message>
@@ -47,6 +43,10 @@
         <source>A number with a decimal comma or point, such as 1,5; it takes effect at START</source>
         <translation>Un nombre avec une virgule ou un point décimal, par exemple 1,5&#xa0;; il prend effet à DÉMARRER</translation>
     </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
 </context>
 <context>
     <name>Form_About</name>
@@ -80,6 +80,14 @@
     <message>
         <source>The Mach number M is too large for the fly-over: enter a number such as %1 to %2.</source>
         <translation>Le nombre de Mach M est trop grand pour le survol&#xa0;: entrez un nombre, par exemple de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The listener&apos;s distance below the flight H is too large for the fly-over: enter a number of metres from %1 to %2.</source>
+        <translation>La distance H de l’auditeur sous la trajectoire est trop grande pour le survol&#xa0;: entrez un nombre de mètres de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The interval tMax / nWave is 0 s, so the fly-over would have no end of wavefronts: enter a tMax further from 0.</source>
+        <translation>L’intervalle tMax / nWave vaut 0 s, si bien que le survol aurait des fronts d’onde sans fin&#xa0;: entrez un tMax plus éloigné de 0.</translation>
     </message>
 </context>
 <context>

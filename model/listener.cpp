@@ -10,13 +10,20 @@ namespace conwave {
 
 namespace {
 
-constexpr std::array<NamedWords, 2> kFlyOverWords{{
+constexpr std::array<NamedWords, 4> kFlyOverWords{{
+    {"TooHigh", CONWAVE_WORDS("Listener", "The listener's distance below the flight H is too large for the fly-over: "
+                                          "enter a number of metres from %1 to %2.")},
+    {"NoInterval", CONWAVE_WORDS("Listener", "The interval tMax / nWave is 0 s, so the fly-over would have no end of "
+                                             "wavefronts: enter a tMax further from 0.")},
     {"TooManyFronts", CONWAVE_WORDS("Listener", "More than %1 wavefronts would reach the listener from within %2 s of "
                                                 "the pass overhead: choose a larger interval tMax / nWave or a shorter "
                                                 "span.")},
     {"TooFast", CONWAVE_WORDS("Listener", "The Mach number M is too large for the fly-over: enter a number such as %1 "
                                           "to %2.")},
 }};
+
+// Whether a front sent at t = k x interval lies within the span, up to the rounding of the product.
+bool withinSpan(double t, double span) { return t - span <= span * kFlyOverSpanRounding; }
 
 } // namespace
 
@@ -63,20 +70,32 @@ std::optional<double> boomEmitted(const WaveState &state, double height)
     return -(height / (std::fabs(state.uSource) * std::sqrt(mach * mach - 1.0)));
 }
 
+double flyOverSpan(const WaveState &state, double height)
+{
+    const std::optional<double> sent = boomEmitted(state, height);
+    return sent ? std::max(kDefaultFlyOverSpan, std::ceil(-*sent)) : kDefaultFlyOverSpan;
+}
+
 FlyOver flyOver(const WaveState &state, double height, double span)
 {
     FlyOver result;
     result.M = state.M;
     result.height = height;
     result.span = span;
+    // The listener no farther below the flight than a picture's circle may reach, so that every distance of the
+    // fly-over and of its pictures fits.
+    if (!(height <= kGeometryLimit))
+        throw FlyOverRefused(FlyOverReason::TooHigh, "0", limitText(kGeometryLimit));
     const double interval = std::fabs(state.dtWave);
+    if (interval == 0.0)
+        throw FlyOverRefused(FlyOverReason::NoInterval, "", "");
     // Fronts k = -last .. last: their count must be known to fit before any is worked out.
     double last = std::floor(span / interval);
     if (last <= (kMaxFlyOverFronts - 1) / 2) {
         // The quotient is rounded: the fronts are those whose own tEmitted lies within the span.
-        if (last > 0.0 && last * interval > span)
+        if (last > 0.0 && !withinSpan(last * interval, span))
             --last;
-        else if ((last + 1.0) * interval <= span)
+        else if (withinSpan((last + 1.0) * interval, span))
             ++last;
     }
     if (!(last <= (kMaxFlyOverFronts - 1) / 2))
@@ -91,6 +110,9 @@ FlyOver flyOver(const WaveState &state, double height, double span)
 
     result.emittedFrequency = 1.0 / interval;
     result.boomTime = boomTime(state, height);
+    // Adding 0 turns the -0 of a listener on the flight path into 0, as for the fronts below.
+    if (const std::optional<double> sent = boomEmitted(state, height); sent && -*sent <= span)
+        result.boom = Boom{*sent + 0.0, -speed * *sent + 0.0, *result.boomTime};
     const double mach = std::fabs(state.M);
     if (mach != 1.0)
         result.farAheadFrequency = result.emittedFrequency / std::fabs(1.0 - mach);
@@ -106,9 +128,9 @@ FlyOver flyOver(const WaveState &state, double height, double span)
         arrival.xEmitted = -speed * arrival.tEmitted + 0.0;
         const double d = distanceTo(arrival.xEmitted, height);
         arrival.tArrives = arrival.tEmitted + d / state.aSound;
-        // f0 / |dtA/dtE|: the slope is 0 exactly where the cone arrives, and undefined for a front sent at the
-        // listener itself.
-        const double slope = 1.0 + state.M * state.M * state.aSound * arrival.tEmitted / d;
+        // f0 / |dtA/dtE|: the slope is 0 exactly where the cone arrives, and undefined for a front that a moving
+        // source sent at the listener itself; a source at rest sends every front the same distance, so 1.
+        const double slope = state.M == 0.0 ? 1.0 : 1.0 + state.M * state.M * state.aSound * arrival.tEmitted / d;
         if (std::isfinite(slope) && slope != 0.0)
             arrival.heardFrequency = result.emittedFrequency / std::fabs(slope);
         result.arrivals.push_back(arrival);

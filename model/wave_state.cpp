@@ -12,16 +12,14 @@
 
 namespace conwave {
 
-namespace {
-
-// A limit for a refusal message: three significant digits, rounded towards zero so that the number shown is
-// itself accepted. limit is positive and finite.
 std::string limitText(double limit)
 {
     const double power = std::pow(10.0, std::floor(std::log10(limit)) - 2.0);
     const double rounded = std::floor(limit / power * (1.0 - kLimitShrink)) * power;
     return formattedText(rounded, std::chars_format::general, 3);
 }
+
+namespace {
 
 // A refusal that asks for a number from -limit to limit.
 [[noreturn]] void refuseBeyond(WaveField field, RefusalReason reason, double limit)

@@ -62,6 +62,9 @@ inline constexpr AcceptedRange kOrdinarySpan{1.0, kMaxScrollSpan};
 // power of ten by this share, so that the division's rounding error cannot lift it onto a number that is refused.
 inline constexpr double kLimitShrink = 1e-12;
 
+// A limit for a refusal message, so written: the number shown is itself accepted. limit is positive and finite.
+std::string limitText(double limit);
+
 // Why a restart refused; each reason has one English pattern (refusalPattern) whose %1 and %2 take the ends of the
 // accepted range.
 enum class RefusalReason {

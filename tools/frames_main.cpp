@@ -57,7 +57,8 @@ constexpr std::string_view kUsage =
     "line out, tab-separated: \"refused\", the field and the message; or \"drawn\", the parameters, the\n"
     "sentence and the circles of the first tick (x and radius, 17 digits, \";\" between circles). The\n"
     "texts are read and the words written as in the page of that language. With --listener: \"heard\",\n"
-    "the boom's time (or \"none\") and every front heard, \"front tEmitted xEmitted tArrives frequency\".\n"
+    "the boom's time (or \"none\") and every front heard, \"front tEmitted xEmitted tArrives frequency\";\n"
+    "without --span, each line's own default span.\n"
     "--svg --print: the same frame drawn for paper, at most 170 mm wide and to a stated scale, in black\n"
     "on white: the source, the air's speed, a scale bar, the Mach lines and angle, and a caption.\n"
     "--worksheet: the same picture without the answers (no Mach lines, arc or angle, no line at\n"
@@ -65,11 +66,17 @@ constexpr std::string_view kUsage =
     "--listener H: a fly-over heard from the ground. The source flies at M x 340 m/s at a height of H\n"
     "metres (0 or more) straight over a listener, passing overhead at t = 0 (the source flies to the left\n"
     "for M > 0), and sends out a wavefront every tMax / nWave seconds. CSV, one row per wavefront sent\n"
-    "within S seconds of the pass (--span, default 10), in the order the listener hears them:\n"
+    "within S seconds of the pass (--span; by default 10, or above Mach 1 as many whole seconds as it\n"
+    "takes to hold the boom's front), in the order the listener hears them:\n"
     "  front,tEmitted,xEmitted,tArrives,heardFrequency\n"
-    "heardFrequency is empty for a front that arrives with the Mach cone itself. With --svg --print: the\n"
-    "fly-over for paper, at the instant the boom reaches the listener (below Mach 1: the source overhead),\n"
-    "with the fronts sent since long enough before that some reach the listener (or those of --span).\n"
+    "Above Mach 1 the boom has a row of its own, \"boom\" in the front column, when its front was sent\n"
+    "within the span: when and where that front was sent and when the boom arrives, in its place in the\n"
+    "order heard (first). heardFrequency is empty where dtA/dtE is 0 (the Mach cone's own front: the\n"
+    "boom's row and a front sent at that moment) or undefined (a moving source sent the front from the\n"
+    "listener's own position, at H = 0). With --svg --print: the fly-over for paper, at the instant the\n"
+    "boom reaches the listener (below Mach 1: the source overhead), with the fronts sent from long enough\n"
+    "before that some reach the listener up to the source (or those of --span); above Mach 1 the key\n"
+    "marks the Mach angle, the distance flown since the pass and the front that carries the boom.\n"
     "\n"
     "CSV_FORM, for spreadsheets (without them the CSV stays exact, as scripts read it):\n"
     "  --digits N       every number rounded to N significant digits (1 to 15)\n"
@@ -110,7 +117,7 @@ struct Arguments {
     std::vector<std::string_view> texts;
 
     bool has(unsigned bits) const { return (given & bits) != 0; }
-    double spanOr(double unless) const { return has(kSpan) ? span : unless; }
+    std::optional<double> givenSpan() const { return has(kSpan) ? std::optional(span) : std::nullopt; }
     CsvForm csvForm() const { return {static_cast<int>(digits), !has(kNoSource), has(kAge), has(kDecimalComma)}; }
     PrintAnswers answers() const { return has(kWorksheet) ? PrintAnswers::LeftOut : PrintAnswers::Shown; }
 };
@@ -417,13 +424,13 @@ int writeHeard(const Arguments &arguments, const Run &run, double span,
 
 int writeFlyOverCsv(const Arguments &arguments, const Run &run)
 {
-    return writeHeard(arguments, run, arguments.spanOr(kDefaultFlyOverSpan),
+    return writeHeard(arguments, run, arguments.givenSpan().value_or(flyOverSpan(run.state, arguments.height)),
                       [&arguments](const FlyOver &heard) { return flyOverCsv(arguments.csvForm(), heard); });
 }
 
 int writeFlyOverPrint(const Arguments &arguments, const Run &run)
 {
-    const double span = arguments.spanOr(printedFlyOverSpan(run.state, arguments.height));
+    const double span = arguments.givenSpan().value_or(printedFlyOverSpan(run.state, arguments.height));
     return writeHeard(arguments, run, span,
                       [&](const FlyOver &heard) { return printFlyOverSvg(run.state, heard, arguments.answers()); });
 }
@@ -438,7 +445,7 @@ int answerBatch(const Arguments &arguments, const Run &run)
 {
     std::optional<BatchListener> listener;
     if (arguments.has(kListener))
-        listener = BatchListener{arguments.height, arguments.spanOr(kDefaultFlyOverSpan)};
+        listener = BatchListener{arguments.height, arguments.givenSpan()};
     std::string why;
     if (!runBatch(std::cin, std::cout, run.wording, listener, why)) {
         std::cerr << "conwave-frames: " << why << '\n';

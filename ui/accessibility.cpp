@@ -8,10 +8,16 @@
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QScrollBar>
+#include <QWindow>
 
 #include <chrono>
 #include <cmath>
+#include <utility>
 
 namespace conwave {
 
@@ -152,6 +158,139 @@ QAccessibleInterface *conwaveInterface(const QString &, QObject *object)
     return nullptr;
 }
 
+// The menu bar's keys. Qt's menu bar watches the whole application for an Alt pressed and let go with nothing in
+// between. With a screen reader running, Qt's AT-SPI bridge holds each key press and release back until the reader
+// has answered, and then posts it anew; the menu bar sees the Alt press twice (once as the platform sends it, once
+// as the bridge posts it) and the release twice, and whenever the reader answers after the key is let go, the second
+// pair takes the focus back off the bar at once. The keys are taken here instead, from the events the main window's
+// own window receives: there each key arrives once, after the bridge, in the order typed. The window also sees each
+// key's shortcut check first, and keeps these keys from the widgets and from Qt's menu bar.
+class MenuKeys final : public QObject {
+public:
+    MenuKeys(QMainWindow *window, QAction *item, const QKeySequence &mnemonic)
+        : QObject(window)
+        , m_window(window)
+        , m_item(item)
+        , m_mnemonic(mnemonic.isEmpty() ? 0 : mnemonic[0].key())
+    {
+        window->installEventFilter(this); // for the window's making, and making anew
+        watchWindow();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window) {
+            if (event->type() == QEvent::WinIdChange)
+                watchWindow();
+            return false;
+        }
+        switch (event->type()) {
+        case QEvent::ShortcutOverride: return ownKey(*static_cast<QKeyEvent *>(event));
+        case QEvent::KeyPress: return pressed(*static_cast<QKeyEvent *>(event));
+        case QEvent::KeyRelease: return released(*static_cast<QKeyEvent *>(event));
+        case QEvent::MouseButtonPress:
+        case QEvent::FocusOut: // Alt and a click, or Alt and Tab to another window
+            m_altAlone = false;
+            return false;
+        default: return false;
+        }
+    }
+
+private:
+    void watchWindow()
+    {
+        if (QWindow *handle = m_window->windowHandle())
+            handle->installEventFilter(this);
+    }
+
+    // Alt itself, F10, and the mnemonic with Alt. (The bridge's copy of an Alt event has its Alt modifier turned
+    // round, so Alt itself is told by its key alone.)
+    bool isMenuKey(const QKeyEvent &key) const
+    {
+        if (key.key() == Qt::Key_Alt)
+            return true;
+        if (key.key() == Qt::Key_F10)
+            return key.modifiers() == Qt::NoModifier;
+        return m_mnemonic != 0 && key.key() == m_mnemonic && key.modifiers() == Qt::AltModifier;
+    }
+
+    // A menu key is no shortcut and goes to no widget: accepted here, it comes as a key press.
+    bool ownKey(QKeyEvent &key) const
+    {
+        if (!isMenuKey(key))
+            return false;
+        key.accept();
+        return true;
+    }
+
+    bool pressed(const QKeyEvent &key)
+    {
+        const bool alt = key.key() == Qt::Key_Alt;
+        if (!key.isAutoRepeat())
+            m_altAlone = alt;
+        if (!isMenuKey(key))
+            return false;
+        if (!key.isAutoRepeat() && !alt) {
+            if (key.key() == Qt::Key_F10)
+                toggleBar();
+            else
+                choose();
+        }
+        return true;
+    }
+
+    bool released(const QKeyEvent &key)
+    {
+        if (key.key() != Qt::Key_Alt)
+            return false;
+        if (!key.isAutoRepeat() && std::exchange(m_altAlone, false))
+            toggleBar();
+        return true;
+    }
+
+    // Qt's menu bar enters its keyboard mode (the focus on the bar, its first item active; Return or Space chooses
+    // it, Escape leaves, and the focus goes back where it was) at an Alt pressed and let go with nothing in between,
+    // and leaves it at the next. It is handed that pair here, as a keyboard sends it without a screen reader. (An
+    // event of the Alt key reports its modifiers with Alt turned round: the press, made as the platform makes it
+    // with the modifiers held before it, reads as Alt held.)
+    void toggleBar() const
+    {
+        QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier);
+        QCoreApplication::sendEvent(m_window->menuBar(), &release);
+    }
+
+    // The item chosen by its mnemonic leaves the menu bar first, as Return does: the focus goes back where it was
+    // before Alt, and is there when the window is active again.
+    void choose() const
+    {
+        if (QApplication::focusWidget() == m_window->menuBar()) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_window->menuBar(), &escape);
+        }
+        m_item->trigger();
+    }
+
+    QMainWindow *m_window;
+    QAction *m_item;
+    int m_mnemonic; // the mnemonic's key, 0 for none
+    bool m_altAlone = false; // Alt is down, and no other key has been pressed since
+};
+
+// The caption as shown: "&About" is "About", "&&" is "&".
+QString withoutMnemonicMark(const QString &caption)
+{
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
 } // namespace
 
 PictureNotice::PictureNotice(QWidget *picture)
@@ -179,6 +318,14 @@ void PictureNotice::show()
     QAccessible::updateAccessibility(&renamed);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+    Q_EMIT told(m_sentence);
+}
+
+QAction *addMenuItem(QMainWindow *window, const QString &caption)
+{
+    QAction *item = window->menuBar()->addAction(withoutMnemonicMark(caption));
+    new MenuKeys(window, item, QKeySequence::mnemonic(caption));
+    return item;
 }
 
 void installAccessibility()

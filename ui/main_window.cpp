@@ -105,7 +105,7 @@ void MainWindow::orderFocus()
 void MainWindow::buildMenu()
 {
     menuBar()->setNativeMenuBar(false);
-    QAction *about = menuBar()->addAction(translated("Form1", kMenuAboutCaption));
+    QAction *about = addMenuItem(this, translated("Form1", kMenuAboutCaption));
     about->setObjectName(qText(kMenuAboutName));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }

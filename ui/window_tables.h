@@ -85,7 +85,7 @@ inline constexpr std::string_view kTimerName = "Timer1";
 inline constexpr int kTimerIntervalMs = 40; // one animation tick
 
 inline constexpr std::string_view kMenuAboutName = "Mn_About";
-inline constexpr std::string_view kMenuAboutCaption = CONWAVE_WORDS("Form1", "About");
+inline constexpr std::string_view kMenuAboutCaption = CONWAVE_WORDS("Form1", "&About"); // Alt+A, shown "About"
 
 // What screen readers call the controls whose captions do not say it. A screen reader says the role after the name
 // ("Wavefronts image"), so no name ends in its role.

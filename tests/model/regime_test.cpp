@@ -1,4 +1,5 @@
 #include "regime.h"
+#include "restarted.h"
 #include "wave_state.h"
 #include "words.h"
 
@@ -21,10 +22,7 @@ class Description : public testing::TestWithParam<DescriptionRow> {};
 TEST_P(Description, SaysWhatThePictureShows)
 {
     const DescriptionRow &row = GetParam();
-    WaveState state;
-    initialise(state);
-    restart(state, row.m, row.nWave, row.tMax);
-    EXPECT_EQ(describePicture(state), row.sentence);
+    EXPECT_EQ(describePicture(test::restarted(row.m, row.nWave, row.tMax)), row.sentence);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,12 +75,14 @@ INSTANTIATE_TEST_SUITE_P(
                        "only the 3 youngest wavefronts are drawn and the picture stands still."}),
     [](const testing::TestParamInfo<DescriptionRow> &info) { return std::string(info.param.name); });
 
-// The facts are what every language words: the same numbers, unrounded.
+// Before the first START the picture says how to begin. The facts are what every language words: the same
+// numbers, unrounded.
 TEST(Description, FactsCarryThePhysics)
 {
     WaveState state;
     initialise(state);
     EXPECT_EQ(pictureFacts(state).regime, Regime::NotStarted);
+    EXPECT_EQ(describePicture(state), "Press START to begin the animation.");
     restart(state, "-1.2", "6", "1");
     const PictureFacts facts = pictureFacts(state);
     EXPECT_EQ(facts.regime, Regime::Supersonic);
@@ -119,13 +119,6 @@ TEST(FillWords, PutsEachTextInItsPlace)
     EXPECT_EQ(fillWords("%2 before %1, 100%", {"a", "b"}), "b before a, 100%");
     EXPECT_EQ(fillWords("%1 and %3", {"x"}), "x and %3");
     EXPECT_EQ(fillWords("%1", {"%2"}), "%2"); // a filled text is not filled again
-}
-
-TEST(Description, BeforeTheFirstStartItSaysHowToBegin)
-{
-    WaveState state;
-    initialise(state);
-    EXPECT_EQ(describePicture(state), "Press START to begin the animation.");
 }
 
 TEST(MachAngle, IsTheArcSineOfTheInverseMachNumber)

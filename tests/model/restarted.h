@@ -1,11 +1,13 @@
-// A state restarted from three texts, as the window's START makes it: the model tests' common start.
+// A state restarted from three texts, as the window's START makes it: the tests' common start.
 #pragma once
 
 #include "wave_state.h"
 
+#include <string_view>
+
 namespace conwave::test {
 
-inline WaveState restarted(const char *m, const char *nWave, const char *tMax)
+inline WaveState restarted(std::string_view m, std::string_view nWave, std::string_view tMax)
 {
     WaveState state;
     initialise(state);

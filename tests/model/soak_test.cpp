@@ -1,4 +1,5 @@
 // Long runs of the tick: every scroll-bar combination over two clock cycles, and a million ticks in one go.
+#include "restarted.h"
 #include "runtime_services.h"
 #include "wave_state.h"
 #include "wave_tick.h"
@@ -50,9 +51,7 @@ TEST(Soak, EveryScrollBarCombinationRepeatsItsCycle)
                 const std::string nText = numberToText(static_cast<std::int16_t>(n));
                 const std::string tText = numberToText(static_cast<std::int16_t>(t));
                 SCOPED_TRACE(mText + " " + nText + " " + tText);
-                WaveState state;
-                initialise(state);
-                restart(state, mText, nText, tText);
+                WaveState state = test::restarted(mText, nText, tText);
                 RecordingSink sink;
                 const Cycle first = runCycle(state, sink, static_cast<std::size_t>(n) + 1);
                 const Cycle second = runCycle(state, sink, static_cast<std::size_t>(n) + 1);
@@ -69,9 +68,7 @@ TEST(Soak, EveryScrollBarCombinationRepeatsItsCycle)
 
 TEST(Soak, AMillionTicksOfTheWidestPictureStayInTheirCycle)
 {
-    WaveState state;
-    initialise(state);
-    restart(state, "3", "30", "4"); // dtWave 0.1333: a cycle of 4 ticks
+    WaveState state = test::restarted("3", "30", "4"); // dtWave 0.1333: a cycle of 4 ticks
     RecordingSink sink;
     std::vector<WaveFrame> cycle;
     for (;;) {
@@ -98,7 +95,7 @@ TEST(Soak, AMillionTicksBeforeAnyStartDrawOnlyTheSource)
     initialise(state);
     RecordingSink sink;
     const WaveCircle marker{0.0f, 0.0f, kMarkerRadius, kWaveColour};
-    long long wrong = 0;
+    long long wrong = 0; // the clock wraps at once: 0.04 is more than dtWave = 0
     for (long long n = 0; n < 1'000'000; ++n) {
         tick(state, sink);
         wrong += sink.frame().size() != 1 || sink.frame().front() != marker || state.tNow != 0.0;

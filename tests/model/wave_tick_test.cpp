@@ -32,19 +32,6 @@ TickRun runTicks(WaveState &state, int ticks)
 
 const WaveCircle kMarker{0.0f, 0.0f, 0.1f, 0xFFu};
 
-TEST(TickBeforeStart, DrawsOnlyTheSourceAndPutsTheClockBack)
-{
-    WaveState state;
-    initialise(state);
-    RecordingSink sink;
-    for (int n = 0; n < 3; ++n) {
-        tick(state, sink);
-        ASSERT_EQ(sink.frame().size(), 1u);
-        EXPECT_EQ(sink.frame().front(), kMarker);
-        EXPECT_EQ(state.tNow, 0.0); // 0.04 > dtWave = 0, so it wraps at once
-    }
-}
-
 TEST(TickWorkedExample, MachOnePointTwoWithFourWavesInOneSecond)
 {
     WaveState state = restarted("1.2", "4", "1");

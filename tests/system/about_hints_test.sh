@@ -3,14 +3,9 @@
 # neither minimising nor maximising, and offer no buttons for them; the main window keeps both.
 set -euo pipefail
 conwave=$1
-here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-source "$here/session.sh"
-trap 'end_session; rm -rf "$work"' EXIT
-start_user
-start_x
-env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 "$conwave" 2>/dev/null &
-session_pids+=($!)
+source "$(dirname "$0")/session.sh"
+start_desktop
+start_in_language en "$conwave" 2>/dev/null
 
 main=$(main_window)
 click_until "$main" "${menu_about[@]}" about_shown || { echo "FAIL: About did not open"; exit 1; }

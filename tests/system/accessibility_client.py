@@ -5,6 +5,8 @@ START, moves the Mach scroll bar, types a text that is no number and opens About
 Usage: accessibility_client.py LANGUAGE   (en or de; the program runs in that language)
        accessibility_client.py --press-start   (only presses START, as a user of the keyboard would)
        accessibility_client.py --open-about    (only chooses About)
+       accessibility_client.py --clock-second FILE PATTERN   (prints how many lines matching PATTERN the growing
+                                                               FILE gains from one change of the clock to the next)
 Exits 0 when every check holds; prints each failed check.
 """
 
@@ -101,6 +103,17 @@ def relation_targets(node, kind):
             for i in range(relation.getNTargets())]
 
 
+def listen(event, listener, seconds, action=None):
+    """Hands the listener the events of that kind, after the action if there is one, until the listener stops the
+    loop or the time is up."""
+    pyatspi.Registry.registerEventListener(listener, event)
+    if action is not None:
+        GLib.idle_add(lambda: action() and False)
+    GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop() and False)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(listener, event)
+
+
 def wait_for_description(picture, action, expected):
     """Runs the action and collects the picture's description at every change the client is told of, until the
     expected one. (Qt's bridge sends the changed object rather than the text with the event: the client reads the
@@ -113,53 +126,64 @@ def wait_for_description(picture, action, expected):
             if heard[-1] == expected:
                 pyatspi.Registry.stop()
 
-    pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-description")
-    GLib.idle_add(lambda: action() and False)
-    GLib.timeout_add(10000, lambda: pyatspi.Registry.stop() and False)
-    pyatspi.Registry.start()
-    pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-description")
+    listen("object:property-change:accessible-description", listener, 10.0, action)
     return heard
 
 
 def name_changes(node, seconds):
     """The name changes the client is sent for the node during the given time."""
     heard = []
-
-    def listener(event):
-        if event.source == node:
-            heard.append(event.any_data)
-
-    pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-name")
-    GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop() and False)
-    pyatspi.Registry.start()
-    pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-name")
+    listen("object:property-change:accessible-name",
+           lambda event: event.source == node and heard.append(event.any_data), seconds)
     return heard
 
 
 def press(node):
-    actions = node.queryAction()
-    actions.doAction(0)
+    node.queryAction().doAction(0)
     return True
 
 
-def press_start():
+def press_first(found, what):
+    """Presses the application's first control for which found() holds, as a user of the keyboard would."""
     app = application()
-    start = app and next((node for node in walk(app) if node.getRoleName() == "push button"
-                          and node.queryAction().nActions > 0 and node.name != ""), None)
-    if start is None:
-        print("FAIL no START button on the accessibility bus")
+    node = app and next((node for node in walk(app) if found(node)), None)
+    if node is None:
+        print(f"FAIL no {what} on the accessibility bus")
         return 1
-    press(start)
+    press(node)
     return 0
 
 
+def press_start():
+    return press_first(lambda node: node.getRoleName() == "push button" and node.queryAction().nActions > 0
+                       and node.name != "", "START button")
+
+
 def open_about():
-    app = application()
-    item = app and next((node for node in walk(app) if node.getRoleName() == "menu item"), None)
-    if item is None:
-        print("FAIL no menu item on the accessibility bus")
-        return 1
-    press(item)
+    return press_first(lambda node: node.getRoleName() == "menu item", "menu item")
+
+
+def window(app, name):
+    """The application's window of that name, or None."""
+    return next((node for node in app if node is not None and node.name == name), None)
+
+
+def find_clock(app, texts):
+    """The clock: a label described as the clock, named by the time it shows."""
+    return next((node for node in walk(app) if node.getRoleName() == "label" and node.description == texts["clock"]),
+                None)
+
+
+def clock_second(path, pattern):
+    clock = find_clock(application(), TEXTS["en"])
+    counts = []
+    for _ in range(2):
+        shown = clock.name
+        if until(lambda: clock.name != shown) is None:
+            sys.exit(f"the clock stays at {shown!r}")
+        with open(path, encoding="utf-8", errors="replace") as log:
+            counts.append(sum(1 for line in log if re.search(pattern, line)))
+    print(counts[1] - counts[0])
     return 0
 
 
@@ -168,6 +192,8 @@ def main():
         return press_start()
     if sys.argv[1] == "--open-about":
         return open_about()
+    if sys.argv[1] == "--clock-second":
+        return clock_second(sys.argv[2], sys.argv[3])
     language = sys.argv[1]
     texts = TEXTS[language]
     app = application()
@@ -196,8 +222,7 @@ def main():
             check(relation_targets(box, pyatspi.RELATION_LABELLED_BY) == [box.name],
                   f"{box.name!r} is labelled by its caption, named as it is")
 
-    clock = next((node for node in walk(app) if node.getRoleName() == "label" and node.description == texts["clock"]),
-                 None)
+    clock = find_clock(app, texts)
     check(clock is not None, f"the clock is a label described as {texts['clock']!r}")
     if clock is not None:
         first = until(lambda: clock.name if re.search(r"\d\d:\d\d:\d\d", clock.name) else None)
@@ -243,14 +268,9 @@ def main():
               is not None, "the warning closes")
 
     # About: a window of its own, with a window's role.
-    menu_item = next((node for node in walk(app) if node.getRoleName() == "menu item"), None)
-    check(menu_item is not None, "the menu bar has its About item")
-    if menu_item is not None:
-        press(menu_item)
-        about = until(lambda: next((node for node in app if node is not None and node.name == texts["about"]), None))
-        check(about is not None, f"About opens a window named {texts['about']!r}")
-        if about is not None:
-            check(about.getRoleName() in ("frame", "window", "dialog"), f"About is a window: {about.getRoleName()!r}")
+    about = open_about() == 0 and until(lambda: window(app, texts["about"]))
+    check(about and about.getRoleName() in ("frame", "window", "dialog"),
+          f"About opens a window named {texts['about']!r}: {about and about.getRoleName()!r}")
 
     print(f"{language}: {len(failures)} failed")
     return 1 if failures else 0

@@ -7,8 +7,6 @@ set -euo pipefail
 frames=$1
 conwave=$2
 source "$(dirname "$0")/session.sh"
-work=$(mktemp -d)
-trap 'end_session; rm -rf "$work"' EXIT
 
 memcheck=(valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite --num-callers=40)
 status=0

@@ -1,18 +1,15 @@
 # A private desktop for a system test: its own X server (Xvfb), session bus and accessibility bus, each started
-# here and stopped by its process id when the test ends. Sourced by the tests beside it; needs `work` set to the
-# test's temporary folder.
+# here and stopped by its process id when the test ends. Sourced by the tests beside it, it makes the test's
+# temporary folder `work` (unless the script has one) and removes it, with everything started, when the test ends.
 
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+: "${work:=$(mktemp -d)}"
 session_pids=()
+trap 'end_session; rm -rf "$work"' EXIT
 
-# Stops what the test started, last started first.
-end_session() {
-    local i
-    for ((i = ${#session_pids[@]} - 1; i >= 0; i--)); do
-        kill "${session_pids[i]}" 2>/dev/null || true
-        wait "${session_pids[i]}" 2>/dev/null || true
-    done
-    session_pids=()
-}
+# Debian's own Python holds pyatspi, whichever python3 comes first on the path.
+python=/usr/bin/python3
+[ -x "$python" ] || python=python3
 
 # Runs a command until it succeeds, for up to the given seconds; fails when it never did.
 await() {
@@ -27,6 +24,24 @@ await() {
 # Waits up to 10 s for a file to have content.
 await_file() {
     await 10 test -s "$1" || { echo "nothing appeared in $1"; return 1; }
+}
+
+gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# Stops a process started here and forgets it: SIGTERM, and SIGKILL if it has not ended within 10 s (Orca now and
+# then hangs in its shutdown).
+stop() {
+    local pid=$1 kept=() p
+    kill "$pid" 2>/dev/null || true
+    await 10 gone "$pid" || kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    for p in "${session_pids[@]}"; do [ "$p" = "$pid" ] || kept+=("$p"); done
+    session_pids=("${kept[@]}")
+}
+
+# Stops what the test started, last started first.
+end_session() {
+    while [ ${#session_pids[@]} -gt 0 ]; do stop "${session_pids[-1]}"; done
 }
 
 # A fresh user with a home and a private runtime folder, as a desktop session has them, in English unless a test
@@ -57,15 +72,24 @@ start_buses() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 }
 
-# How a desktop in the given language (en or de) starts a program: LANG alone names the language. Sets the command
-# prefix `language_env`, so that `"${language_env[@]}" program &` leaves the program's own id in $!.
-set_language() {
+# The whole private desktop: the user, the X server and the buses.
+start_desktop() {
+    start_user
+    start_x
+    start_buses
+}
+
+# Starts a command in the background as a desktop in the given language (en or de) starts a program: LANG alone
+# names the language. Its id is in $!; it is stopped with the session, or before with `stop $!`.
+start_in_language() {
     local locale
     case $1 in
     en) locale=C.UTF-8 ;;
     de) locale=de_DE.UTF-8 ;;
     esac
-    language_env=(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES "LANG=$locale")
+    shift
+    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES "LANG=$locale" "$@" &
+    session_pids+=($!)
 }
 
 # ---- Conwave's main window on the private X server. Places are in px of the client area below the menu bar, as

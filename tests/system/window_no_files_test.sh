@@ -7,15 +7,6 @@ set -euo pipefail
 conwave=$1
 source "$(dirname "$0")/strace_checks.sh"
 source "$(dirname "$0")/session.sh"
-
-work=$(mktemp -d)
-traced=""
-cleanup() {
-    [ -n "$traced" ] && kill "$traced" 2>/dev/null || true
-    end_session
-    rm -rf "$work"
-}
-trap cleanup EXIT
 start_user
 start_x
 
@@ -24,6 +15,7 @@ strace -f -qq -y -e "$STRACE_CALLS" -o "$log" "$conwave" 2>/dev/null &
 tracer=$!
 window=$(main_window)
 traced=$(pgrep -P "$tracer" | head -n 1)
+session_pids+=("$traced")
 
 # Each click is checked by what it does: START draws wavefronts, the scroll bar writes a new M, About opens; and
 # the clock moves on meanwhile.
@@ -33,9 +25,8 @@ client_part "$window" "${mach_text[@]}" >"$work/mach.png"
 click_until "$window" "${mach_bar_right[@]}" part_differs "$window" "${mach_text[@]}" "$work/mach.png"
 click_until "$window" "${menu_about[@]}" about_shown
 await 10 part_differs "$window" "${clock_label[@]}" "$work/clock.png" || { echo "the clock stands still"; exit 1; }
-kill -TERM "$traced"
+stop "$traced"
 wait "$tracer" || true
-traced=""
 
 grep -q 'execve(' "$log" || { echo "strace recorded nothing"; exit 1; }
 status=0

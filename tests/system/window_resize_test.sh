@@ -6,15 +6,11 @@
 set -euo pipefail
 conwave=$1
 source "$(dirname "$0")/session.sh"
-
-work=$(mktemp -d)
-trap 'end_session; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 start_user
 start_x
 
-"$conwave" &
-session_pids+=($!)
+start_in_language en "$conwave"
 window=$(main_window)
 await 30 picture_painted "$window" || fail "the picture was never painted"
 

@@ -112,7 +112,14 @@ INSTANTIATE_TEST_SUITE_P(
                     StatusRow{"SpanWithoutListener", {"--span", "5", "2", "8", "2"}, 64, "--span goes"},
                     StatusRow{"ListenerTextsRefused", {"--listener", "1000", "1", "0", "1"}, 2, "nWave cannot be 0"},
                     StatusRow{"ListenerTooManyFronts", {"--listener", "1000", "2", "50", "0.001"}, 2,
-                              "More than 100000 wavefronts"}),
+                              "More than 100000 wavefronts"},
+                    StatusRow{"ListenerTooManyFrontsForTheBoom", {"--listener", "10000", "1.0000001", "4", "1"}, 2,
+                              "from within 65767 s of the pass"},
+                    StatusRow{"ListenerTooFarBelow", {"--listener", "1e308", "2", "8", "2"}, 2,
+                              "distance below the flight H is too large for the fly-over: enter a number of metres "
+                              "from 0 to 3.4e+38"},
+                    StatusRow{"ListenerNoInterval", {"--listener", "1000", "2", "8", "0"}, 2,
+                              "The interval tMax / nWave is 0 s"}),
     [](const testing::TestParamInfo<StatusRow> &info) { return std::string(info.param.name); });
 
 TEST(FramesHelp, PrintsUsageOnStdout)
@@ -121,6 +128,8 @@ TEST(FramesHelp, PrintsUsageOnStdout)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("Usage: conwave-frames", 0), 0u) << r.out;
     EXPECT_NE(r.out.find("tick,tNow,wave,x,y,radius,colour"), std::string::npos);
+    for (const char *said : {"empty where dtA/dtE is 0", "or undefined (a moving", "\"boom\" in the front column"})
+        EXPECT_NE(r.out.find(said), std::string::npos) << said; // the fly-over's empty frequencies and its boom
 }
 
 // The arithmetic of a tick, written out plainly from its equations, to check the driver bit for bit.

@@ -1,17 +1,60 @@
-// Form_About and Mn_About: the labels of the table, one window at most, made anew after closing, and the
-// program that goes on while it is open.
+// Form_About and Mn_About: the labels of the table, one window at most, made anew after closing, the program that
+// goes on while it is open, and About reached by keys, also while a screen reader holds the keys back.
 #include "about_window.h"
 #include "language.h"
 #include "main_window.h"
+#include "widget_probes.h"
 #include "window_tables.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <memory>
+#include <vector>
+
+using conwave::test::aboutWindows;
+
+namespace {
+
+// A screen reader's hold on the keys, as Qt 6.4's AT-SPI bridge has it while a reader listens to the keyboard: each
+// key press and release the platform delivers is held back (the shortcut check before a press has run already)
+// and, once the reader has answered, posted anew as a copy to where it was going.
+class ReaderHold final : public QObject {
+public:
+    ReaderHold() { QCoreApplication::instance()->installEventFilter(this); }
+    ~ReaderHold() override { answer(); }
+
+    // The reader answers: the keys held go on, in the order they came.
+    void answer()
+    {
+        for (auto &[target, key] : std::exchange(m_held, {}))
+            if (target)
+                QCoreApplication::postEvent(target, key.release());
+        QCoreApplication::sendPostedEvents();
+    }
+
+protected:
+    bool eventFilter(QObject *target, QEvent *event) override
+    {
+        if (!event->spontaneous() || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        m_held.emplace_back(target, std::make_unique<QKeyEvent>(key->type(), key->key(), key->modifiers(),
+                                                                 key->nativeScanCode(), key->nativeVirtualKey(),
+                                                                 key->nativeModifiers(), key->text(),
+                                                                 key->isAutoRepeat(), key->count()));
+        return true;
+    }
+
+private:
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QKeyEvent>>> m_held;
+};
+
+} // namespace
 
 class AboutWindowTest : public QObject {
     Q_OBJECT
@@ -30,23 +73,15 @@ private Q_SLOTS:
     void madeAnewAfterClose();
     void closingMainLeavesAboutOpen();
     void programGoesOnUntilAboutCloses();
+    void aboutByKeys_data();
+    void aboutByKeys();
 
 private:
-    void chooseAbout() { m_window->findChild<QAction *>(QStringLiteral("Mn_About"))->trigger(); }
-    static QList<QWidget *> aboutWindows();
-    static QWidget *about();
+    QWidget *chooseAbout() { m_window->findChild<QAction *>(QStringLiteral("Mn_About"))->trigger(); return about(); }
+    static QWidget *about(); // the one About window, or none
 
     std::unique_ptr<conwave::MainWindow> m_window;
 };
-
-QList<QWidget *> AboutWindowTest::aboutWindows()
-{
-    QList<QWidget *> found;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == QStringLiteral("Form_About"))
-            found << top;
-    return found;
-}
 
 QWidget *AboutWindowTest::about()
 {
@@ -105,8 +140,7 @@ void AboutWindowTest::labels()
     QFETCH(bool, underline);
     QFETCH(bool, centred);
 
-    chooseAbout();
-    QVERIFY(about() != nullptr);
+    QVERIFY(chooseAbout() != nullptr);
     auto *label = about()->findChild<QLabel *>(name);
     QVERIFY(label != nullptr);
     QCOMPARE(label->text(), text);
@@ -141,23 +175,21 @@ void AboutWindowTest::labelsFitTheirBoxes()
     QFETCH(QString, name);
     conwave::Translations translations;
     QVERIFY(translations.install(language));
-    chooseAbout();
-    auto *label = about()->findChild<QLabel *>(name);
+    QWidget *window = chooseAbout();
+    QVERIFY(window != nullptr);
+    auto *label = window->findChild<QLabel *>(name);
     QVERIFY(label != nullptr);
     const QFontMetrics metrics(label->font());
     const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
     const QRect needed = metrics.boundingRect(label->contentsRect(), flags, label->text());
     QVERIFY2(label->contentsRect().contains(needed),
-             qPrintable(QStringLiteral("%1 needs %2 x %3 px")
-                            .arg(label->text())
-                            .arg(needed.width())
+             qPrintable(QStringLiteral("%1 needs %2 x %3 px").arg(label->text()).arg(needed.width())
                             .arg(needed.height())));
 }
 
 void AboutWindowTest::windowItself()
 {
-    chooseAbout();
-    QWidget *window = about();
+    QWidget *window = chooseAbout();
     QVERIFY(window != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(window->windowTitle(), QStringLiteral("About"));
@@ -173,8 +205,7 @@ void AboutWindowTest::windowItself()
 
 void AboutWindowTest::shownWithoutOwnerOrModalLoop()
 {
-    chooseAbout(); // returns at once: there is no modal loop to leave
-    QWidget *window = about();
+    QWidget *window = chooseAbout(); // returns at once: there is no modal loop to leave
     QVERIFY(window != nullptr);
     QVERIFY(window->isVisible());
     QVERIFY(window->parentWidget() == nullptr);
@@ -186,26 +217,22 @@ void AboutWindowTest::shownWithoutOwnerOrModalLoop()
 
 void AboutWindowTest::oneWindowAtMost()
 {
-    chooseAbout();
-    QWidget *first = about();
+    QWidget *first = chooseAbout();
     QVERIFY(first != nullptr);
-    chooseAbout();
+    QCOMPARE(chooseAbout(), first);
     QCOMPARE(aboutWindows().size(), 1);
-    QCOMPARE(about(), first);
     QVERIFY(first->isVisible());
 }
 
 void AboutWindowTest::madeAnewAfterClose()
 {
-    chooseAbout();
-    QPointer<QWidget> first = about();
+    QPointer<QWidget> first = chooseAbout();
     QVERIFY(first);
     first->close();
     QTRY_VERIFY_WITH_TIMEOUT(first.isNull(), 2000); // closing removes it
     QCOMPARE(aboutWindows().size(), 0);
 
-    chooseAbout();
-    QWidget *second = about();
+    QWidget *second = chooseAbout();
     QVERIFY(second != nullptr);
     QVERIFY(second->isVisible());
     QCOMPARE(second->findChild<QLabel *>(QStringLiteral("Label7"))->text(),
@@ -214,8 +241,7 @@ void AboutWindowTest::madeAnewAfterClose()
 
 void AboutWindowTest::closingMainLeavesAboutOpen()
 {
-    chooseAbout();
-    QWidget *window = about();
+    QWidget *window = chooseAbout();
     QVERIFY(window != nullptr);
     QVERIFY(m_window->close());
     QVERIFY(!m_window->isVisible());
@@ -232,6 +258,59 @@ void AboutWindowTest::programGoesOnUntilAboutCloses()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     QCOMPARE(program.readAllStandardOutput().trimmed(), QByteArray("still running"));
+}
+
+void AboutWindowTest::aboutByKeys_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("keys");  // typed at the window, from the M scroll bar
+    QTest::addColumn<bool>("reader");   // a screen reader holds each key until "!"
+    QTest::addColumn<bool>("about");    // About opens
+    QTest::addColumn<QString>("focus"); // the window's focus at the end; on the menu bar, its active item
+
+    QTest::newRow("Alt, then Return") << "" << "+Alt -Alt Return" << false << true << "HScroll_M";
+    QTest::newRow("Alt, then Space") << "" << "+Alt -Alt Space" << false << true << "HScroll_M";
+    QTest::newRow("F10, then Return") << "" << "F10 Return" << false << true << "HScroll_M";
+    QTest::newRow("Alt+A") << "" << "+Alt A -Alt" << false << true << "HScroll_M";
+    QTest::newRow("F10, then Alt+A: the bar keeps the focus") << "" << "F10 +Alt A -Alt" << false << true
+                                                              << "HScroll_M";
+    QTest::newRow("Alt alone: the menu bar") << "" << "+Alt -Alt" << false << false << "Mn_About";
+    QTest::newRow("F10 alone: the menu bar") << "" << "F10" << false << false << "Mn_About";
+    QTest::newRow("Alt again: back to the bar") << "" << "+Alt -Alt +Alt -Alt" << false << false << "HScroll_M";
+    QTest::newRow("Alt, then Escape: back") << "" << "+Alt -Alt Escape" << false << false << "HScroll_M";
+    QTest::newRow("Alt with another key: no menu") << "" << "+Alt Left -Alt Return" << false << false
+                                                   << "HScroll_M";
+    // The reader answers after the key is let go: Qt's own menu bar would see Alt twice and let go at once.
+    QTest::newRow("reader: Alt, then Return") << "" << "+Alt -Alt ! Return !" << true << true << "HScroll_M";
+    QTest::newRow("reader: Alt alone") << "" << "+Alt -Alt !" << true << false << "Mn_About";
+    QTest::newRow("reader: F10, then Return") << "" << "F10 ! Return !" << true << true << "HScroll_M";
+    QTest::newRow("reader: Alt+A") << "" << "+Alt A -Alt !" << true << true << "HScroll_M";
+    QTest::newRow("de: Alt+B, the mnemonic of its caption") << "de" << "+Alt B -Alt" << false << true
+                                                            << "HScroll_M";
+}
+
+void AboutWindowTest::aboutByKeys()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, keys);
+    QFETCH(bool, reader);
+    QFETCH(bool, about);
+    QFETCH(QString, focus);
+    conwave::Translations translations;
+    QVERIFY(translations.install(language));
+    m_window = std::make_unique<conwave::MainWindow>(); // its caption in the language
+    QVERIFY(conwave::test::showActive(m_window.get()));
+    m_window->findChild<QScrollBar *>(QStringLiteral("HScroll_M"))->setFocus();
+
+    std::unique_ptr<ReaderHold> hold = reader ? std::make_unique<ReaderHold>() : nullptr;
+    conwave::test::typeKeys(m_window->windowHandle(), keys, [&hold](const QString &) { hold->answer(); });
+    hold.reset();
+
+    QCOMPARE(aboutWindows().size(), about ? 1 : 0);
+    QWidget *focused = m_window->focusWidget();
+    QAction *active = m_window->menuBar()->activeAction();
+    QCOMPARE(focused == m_window->menuBar() && active ? active->objectName() : focused->objectName(), focus);
+    QCOMPARE(active != nullptr, focus == QStringLiteral("Mn_About"));
 }
 
 QTEST_MAIN(AboutWindowTest)

@@ -1,4 +1,5 @@
 // Picture1 on its own: the twip conversion, the colours, the world window, and what a frame leaves on screen.
+#include "../model/restarted.h"
 #include "drawing_surface.h"
 #include "picture_probe.h"
 #include "widget_probes.h"
@@ -13,7 +14,6 @@
 #include <QtTest>
 
 #include <algorithm>
-
 #include <memory>
 
 using conwave::test::isWaveColour;
@@ -21,11 +21,6 @@ using conwave::test::PixelCircle;
 using conwave::test::WorldMap;
 using conwave::test::PaintCounter;
 using conwave::test::deliverPostedEvents;
-
-namespace {
-
-
-} // namespace
 
 class DrawingSurfaceTest : public QObject {
     Q_OBJECT
@@ -76,29 +71,23 @@ void DrawingSurfaceTest::cleanup() { m_surface.reset(); }
 
 void DrawingSurfaceTest::twipsToPixels_data()
 {
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("top");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
+    QTest::addColumn<QRect>("twips"); // left, top, width, height
     QTest::addColumn<QRect>("pixels");
 
-    QTest::newRow("Picture1: 4000 twips high is 266.7 px, its bottom edge rounds") << 120 << 1560 << 6000 << 4000
+    QTest::newRow("Picture1: 4000 twips high is 266.7 px, its bottom edge rounds") << QRect(120, 1560, 6000, 4000)
                                                                                    << QRect(8, 104, 400, 267);
-    QTest::newRow("Text_M inside Frame2") << 960 << 240 << 495 << 285 << QRect(64, 16, 33, 19);
-    QTest::newRow("Label5") << 240 << 1200 << 975 << 255 << QRect(16, 80, 65, 17);
-    QTest::newRow("Form1 client area") << 0 << 0 << 6225 << 5640 << QRect(0, 0, 415, 376);
-    QTest::newRow("About client area") << 0 << 0 << 3600 << 3150 << QRect(0, 0, 240, 210);
-    QTest::newRow("edges land between pixels: 7 twips down, 8 up") << 7 << 8 << 15 << 15 << QRect(0, 1, 1, 1);
+    QTest::newRow("Text_M inside Frame2") << QRect(960, 240, 495, 285) << QRect(64, 16, 33, 19);
+    QTest::newRow("Label5") << QRect(240, 1200, 975, 255) << QRect(16, 80, 65, 17);
+    QTest::newRow("Form1 client area") << QRect(0, 0, 6225, 5640) << QRect(0, 0, 415, 376);
+    QTest::newRow("About client area") << QRect(0, 0, 3600, 3150) << QRect(0, 0, 240, 210);
+    QTest::newRow("edges land between pixels: 7 twips down, 8 up") << QRect(7, 8, 15, 15) << QRect(0, 1, 1, 1);
 }
 
 void DrawingSurfaceTest::twipsToPixels()
 {
-    QFETCH(int, left);
-    QFETCH(int, top);
-    QFETCH(int, width);
-    QFETCH(int, height);
+    QFETCH(QRect, twips);
     QFETCH(QRect, pixels);
-    QCOMPARE(conwave::pixelRect({left, top, width, height}), pixels);
+    QCOMPARE(conwave::pixelRect({twips.x(), twips.y(), twips.width(), twips.height()}), pixels);
 }
 
 void DrawingSurfaceTest::coloursFromBgr_data()
@@ -188,14 +177,9 @@ void DrawingSurfaceTest::clipsToInnerArea()
     m_surface->Circle(340.0f, 0.0f, 1374.0f, conwave::kWaveColour); // the largest the scroll bars reach
     m_surface->Circle(0.0f, 0.0f, 400.0f, conwave::kWaveColour);    // crosses all four edges
     const QImage image = picture();
-    const QRect outer = m_surface->rect();
-    int onBorder = 0;
-    for (int x = 0; x < outer.width(); ++x)
-        onBorder += isWaveColour(image.pixelColor(x, 0)) + isWaveColour(image.pixelColor(x, outer.height() - 1));
-    for (int y = 0; y < outer.height(); ++y)
-        onBorder += isWaveColour(image.pixelColor(0, y)) + isWaveColour(image.pixelColor(outer.width() - 1, y));
-    QCOMPARE(onBorder, 0);
-    QVERIFY(conwave::test::wavePixels(image, m_surface->contentsRect()) > 0);
+    const int inside = conwave::test::wavePixels(image, m_surface->contentsRect());
+    QVERIFY(inside > 0);
+    QCOMPARE(conwave::test::wavePixels(image, m_surface->rect()), inside); // none on the border
 }
 
 void DrawingSurfaceTest::negativeRadiusDrawsNothing()
@@ -238,15 +222,11 @@ void DrawingSurfaceTest::hugeCircleDrawsItsVisibleArc()
     m_surface->Circle(1.0e9f, 0.0f, 1.0e9f, conwave::kWaveColour);
     m_surface->Circle(-3.0e30f, 0.0f, 1.0e30f, conwave::kWaveColour); // nowhere near: nothing
     const QImage image = picture();
-    const QRect inner = m_surface->contentsRect();
     const double column = map().point(0, 0).x();
     for (const double y : {-300.0, -100.0, 0.0, 150.0, 330.0})
         QVERIFY(conwave::test::waveNear(image, QPointF(column, map().point(0, y).y())));
-    int stray = 0;
-    for (int y = inner.top(); y <= inner.bottom(); ++y)
-        for (int x = inner.left(); x <= inner.right(); ++x)
-            stray += std::abs(x + 0.5 - column) > 2.0 && isWaveColour(image.pixelColor(x, y));
-    QCOMPARE(stray, 0);
+    const PixelCircle arc{map().point(1.0e9, 0), map().length(1.0e9)};
+    QCOMPARE(conwave::test::strayWavePixels(image, m_surface->contentsRect(), {arc}), 0);
 }
 
 // The surface as a backing store of the given device pixel ratio holds it.
@@ -286,9 +266,7 @@ void DrawingSurfaceTest::partlyShownCirclesLookAsWholeOnes()
     QFETCH(int, ticks);
     QFETCH(int, ratio);
 
-    conwave::WaveState state;
-    conwave::initialise(state);
-    conwave::restart(state, mach.toStdString(), nWave.toStdString(), tMax.toStdString());
+    conwave::WaveState state = conwave::test::restarted(qPrintable(mach), qPrintable(nWave), qPrintable(tMax));
     conwave::RecordingSink sink;
     for (int i = 0; i < ticks; ++i)
         conwave::tick(state, sink);

@@ -1,5 +1,6 @@
 // The desktop's language: which one the program's start-up takes from the environment, the sentence and the
 // refusals worded in it, and English that stays exactly the model's English.
+#include "../model/restarted.h"
 #include "language.h"
 #include "main_window.h"
 #include "message_box_closer.h"
@@ -14,7 +15,6 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include <array>
 #include <memory>
 
 using conwave::test::MessageBoxCloser;
@@ -37,60 +37,39 @@ private Q_SLOTS:
     void errorReport();
 };
 
-namespace {
-
-conwave::WaveState restarted(const char *m, const char *nWave, const char *tMax)
-{
-    conwave::WaveState state;
-    conwave::initialise(state);
-    conwave::restart(state, m, nWave, tMax);
-    return state;
-}
-
-constexpr std::array<const char *, 4> kLocaleVariables{"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
-
-} // namespace
+using conwave::test::restarted;
 
 void LanguageTest::desktopLanguage_data()
 {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("all");
-    QTest::addColumn<QString>("messages");
-    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("environment"); // the locale variables set; the others are unset
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("nothing set: English") << "" << "" << "" << "" << "";
-    QTest::newRow("C locale: English") << "" << "" << "" << "C.UTF-8" << "";
-    QTest::newRow("LANG German") << "" << "" << "" << "de_DE.UTF-8" << "de";
-    QTest::newRow("LANG French of Canada") << "" << "" << "" << "fr_CA.UTF-8" << "fr";
-    QTest::newRow("LANG Spanish with a modifier") << "" << "" << "" << "es_ES@euro" << "es";
-    QTest::newRow("LANG without a translation") << "" << "" << "" << "it_IT.UTF-8" << "";
-    QTest::newRow("LC_MESSAGES before LANG") << "" << "" << "es_ES.UTF-8" << "de_DE.UTF-8" << "es";
-    QTest::newRow("LC_ALL before LC_MESSAGES") << "" << "fr_FR.UTF-8" << "es_ES.UTF-8" << "de_DE.UTF-8" << "fr";
-    QTest::newRow("LANGUAGE first") << "de" << "" << "" << "fr_FR.UTF-8" << "de";
-    QTest::newRow("LANGUAGE list: first with a translation") << "it:pt_BR:es:de" << "" << "" << "C" << "es";
-    QTest::newRow("LANGUAGE without a translation: English") << "it" << "" << "" << "fr_FR.UTF-8" << "";
-    QTest::newRow("English asked for in LC_MESSAGES") << "" << "" << "en_GB.UTF-8" << "de_DE.UTF-8" << "";
+    QTest::newRow("nothing set: English") << "" << "";
+    QTest::newRow("C locale: English") << "LANG=C.UTF-8" << "";
+    QTest::newRow("LANG German") << "LANG=de_DE.UTF-8" << "de";
+    QTest::newRow("LANG French of Canada") << "LANG=fr_CA.UTF-8" << "fr";
+    QTest::newRow("LANG Spanish with a modifier") << "LANG=es_ES@euro" << "es";
+    QTest::newRow("LANG without a translation") << "LANG=it_IT.UTF-8" << "";
+    QTest::newRow("LC_MESSAGES before LANG") << "LC_MESSAGES=es_ES.UTF-8 LANG=de_DE.UTF-8" << "es";
+    QTest::newRow("LC_ALL before LC_MESSAGES") << "LC_ALL=fr_FR.UTF-8 LC_MESSAGES=es_ES.UTF-8 LANG=de_DE.UTF-8" << "fr";
+    QTest::newRow("LANGUAGE first") << "LANGUAGE=de LANG=fr_FR.UTF-8" << "de";
+    QTest::newRow("LANGUAGE list: first with a translation") << "LANGUAGE=it:pt_BR:es:de LANG=C" << "es";
+    QTest::newRow("LANGUAGE without a translation: English") << "LANGUAGE=it LANG=fr_FR.UTF-8" << "";
+    QTest::newRow("English asked for in LC_MESSAGES") << "LC_MESSAGES=en_GB.UTF-8 LANG=de_DE.UTF-8" << "";
 }
 
 void LanguageTest::desktopLanguage()
 {
-    QFETCH(QString, language);
-    QFETCH(QString, all);
-    QFETCH(QString, messages);
-    QFETCH(QString, lang);
+    QFETCH(QString, environment);
     QFETCH(QString, expected);
-    const std::array<QString, 4> settings{language, all, messages, lang};
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (std::size_t i = 0; i < kLocaleVariables.size(); ++i) {
-        if (settings[i].isEmpty())
-            environment.remove(QLatin1String(kLocaleVariables[i]));
-        else
-            environment.insert(QLatin1String(kLocaleVariables[i]), settings[i]);
-    }
+    QProcessEnvironment settings = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        settings.remove(QLatin1String(variable));
+    for (const QString &setting : environment.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        settings.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
     // The program's own start-up, in a process of its own: the toolkit reads the desktop's settings once.
     QProcess program;
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(settings);
     program.start(QStringLiteral(CONWAVE_PROBE_PATH), {QStringLiteral("language")});
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitCode(), 0);

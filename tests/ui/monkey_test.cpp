@@ -28,13 +28,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QStyleOptionSlider>
 #include <QTimer>
-#include <QWindow>
 #include <QtTest>
 
 #include <algorithm>
@@ -64,8 +61,10 @@
 #endif
 
 using conwave::WaveState;
+using conwave::test::aboutWindows;
 using conwave::test::MessageBoxCloser;
 using conwave::test::scrollPart;
+using conwave::test::showActive;
 using conwave::test::sendMouse;
 using conwave::test::repeating;
 
@@ -91,12 +90,8 @@ constexpr long kRssGrowthKiB = 8 * 1024;
 
 // The three parameter rows as the user meets them, with their bars' settings: what the test expects of them.
 struct Row {
-    const char *text;
-    const char *bar;
-    int minimum;
-    int maximum;
-    int smallChange;
-    int largeChange;
+    const char *text, *bar;
+    int minimum, maximum, smallChange, largeChange;
     int divisor; // the text shows the bar's value divided by this
 };
 
@@ -181,11 +176,7 @@ struct Entry {
 
 // The parameters a restart sets, without the clock and the wavefront slots that every tick moves.
 struct Parameters {
-    double M = 0.0;
-    double nWave = 0.0;
-    double tMax = 0.0;
-    double dtWave = 0.0;
-    double uSource = 0.0;
+    double M = 0.0, nWave = 0.0, tMax = 0.0, dtWave = 0.0, uSource = 0.0;
 };
 
 // What a restart must do with the texts of the moment.
@@ -195,41 +186,6 @@ struct Verdict {
     Parameters expected;
     QString why;
 };
-
-// Every kind of thing the monkey does, with its weight in a thousand actions.
-enum class Kind {
-    Tick,         // Timer1's handler, called as the timer would
-    Ticks,        // a run of ticks: through a whole clock cycle now and then
-    Idle,         // the event loop runs what is due: Timer1 fires when 40 ms have passed, the window paints
-    Type,         // a text typed into a text box, replacing its text or at the cursor
-    Paste,        // a megabyte pasted into a text box
-    EditKeys,     // Backspace, Delete and cursor keys in a text box
-    EnterInBox,   // Return or Enter in a text box: START is no default button
-    ClickStart,   // a click on START
-    SpaceStart,   // Space on the focused START button
-    ArrowClick,   // a click on an arrow of a scroll bar
-    PageClick,    // a click on the track beside a scroll bar's thumb
-    ThumbDrag,    // press on the thumb, move, release
-    ScrollKey,    // Left/Right/Up/Down/Page Up/Page Down/Home/End on a focused scroll bar
-    ClickOther,   // a click or double click on the picture, the frame, a label or into a text box
-    OpenAbout,    // the About menu item
-    CloseAbout,   // the About window's close
-    Count,
-};
-
-constexpr std::array<int, static_cast<std::size_t>(Kind::Count)> kWeights{
-    200, 40, 50, 200, 3, 27, 10, 80, 20, 90, 70, 50, 80, 50, 15, 15,
-};
-
-const char *kindName(Kind kind)
-{
-    static constexpr std::array<const char *, static_cast<std::size_t>(Kind::Count)> names{
-        "tick",        "ticks",       "idle",       "type",       "paste",      "edit keys",
-        "enter in box", "click START", "space START", "arrow click", "page click", "thumb drag",
-        "scroll key",  "click other", "open About",  "close About",
-    };
-    return names[static_cast<std::size_t>(kind)];
-}
 
 // Random choices from the raw output of the engine.
 class Dice {
@@ -301,8 +257,6 @@ std::pair<QString, Intent> megabyte(Dice &dice, qsizetype room)
     return {text, intent};
 }
 
-
-
 QString stepName(QAbstractSlider::SliderAction action)
 {
     switch (action) {
@@ -313,7 +267,6 @@ QString stepName(QAbstractSlider::SliderAction action)
     default: return QStringLiteral("action %1").arg(action);
     }
 }
-
 
 // Types a text one character at a time, as a keyboard or an input method delivers it: printable ASCII with its
 // key, anything else (one code point, a surrogate pair included) as text of an unknown key.
@@ -405,23 +358,23 @@ private Q_SLOTS:
 
 private:
     template <typename T>
-    T *control(const char *name) const
-    {
-        T *found = m_window->findChild<T *>(QString::fromLatin1(name));
-        if (found == nullptr)
-            qFatal("no control %s", name);
-        return found;
-    }
+    T *control(const char *name) const { return conwave::test::control<T>(m_window.get(), name); }
     QLineEdit *edit(int row) const { return control<QLineEdit>(kRows[row].text); }
     QScrollBar *bar(int row) const { return control<QScrollBar>(kRows[row].bar); }
     conwave::DrawingSurface *picture() const { return control<conwave::DrawingSurface>("Picture1"); }
     QTimer *timer1() const { return control<QTimer>("Timer1"); }
     const WaveState &state() const { return m_window->waveState(); }
-    static QList<QWidget *> aboutWindows();
+
+    // A kind of thing the monkey does, with its weight in a thousand actions.
+    struct Action {
+        const char *name;
+        int weight;
+        void (MonkeyTest::*run)();
+    };
+    static const std::array<Action, 16> kActions;
 
     void fail(const QString &what);
-    void perform(Kind kind);
-    Kind randomKind();
+    const Action &randomAction();
 
     void tick();
     void ticks();
@@ -432,8 +385,8 @@ private:
     void enterInBox();
     void clickStart();
     void spaceStart();
-    void arrowClick();
-    void pageClick();
+    void arrowClick() { barClick(false); }
+    void pageClick() { barClick(true); }
     void thumbDrag();
     void scrollKey();
     void clickOther();
@@ -443,6 +396,7 @@ private:
     Entry entryFor(int row);
     Entry plainNumber(int row);
     void scrollTo(int row, int value, bool expectChange);
+    void barClick(bool page);
     void clickBarPart(QScrollBar *scroll, QPoint at);
     void checkTick(const WaveState &before);
     void checkCycle(const WaveState &accepted);
@@ -483,11 +437,30 @@ private:
     int m_aboutOpened = 0;
 };
 
+const std::array<MonkeyTest::Action, 16> MonkeyTest::kActions{{
+    {"tick", 200, &MonkeyTest::tick},               // Timer1's handler, called as the timer would
+    {"ticks", 40, &MonkeyTest::ticks},              // a run of ticks: through a whole clock cycle now and then
+    {"idle", 50, &MonkeyTest::idle},                // the event loop runs what is due: Timer1 fires, the window paints
+    {"type", 200, &MonkeyTest::type},               // a text typed into a text box, over its text or at the cursor
+    {"paste", 3, &MonkeyTest::paste},               // a megabyte pasted into a text box
+    {"edit keys", 27, &MonkeyTest::editKeys},       // Backspace, Delete and cursor keys in a text box
+    {"enter in box", 10, &MonkeyTest::enterInBox},  // Return or Enter in a text box: START is no default button
+    {"click START", 80, &MonkeyTest::clickStart},   // a click on START
+    {"space START", 20, &MonkeyTest::spaceStart},   // Space on the focused START button
+    {"arrow click", 90, &MonkeyTest::arrowClick},   // a click on an arrow of a scroll bar
+    {"page click", 70, &MonkeyTest::pageClick},     // a click on the track beside a scroll bar's thumb
+    {"thumb drag", 50, &MonkeyTest::thumbDrag},     // press on the thumb, move, release
+    {"scroll key", 80, &MonkeyTest::scrollKey},     // arrows, Page Up/Down, Home, End on a focused scroll bar
+    {"click other", 50, &MonkeyTest::clickOther},   // a click or double click where nothing starts
+    {"open About", 15, &MonkeyTest::openAbout},     // the About menu item
+    {"close About", 15, &MonkeyTest::closeAbout},   // the About window's close
+}};
+
 void MonkeyTest::initTestCase()
 {
     g_nextHandler = qInstallMessageHandler(quietOffscreen);
     m_seed = seedOfRun(m_replayed);
-    m_actions = std::max(actionsOfRun(), static_cast<int>(Kind::Count));
+    m_actions = std::max(actionsOfRun(), static_cast<int>(kActions.size()));
     qInfo("monkey seed %llu (%s), %d actions; replay with CONWAVE_MONKEY_SEED=%llu", //
           static_cast<unsigned long long>(m_seed), m_replayed ? "given" : "new for this run", m_actions,
           static_cast<unsigned long long>(m_seed));
@@ -503,9 +476,7 @@ void MonkeyTest::init()
         m_endStatus = status;
         fail(QStringLiteral("the program ended with status %1").arg(status));
     });
-    m_window->show();
-    QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showActive(m_window.get()));
 
     m_closer = std::make_unique<MessageBoxCloser>([this](QMessageBox *box) {
         int open = 0;
@@ -530,17 +501,11 @@ void MonkeyTest::init()
         m_shadow = state();
     });
 
-    for (std::size_t row = 0; row < kRows.size(); ++row) {
-        QScrollBar *scroll = bar(static_cast<int>(row));
-        QCOMPARE(scroll->minimum(), kRows[row].minimum);
-        QCOMPARE(scroll->maximum(), kRows[row].maximum);
-        QCOMPARE(scroll->singleStep(), kRows[row].smallChange);
-        QCOMPARE(scroll->pageStep(), kRows[row].largeChange);
-        m_values[row] = scroll->value();
-        m_texts[row] = edit(static_cast<int>(row))->text();
+    for (int row = 0; row < 3; ++row) {
+        m_values[row] = bar(row)->value();
+        m_texts[row] = edit(row)->text();
         m_intents[row] = reads(std::array{0.0, 4.0, 1.0}[row]);
     }
-    QVERIFY(m_texts == (std::array<QString, 3>{"0", "4", "1"}));
     m_shadow = state();
 }
 
@@ -552,39 +517,26 @@ void MonkeyTest::cleanup()
         delete about;
 }
 
-QList<QWidget *> MonkeyTest::aboutWindows()
-{
-    QList<QWidget *> found;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == QStringLiteral("Form_About"))
-            found << top;
-    return found;
-}
-
 // Only the first failure counts: later ones follow from it.
 void MonkeyTest::fail(const QString &what)
 {
     if (!m_failure.isEmpty())
         return;
     m_failure = QStringLiteral("%1\n  at action %2 of %3 (%4), seed %5: replay with CONWAVE_MONKEY_SEED=%5")
-                    .arg(what)
-                    .arg(m_index + 1)
-                    .arg(m_actions)
-                    .arg(m_doing)
-                    .arg(m_seed);
+                    .arg(what).arg(m_index + 1).arg(m_actions).arg(m_doing).arg(m_seed);
 }
 
 // Every kind once, then random kinds: even a short run tries everything, and the warm-up has met every kind.
 void MonkeyTest::randomUserActions()
 {
-    const int warmUp = std::max(static_cast<int>(Kind::Count), m_actions / 5);
+    const int warmUp = std::max(static_cast<int>(kActions.size()), m_actions / 5);
     long rssAfterWarmUp = 0;
     int objectsAfterWarmUp = 0;
     for (m_index = 0; m_index < m_actions; ++m_index) {
-        const Kind kind = m_index < static_cast<int>(Kind::Count) ? static_cast<Kind>(m_index) : randomKind();
-        m_doing = QString::fromLatin1(kindName(kind));
+        const Action &action = m_index < static_cast<int>(kActions.size()) ? kActions[m_index] : randomAction();
+        m_doing = QString::fromLatin1(action.name);
         m_boxesBefore = m_closer->seen().size();
-        perform(kind);
+        (this->*action.run)();
         if (!m_failure.isEmpty()) {
             summarise(-1, -1, -1);
             QFAIL(qPrintable(m_failure));
@@ -609,9 +561,7 @@ void MonkeyTest::randomUserActions()
     // The window's own objects: no message box, menu, timer or child is left behind by the actions.
     QVERIFY2(objectsAtEnd <= objectsAfterWarmUp,
              qPrintable(QStringLiteral("the main window has %1 objects at the end, %2 after the warm-up; seed %3")
-                            .arg(objectsAtEnd)
-                            .arg(objectsAfterWarmUp)
-                            .arg(m_seed)));
+                            .arg(objectsAtEnd).arg(objectsAfterWarmUp).arg(m_seed)));
 #if defined(CONWAVE_MONKEY_ASAN)
     // AddressSanitizer holds freed memory in quarantine, so the resident set grows by design; its leak checker
     // looks at the end instead.
@@ -619,9 +569,7 @@ void MonkeyTest::randomUserActions()
 #else
     QVERIFY2(rssAtEnd - rssAfterWarmUp <= kRssGrowthKiB,
              qPrintable(QStringLiteral("VmRSS grew from %1 KiB to %2 KiB; seed %3")
-                            .arg(rssAfterWarmUp)
-                            .arg(rssAtEnd)
-                            .arg(m_seed)));
+                            .arg(rssAfterWarmUp).arg(rssAtEnd).arg(m_seed)));
 #endif
 }
 
@@ -630,47 +578,22 @@ void MonkeyTest::summarise(int warmUp, long rssAfterWarmUp, long rssAtEnd) const
 {
     const QString memory = warmUp < 0 ? QStringLiteral("memory not measured")
                                       : QStringLiteral("VmRSS %1 KiB after %2 warm-up actions, %3 KiB at the end")
-                                            .arg(rssAfterWarmUp)
-                                            .arg(warmUp)
-                                            .arg(rssAtEnd);
+                                            .arg(rssAfterWarmUp).arg(warmUp).arg(rssAtEnd);
     qInfo("monkey summary: seed %llu, %d actions, %d bad inputs tried, %d refusals (%d of them cautious), "
           "%d accepted restarts, %d ticks (%d by Timer1), %d megabyte pastes, %d About windows; %s",
           static_cast<unsigned long long>(m_seed), std::min(m_index + 1, m_actions), m_badInputs, m_refusals,
           m_cautiousRefusals, m_accepted, m_ticks, m_timerTicks, m_pastes, m_aboutOpened, qPrintable(memory));
 }
 
-Kind MonkeyTest::randomKind()
+const MonkeyTest::Action &MonkeyTest::randomAction()
 {
     int roll = static_cast<int>(m_dice->below(1000));
-    for (std::size_t k = 0; k < kWeights.size(); ++k) {
-        if (roll < kWeights[k])
-            return static_cast<Kind>(k);
-        roll -= kWeights[k];
+    for (const Action &action : kActions) {
+        if (roll < action.weight)
+            return action;
+        roll -= action.weight;
     }
-    return Kind::Tick;
-}
-
-void MonkeyTest::perform(Kind kind)
-{
-    switch (kind) {
-    case Kind::Tick: tick(); break;
-    case Kind::Ticks: ticks(); break;
-    case Kind::Idle: idle(); break;
-    case Kind::Type: type(); break;
-    case Kind::Paste: paste(); break;
-    case Kind::EditKeys: editKeys(); break;
-    case Kind::EnterInBox: enterInBox(); break;
-    case Kind::ClickStart: clickStart(); break;
-    case Kind::SpaceStart: spaceStart(); break;
-    case Kind::ArrowClick: arrowClick(); break;
-    case Kind::PageClick: pageClick(); break;
-    case Kind::ThumbDrag: thumbDrag(); break;
-    case Kind::ScrollKey: scrollKey(); break;
-    case Kind::ClickOther: clickOther(); break;
-    case Kind::OpenAbout: openAbout(); break;
-    case Kind::CloseAbout: closeAbout(); break;
-    case Kind::Count: break;
-    }
+    return kActions.front();
 }
 
 // ---- ticks -----------------------------------------------------------------------------------------------------
@@ -690,9 +613,7 @@ void MonkeyTest::checkTick(const WaveState &before)
     const conwave::WaveFrame &onScreen = picture()->frame();
     MONKEY_CHECK(onScreen == sink.frame(),
                  QStringLiteral("the picture holds %1 circles, the tick drew %2 (or they differ) at tNow %3")
-                     .arg(onScreen.size())
-                     .arg(sink.frame().size())
-                     .arg(number(expected.tNow)));
+                     .arg(onScreen.size()).arg(sink.frame().size()).arg(number(expected.tNow)));
     MONKEY_CHECK(state() == expected, QStringLiteral("after a tick the window's state is not the model's: tNow %1, "
                                                      "expected %2")
                                           .arg(number(state().tNow), number(expected.tNow)));
@@ -957,37 +878,31 @@ void MonkeyTest::clickBarPart(QScrollBar *scroll, QPoint at)
                      .arg(scroll->objectName(), stepName(repeating(scroll))));
 }
 
-void MonkeyTest::arrowClick()
-{
-    const int row = static_cast<int>(m_dice->below(kRows.size()));
-    QScrollBar *scroll = bar(row);
-    const bool add = m_dice->chance(500);
-    const QRect arrow = scrollPart(scroll, add ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
-    MONKEY_CHECK(arrow.isValid(), QStringLiteral("%1 has no arrow").arg(QLatin1String(kRows[row].bar)));
-    const QPoint at(m_dice->between(arrow.left(), arrow.right()), m_dice->between(arrow.top(), arrow.bottom()));
-    m_doing += add ? QStringLiteral(" right") : QStringLiteral(" left");
-    clickBarPart(scroll, at);
-    const Row &r = kRows[row];
-    scrollTo(row, std::clamp(m_values[row] + (add ? r.smallChange : -r.smallChange), r.minimum, r.maximum), false);
-}
-
-// The track on one side of the thumb; a thumb at an end leaves only the other side to click.
-void MonkeyTest::pageClick()
+// A click on an arrow (one small change) or on the track beside the thumb (one large change); a thumb at an end
+// leaves only the track on its other side.
+void MonkeyTest::barClick(bool page)
 {
     const int row = static_cast<int>(m_dice->below(kRows.size()));
     QScrollBar *scroll = bar(row);
     bool add = m_dice->chance(500);
-    QRect track = scrollPart(scroll, add ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
-    if (track.isEmpty()) {
+    const auto part = [&] {
+        return page ? (add ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage)
+                    : (add ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
+    };
+    QRect area = scrollPart(scroll, part());
+    if (page && area.isEmpty()) {
         add = !add;
-        track = scrollPart(scroll, add ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
+        area = scrollPart(scroll, part());
     }
-    MONKEY_CHECK(!track.isEmpty(), QStringLiteral("%1 has no track").arg(QLatin1String(kRows[row].bar)));
-    const QPoint at(m_dice->between(track.left(), track.right()), m_dice->between(track.top(), track.bottom()));
-    m_doing += add ? QStringLiteral(" right of the thumb") : QStringLiteral(" left of the thumb");
+    const QString partName = page ? QStringLiteral("track") : QStringLiteral("arrow");
+    MONKEY_CHECK(!area.isEmpty(), QStringLiteral("%1 has no %2").arg(QLatin1String(kRows[row].bar), partName));
+    const QPoint at(m_dice->between(area.left(), area.right()), m_dice->between(area.top(), area.bottom()));
+    m_doing += QStringLiteral(" %1%2").arg(add ? QStringLiteral("right") : QStringLiteral("left"),
+                                           page ? QStringLiteral(" of the thumb") : QString());
     clickBarPart(scroll, at);
     const Row &r = kRows[row];
-    scrollTo(row, std::clamp(m_values[row] + (add ? r.largeChange : -r.largeChange), r.minimum, r.maximum), true);
+    const int step = page ? r.largeChange : r.smallChange;
+    scrollTo(row, std::clamp(m_values[row] + (add ? step : -step), r.minimum, r.maximum), page);
 }
 
 // While the thumb moves nothing happens; the release is one change, or none when it lands where it started.
@@ -1013,8 +928,7 @@ void MonkeyTest::thumbDrag()
     const int value = scroll->value();
     MONKEY_CHECK(value >= kRows[row].minimum && value <= kRows[row].maximum && scroll->sliderPosition() == value,
                  QStringLiteral("the released thumb stands at %1, the value is %2")
-                     .arg(scroll->sliderPosition())
-                     .arg(value));
+                     .arg(scroll->sliderPosition()).arg(value));
     MONKEY_CHECK(changes.size() == (value != m_values[row] ? 1 : 0),
                  QStringLiteral("one drag made %1 changes").arg(changes.size()));
     m_doing += QStringLiteral(" with %1 moves").arg(moves);
@@ -1188,9 +1102,7 @@ void MonkeyTest::checkControls()
     for (int row = 0; row < 3; ++row) {
         MONKEY_CHECK(bar(row)->value() == m_values[row],
                      QStringLiteral("%1 stands at %2, expected %3")
-                         .arg(QLatin1String(kRows[row].bar))
-                         .arg(bar(row)->value())
-                         .arg(m_values[row]));
+                         .arg(QLatin1String(kRows[row].bar)).arg(bar(row)->value()).arg(m_values[row]));
         // A bar that still repeats its step with no button held moves by itself at the next turn of the event
         // loop, again and again: one click would run it to its end, with a restart at every step.
         MONKEY_CHECK(repeating(bar(row)) == QAbstractSlider::SliderNoAction,

@@ -1,10 +1,11 @@
 // What the window tells a screen reader through Qt's accessibility interfaces: roles, names, relations, values
-// and descriptions. (That changes reach a real client, and which, the accessibility system test shows: the
-// offscreen platform sends no accessibility events.)
+// and descriptions, and when the picture's notice tells its sentence. (That changes reach a real client, and which,
+// the accessibility system test shows: the offscreen platform sends no accessibility events.)
 #include "accessibility.h"
 #include "language.h"
 #include "main_window.h"
 #include "message_box_closer.h"
+#include "widget_probes.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -12,9 +13,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
+
 
 class ScreenReaderTest : public QObject {
     Q_OBJECT
@@ -32,6 +36,8 @@ private Q_SLOTS:
     void barsGiveTheirTextBoxNumbers_data();
     void barsGiveTheirTextBoxNumbers();
     void descriptionFollowsRestarts();
+    void sentenceToldWhenTheBarRests_data();
+    void sentenceToldWhenTheBarRests();
     void aboutIsAWindow();
 
 private:
@@ -54,9 +60,7 @@ void ScreenReaderTest::init() { m_window = std::make_unique<conwave::MainWindow>
 void ScreenReaderTest::cleanup()
 {
     m_window.reset();
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == QStringLiteral("Form_About"))
-            delete top;
+    qDeleteAll(conwave::test::aboutWindows());
 }
 
 void ScreenReaderTest::roles_data()
@@ -147,35 +151,89 @@ void ScreenReaderTest::barsGiveTheirTextBoxNumbers()
     QCOMPARE(values->maximumValue().toDouble(), scrollBar->maximum() / divisor);
 }
 
-// The picture's description is the sentence of the last accepted restart; a refused one leaves it.
+// The picture's description is the sentence of the last accepted restart; a tick before START and a refused restart
+// leave it.
 void ScreenReaderTest::descriptionFollowsRestarts()
 {
     QWidget *picture = control("Picture1");
-    QCOMPARE(reader(picture)->text(QAccessible::Description), QStringLiteral("Press START to begin the animation."));
+    // What a screen reader reads, once the tooltip and the widget's own description say the same.
+    const auto described = [picture] {
+        const QString read = reader(picture)->text(QAccessible::Description);
+        const bool same = picture->toolTip() == read && picture->accessibleDescription() == read;
+        return same ? read : QStringLiteral("tooltip, description and reader differ");
+    };
+    const QString beforeStart = QStringLiteral("Press START to begin the animation.");
+    QCOMPARE(described(), beforeStart);
+    m_window->tickTimer();
+    QCOMPARE(described(), beforeStart);
     qobject_cast<QPushButton *>(control("Command1"))->click();
-    QVERIFY(reader(picture)->text(QAccessible::Description).startsWith(QStringLiteral("At rest at Mach 0")));
+    QVERIFY(described().startsWith(QStringLiteral("At rest at Mach 0")));
     qobject_cast<QScrollBar *>(control("HScroll_M"))->setValue(20);
-    const QString supersonic = reader(picture)->text(QAccessible::Description);
+    const QString supersonic = described();
     QVERIFY2(supersonic.contains(QStringLiteral("30.0 degrees")), qPrintable(supersonic));
 
     qobject_cast<QLineEdit *>(control("Text_nWave"))->setText(QStringLiteral("0"));
     conwave::test::MessageBoxCloser closer;
     qobject_cast<QPushButton *>(control("Command1"))->click();
     QCOMPARE(closer.seen().size(), std::size_t{1});
-    QCOMPARE(reader(picture)->text(QAccessible::Description), supersonic);
+    QCOMPARE(described(), supersonic);
+}
+
+void ScreenReaderTest::sentenceToldWhenTheBarRests_data()
+{
+    QTest::addColumn<QString>("keys"); // at the M bar; "|": the changes pause for 0.3 s
+    QTest::addColumn<QStringList>("told"); // the Mach numbers of the sentences told, in order
+
+    QTest::newRow("a step, then a pause: told") << "Right |" << QStringList{"0.1"};
+    QTest::newRow("a step, no pause yet: nothing") << "Right" << QStringList{};
+    QTest::newRow("three quick steps: once, where the bar stopped") << "PgDown PgDown PgDown |" << QStringList{"1.5"};
+    QTest::newRow("a step, a pause, a step: twice") << "Right | Right |" << QStringList{"0.1", "0.2"};
+    // A held key repeats as presses, each with its release, all marked as repeats but the first press and the last
+    // release; the first repeat comes later than the pause.
+    QTest::newRow("an arrow held: nothing while it repeats")
+        << "+Right | -Right~ +Right~ | -Right~ +Right~ |" << QStringList{};
+    QTest::newRow("an arrow let go: once, where it stopped")
+        << "+Right | -Right~ +Right~ | -Right~ +Right~ | -Right |" << QStringList{"0.3"};
+    QTest::newRow("a repeat's release is not the arrow let go") << "+Right | -Right~ | +Right~ -Right |"
+                                                                 << QStringList{"0.2"};
+}
+
+// The sentence waits for the changes to pause and for the key that holds the bar to be let go. The test drives the
+// pause: it lasts until the test ends it, however long the keys take.
+void ScreenReaderTest::sentenceToldWhenTheBarRests()
+{
+    QFETCH(QString, keys);
+    QFETCH(QStringList, told);
+    QVERIFY(conwave::test::showActive(m_window.get()));
+    control("HScroll_M")->setFocus();
+    auto *notice = control("Picture1")->findChild<conwave::PictureNotice *>();
+    QTimer *pause = notice->findChild<QTimer *>();
+    QVERIFY(pause != nullptr);
+    QCOMPARE(pause->interval(), 300);
+    pause->setInterval(std::chrono::hours(1));
+
+    QSignalSpy sentences(notice, &conwave::PictureNotice::told);
+    conwave::test::typeKeys(m_window->windowHandle(), keys, [pause](const QString &) {
+        if (pause->isActive()) { // the pause ends now
+            pause->stop();
+            QMetaObject::invokeMethod(pause, "timeout");
+        }
+    });
+    QCOMPARE(sentences.size(), told.size());
+    for (qsizetype i = 0; i < told.size(); ++i) {
+        const QString sentence = sentences[i].front().toString();
+        QVERIFY2(sentence.contains(QStringLiteral("Mach %1:").arg(told[i])), qPrintable(sentence));
+    }
 }
 
 // The About window is a window to a screen reader, named by its caption.
 void ScreenReaderTest::aboutIsAWindow()
 {
     m_window->findChild<QAction *>(QStringLiteral("Mn_About"))->trigger();
-    QWidget *about = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == QStringLiteral("Form_About"))
-            about = top;
-    QVERIFY(about != nullptr);
-    QCOMPARE(reader(about)->role(), QAccessible::Window);
-    QCOMPARE(reader(about)->text(QAccessible::Name), QStringLiteral("About"));
+    const QList<QWidget *> about = conwave::test::aboutWindows();
+    QCOMPARE(about.size(), 1);
+    QCOMPARE(reader(about.front())->role(), QAccessible::Window);
+    QCOMPARE(reader(about.front())->text(QAccessible::Name), QStringLiteral("About"));
 }
 
 QTEST_MAIN(ScreenReaderTest)

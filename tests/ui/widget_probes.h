@@ -1,30 +1,48 @@
-// Small tools the window tests share: the parts of a scroll bar, mouse events, and counting repaints.
+// Small tools the window tests share: controls by name, the windows open, the parts of a scroll bar, mouse events,
+// lines of keys, and counting repaints.
 #pragma once
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QObject>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTest>
 #include <QWidget>
+#include <QWindow>
+
+#include <functional>
 
 namespace conwave::test {
 
-// Where a part of a horizontal scroll bar (arrow, track, thumb) lies, as its style draws it.
-inline QRect scrollPart(QScrollBar *bar, QStyle::SubControl part)
+// A control of the window by its object name; the test ends at once when there is none.
+template <typename T>
+T *control(const QObject *window, const char *name)
 {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.state |= QStyle::State_Horizontal;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (found == nullptr)
+        qFatal("no control %s", name);
+    return found;
+}
+
+// The About windows open, among the top-level windows.
+inline QList<QWidget *> aboutWindows()
+{
+    QList<QWidget *> found;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("Form_About"))
+            found << top;
+    return found;
+}
+
+// Shows the window as the active one, which has the keyboard; false when it never became active.
+inline bool showActive(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
 }
 
 // A left-button press, release or move at a point of the widget, with the buttons held after it.
@@ -35,15 +53,55 @@ inline void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseBu
     QApplication::sendEvent(widget, &event);
 }
 
-// QAbstractSlider keeps its autorepeat to itself; a derived class may name it.
+// A scroll bar keeps its autorepeat and its style options to itself; a derived class may name them.
 struct SliderPeek : QScrollBar {
     using QAbstractSlider::repeatAction;
+    using QScrollBar::initStyleOption;
 };
+
+// Where a part of a scroll bar (arrow, track, thumb) lies, as its style draws it.
+inline QRect scrollPart(const QScrollBar *bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    (bar->*(&SliderPeek::initStyleOption))(&option);
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
 
 // The step a scroll bar repeats while a button is held on its arrow or track.
 inline QAbstractSlider::SliderAction repeating(const QScrollBar *bar)
 {
     return (bar->*(&SliderPeek::repeatAction))();
+}
+
+// Types a line of keys at a window, as the platform delivers them: "+Name" presses a key and "-Name" lets it go, a
+// "~" after the name marks an auto-repeat, and a bare name is pressed and let go ("+Alt A -Alt", "+Right -Right~
+// +Right~ -Right"). Each event carries the modifiers held before it. Any other word ("!", "|") is a moment, handed
+// to moment().
+inline void typeKeys(QWindow *window, const QString &line, const std::function<void(const QString &)> &moment)
+{
+    bool alt = false;
+    for (const QString &word : line.split(QLatin1Char(' '))) {
+        const QChar sign = word.front();
+        if (!sign.isLetterOrNumber() && sign != u'+' && sign != u'-') {
+            moment(word);
+            continue;
+        }
+        QString name = sign.isLetterOrNumber() ? word : word.mid(1);
+        const bool autoRepeat = name.endsWith(QLatin1Char('~'));
+        if (autoRepeat)
+            name.chop(1);
+        const int key = QKeySequence::fromString(name)[0].key();
+        const QString text = name.size() == 1 ? name.toLower()
+                             : key == Qt::Key_Return ? QStringLiteral("\r")
+                             : key == Qt::Key_Space  ? QStringLiteral(" ")
+                                                     : QString();
+        for (const bool press : {true, false}) {
+            if (sign == (press ? u'-' : u'+'))
+                continue;
+            QTest::simulateEvent(window, press, key, alt ? Qt::AltModifier : Qt::NoModifier, text, autoRepeat);
+            alt = key == Qt::Key_Alt ? press : alt;
+        }
+    }
 }
 
 // Counts the paint events a widget receives.

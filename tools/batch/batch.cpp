@@ -141,7 +141,7 @@ std::string heardLine(const WaveState &state, const BatchListener &listener, con
 {
     FlyOver heard;
     try {
-        heard = flyOver(state, listener.height, listener.span);
+        heard = flyOver(state, listener.height, listener.span.value_or(flyOverSpan(state, listener.height)));
     } catch (const FlyOverRefused &refusal) {
         return "refused\tlistener\t" + flyOverMessage(refusal, wording);
     }

@@ -24,8 +24,8 @@ struct Wording;
 // The texts are read as the window reads them in the wording's language. Returns false at the first line that is
 // not such an array, with what is wrong in why.
 struct BatchListener {
-    double height = 0.0; // [m]
-    double span = 0.0;   // [s]
+    double height = 0.0;        // [m]
+    std::optional<double> span; // [s]; by default each line's own, flyOverSpan
 };
 bool runBatch(std::istream &in, std::ostream &out, const Wording &wording, const std::optional<BatchListener> &listener,
               std::string &why);

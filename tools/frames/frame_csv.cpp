@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdio>
 #include <initializer_list>
+#include <optional>
 
 namespace conwave {
 
@@ -65,13 +66,24 @@ std::string flyOverCsv(const CsvForm &form, const FlyOver &flyOver)
 {
     const char separator = form.decimalComma ? ';' : ',';
     std::string out = headerOf(form, {"front", "tEmitted", "xEmitted", "tArrives", "heardFrequency"}) + '\n';
-    for (const Arrival &a : flyOver.arrivals) {
-        out += std::to_string(a.front) + separator + cell(form, a.tEmitted) + separator + cell(form, a.xEmitted) +
-               separator + cell(form, a.tArrives) + separator;
-        if (a.heardFrequency)
-            out += cell(form, *a.heardFrequency);
-        out += '\n';
-    }
+    const auto row = [&](const std::string &front, double tEmitted, double xEmitted, double tArrives,
+                         const std::optional<double> &heardFrequency) {
+        out += front + separator + cell(form, tEmitted) + separator + cell(form, xEmitted) + separator +
+               cell(form, tArrives) + separator + (heardFrequency ? cell(form, *heardFrequency) : std::string()) +
+               '\n';
+    };
+    const auto heard = [&](const Arrival &a) {
+        row(std::to_string(a.front), a.tEmitted, a.xEmitted, a.tArrives, a.heardFrequency);
+    };
+    // The boom's row before the first front that does not arrive before it: nothing is heard before the cone.
+    const auto boomAt = !flyOver.boom ? flyOver.arrivals.end()
+                                      : std::ranges::find_if(flyOver.arrivals, [&](const Arrival &a) {
+                                            return a.tArrives >= flyOver.boom->tArrives;
+                                        });
+    std::for_each(flyOver.arrivals.begin(), boomAt, heard);
+    if (flyOver.boom)
+        row("boom", flyOver.boom->tEmitted, flyOver.boom->xEmitted, flyOver.boom->tArrives, std::nullopt);
+    std::for_each(boomAt, flyOver.arrivals.end(), heard);
     return out;
 }
 

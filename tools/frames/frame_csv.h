@@ -23,8 +23,10 @@ std::string csvHeader(const CsvForm &form);
 struct FlyOver;
 
 // The fly-over as the listener hears it, header included: front,tEmitted,xEmitted,tArrives,heardFrequency, one row
-// per front in the order heard; the frequency is empty for a front that arrives with the cone. Only the digits and
-// the decimal comma of the form apply.
+// per front in the order heard and above Mach 1, when its front was sent within the span, a row "boom" in its place
+// in that order (first: nothing arrives before the cone). The frequency is empty where dtA/dtE is 0 (the cone's own
+// front) or undefined (a front that a moving source sent at the listener). Only the digits and the decimal comma of
+// the form apply.
 std::string flyOverCsv(const CsvForm &form, const FlyOver &flyOver);
 
 // Appends the rows of one frame drawn at clock value drawnAt, with wavefront i emitted (i - 1) * dtWave before

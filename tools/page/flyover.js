@@ -25,7 +25,7 @@ function makeFlyOver(program, Rules, $, painting) {
     const sound = makeSound(() => $("sound").checked);
 
     // The fly-over's span for a set-up [s]: every front sent within it is worked out, and the clock runs over it.
-    const spanOf = (next, distance) => program.flyOverSpan;
+    const spanOf = (next, distance) => Rules.flyOverSpan(next, distance);
 
     // ---- The clock ----
     function moveTo(t) {

@@ -179,7 +179,8 @@ std::string programData(std::string_view language, const Wording &wording)
             ",\"dotRadius\":" + jsonNumber(kDotRadius) + "}";
     json += ",\"caption\":" + jsonString(kParameterCaption);
     json += ",\"maxFlyOverFronts\":" + jsonNumber(static_cast<double>(kMaxFlyOverFronts)) +
-            ",\"flyOverSpan\":" + jsonNumber(kDefaultFlyOverSpan);
+            ",\"flyOverSpan\":" + jsonNumber(kDefaultFlyOverSpan) +
+            ",\"flyOverSpanRounding\":" + jsonNumber(kFlyOverSpanRounding);
     json += ",\"speeds\":[";
     for (const Speed &speed : kSpeeds)
         json += (&speed != kSpeeds.data() ? ",[" : "[") + jsonNumber(speed.share) + "," + jsonString(speed.text) + "]";

@@ -274,26 +274,39 @@ function makeRules(program) {
         return longer * Math.sqrt(1 + ratio * ratio);
     }
 
-    // Above Mach 1, when the front was sent that arrives with the cone [s after the pass overhead]; else null.
-    // Those sent before it arrive after the boom in reverse order, those sent after it in order.
+    // When the cone's own front was sent above Mach 1 [s after the pass overhead], else null. Those sent before it
+    // arrive after the boom in reverse order, those sent after it in order.
     function boomEmitted(state, height) {
         const mach = Math.abs(state.M);
-        if (!(mach > 1)) return null;
-        return -(height / (Math.abs(state.uSource) * Math.sqrt(mach * mach - 1)));
+        return mach > 1 ? -(height / (Math.abs(state.uSource) * Math.sqrt(mach * mach - 1))) : null;
     }
 
+    // The span the fly-over takes unless told another [s]: the program's default, or above Mach 1 as many whole
+    // seconds as it takes to hold the boom's front.
+    function flyOverSpan(state, height) {
+        const sent = boomEmitted(state, height);
+        return sent === null ? program.flyOverSpan : Math.max(program.flyOverSpan, Math.ceil(-sent));
+    }
+
+    // Whether a front sent at t = k x interval lies within the span, up to the rounding of the product.
+    const withinSpan = (t, span) => t - span <= span * program.flyOverSpanRounding;
+
     // Every front sent within +-span of the pass overhead, in the order heard: {front, tEmitted, xEmitted,
-    // tArrives, heardFrequency (null with the cone itself)}, the boom's time above Mach 1 (else null), f0, and the
-    // frequencies heard far ahead (null at Mach 1) and far behind [Hz].
+    // tArrives, heardFrequency (null with the cone itself, or for a front a moving source sent at the listener)},
+    // the boom's time above Mach 1 (else null), f0, and the frequencies heard far ahead (null at Mach 1) and far
+    // behind [Hz].
     function flyOver(state, height, span) {
+        const words = program.listener;
+        if (!(height <= kGeometryLimit))
+            throw new FlyOverRefusal(fill(words.TooHigh, ["0", local(limitText(kGeometryLimit))]));
         const interval = Math.abs(state.dtWave);
+        if (interval === 0) throw new FlyOverRefusal(words.NoInterval);
         const most = Math.floor((program.maxFlyOverFronts - 1) / 2);
         let last = Math.floor(span / interval);
         if (last <= most) {
-            if (last > 0 && last * interval > span) --last;
-            else if ((last + 1) * interval <= span) ++last;
+            if (last > 0 && !withinSpan(last * interval, span)) --last;
+            else if (withinSpan((last + 1) * interval, span)) ++last;
         }
-        const words = program.listener;
         if (!(last <= most))
             throw new FlyOverRefusal(fill(words.TooManyFronts, [numberToText(program.maxFlyOverFronts),
                                                                 local(numberToText(span))]));
@@ -311,7 +324,7 @@ function makeRules(program) {
             const tEmitted = k * state.dtWave + 0; // + 0 turns -0 into 0, as the model does
             const xEmitted = -speed * tEmitted + 0; // to the left for M > 0, as in the model
             const d = distanceTo(xEmitted, height);
-            const slope = 1 + state.M * state.M * state.aSound * tEmitted / d;
+            const slope = state.M === 0 ? 1 : 1 + state.M * state.M * state.aSound * tEmitted / d; // at rest, 1
             arrivals.push({ front: k, tEmitted, xEmitted, tArrives: tEmitted + d / state.aSound,
                             heardFrequency: Number.isFinite(slope) && slope !== 0 ? f0 / Math.abs(slope) : null });
         }
@@ -343,7 +356,7 @@ function makeRules(program) {
 
     return { kTickSeconds, Refusal, textToNumber, numberToText, generalText, oneDecimal, waveCount, restart, startUp,
              machAngle, machAngleDegrees, describePicture, caption, circlesAt, nextClock, wraps, fill, local,
-             FlyOverRefusal, flyOver, boomEmitted, distanceTo, readableNumber };
+             FlyOverRefusal, flyOver, flyOverSpan, boomEmitted, distanceTo, readableNumber };
 }
 
 // The page takes its rules from the program's data; a test under Node takes the maker.

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <span>
 #include <sstream>
 #include <string_view>
@@ -22,14 +21,6 @@ namespace conwave {
 namespace {
 
 using namespace print;
-
-// The source as the picture places it: the frame's last circle, its speed and which way its stream flows.
-struct Source {
-    double x;
-    double y;
-    double mach;       // |M|
-    double downstream; // +1 when the stream flows to the right, -1 when a negative M turns it round
-};
 
 // The dashed axis from the source downstream to the picture's edge, which the Mach angle is measured from.
 std::string axis(const Paper &paper, const Source &source)
@@ -50,51 +41,11 @@ std::string machCone(const Paper &paper, const Source &source)
     const double reachX = (downstream > 0 ? paper.world.right - sx : sx - paper.world.left) / std::cos(angle);
     const double reachY = std::min(sy - paper.world.top, paper.world.bottom - sy) / dy;
     const double reach = std::min(reachX, reachY);
-    const std::string thin = thinLine(paper);
     std::string svg;
     for (const double side : {-1.0, 1.0})
         svg += worldLine("mach", sx, sy, sx + dx * reach, sy + side * dy * reach,
                          attribute("stroke", kInk) + attribute("stroke-width", mm(paper.metres(kPrintOutlineMm))));
-    const double r = paper.metres(kArcRadius);
-    svg += "      <path class=\"arc\"" +
-           attribute("d", "M " + exact(sx + downstream * r) + ' ' + exact(sy) + " A " + exact(r) + ' ' + exact(r) +
-                              " 0 0 " + (downstream > 0 ? "0 " : "1 ") + exact(sx + dx * r) + ' ' + exact(sy - dy * r)) +
-           " fill=\"none\"" + thin + "/>\n";
-    return svg;
-}
-
-// The angle's label inside the angle it names, on the bisector beyond the arc: as near the arc as the label fits
-// between the axis and the Mach line, or a little farther out where that spot is clear of the wavefronts too.
-std::string machLabel(const Paper &paper, const Source &source, const WaveFrame &frame)
-{
-    const double angle = machAngle(source.mach);
-    const std::string text = oneDecimal(machAngleDegrees(source.mach)) + kDegree;
-    const Box box = labelBox(0.0, 0.0, "middle", text); // about the baseline's middle
-    const double halfWidth = (box.right - box.left) / 2, halfHeight = (box.bottom - box.top) / 2;
-    const double sx = paper.x(source.x), sy = paper.y(source.y);
-    const double room = (source.downstream > 0 ? paper.width() - sx : sx) - halfWidth - 2 * kClearance;
-    // The label's middle from the source along the axis downstream (u) and up (v) [mm].
-    const auto middle = [&](double d) { return std::pair{d * std::cos(angle / 2), d * std::sin(angle / 2)}; };
-    const auto inside = [&](double u, double v) {
-        const double nearU = u - halfWidth, lowV = v - halfHeight, highV = v + halfHeight;
-        return lowV >= kClearance && nearU * std::sin(angle) - highV * std::cos(angle) >= kClearance &&
-               std::hypot(nearU, lowV) >= kArcRadius + kClearance;
-    };
-    // The nearest spot that fits, unless a spot a little farther out is clear of the fronts as well; the farthest
-    // the picture has room for when none fits (an angle of a degree or so).
-    std::optional<double> fits, clear;
-    double d = kArcRadius;
-    for (; !clear && middle(d + 0.25).first < room && (!fits || d <= *fits + kLabelSearch); d += 0.25) {
-        const auto [u, v] = middle(d);
-        const double x = sx + source.downstream * u;
-        if (!inside(u, v))
-            continue;
-        fits = fits.value_or(d);
-        if (clearOfFronts(paper, frame, {x - halfWidth, sy - v - halfHeight, x + halfWidth, sy - v + halfHeight}))
-            clear = d;
-    }
-    const auto [u, v] = middle(clear.value_or(fits.value_or(d)));
-    return label("angle", sx + source.downstream * u, sy - v - (box.top + box.bottom) / 2, "middle", text);
+    return svg + machArc(paper, source);
 }
 
 // The air streams past the source downstream at the source's speed: an arrow above the picture.
@@ -107,9 +58,11 @@ std::string flowArrow(const Paper &paper, double sx, double M, double aSound)
     return arrow("flow", x, y, M > 0 ? 1.0 : -1.0) + label("flow", x + 15.0, y + 1.1, "start", "air streaming past the source at " + speed + " m/s");
 }
 
-// The source's dot, and over it again every front whose outline runs within a small gap of it, on a white band
-// clipped to the dot: the youngest front upstream below Mach 1, every front at Mach 1, stays visible where it passes
-// the source, which is where students measure from.
+// The source's dot stays round, with ink at its centre (the cone's tip), and every front whose outline runs over it
+// or within a small gap of it stays readable there: the youngest front upstream below Mach 1, every front at Mach 1,
+// which is where students measure from. A front that runs near the dot's edge is drawn over it again in black, on a
+// white band clipped to the dot that parts the two without reaching the dot's inner half; one nearer the centre is
+// drawn across the dot in white, its outline's width, under a core of ink at the centre.
 std::string sourceDot(const Paper &paper, const Source &source, const WaveFrame &frame)
 {
     const double dot = paper.metres(kPrintSourceMm / 2), outline = paper.metres(kPrintOutlineMm);
@@ -117,21 +70,31 @@ std::string sourceDot(const Paper &paper, const Source &source, const WaveFrame 
     const std::string centre = attribute("cx", exact(source.x)) + attribute("cy", exact(source.y));
     std::string svg =
         "      <circle class=\"source\"" + centre + attribute("r", exact(dot)) + attribute("fill", kInk) + "/>\n";
-    std::string bands, lines;
+    std::string bands, lines, across;
     for (const WaveCircle &c : fronts(frame)) {
-        if (c.radius < outline / 2 || std::fabs(beyondOutline(source.x, source.y, c)) >= dot + outline / 2 + gap)
+        const double passes = std::fabs(beyondOutline(source.x, source.y, c));
+        if (c.radius < outline / 2 || passes >= dot + outline / 2 + gap)
             continue;
         const std::string circle = attribute("cx", shortestText(c.x)) + attribute("cy", shortestText(c.y)) +
                                    attribute("r", shortestText(c.radius)) + " fill=\"none\"";
+        if (passes - outline / 2 - gap < dot / 2) {
+            across += "      <circle class=\"wave-across-source\"" + circle + attribute("stroke", kPaper) +
+                      attribute("stroke-width", mm(outline)) + "/>\n";
+            continue;
+        }
         bands += "      <circle class=\"source-gap\"" + circle + attribute("stroke", kPaper) +
                  attribute("stroke-width", mm(outline + 2 * gap)) + "/>\n";
         lines += "      <circle class=\"wave-over-source\"" + circle + attribute("stroke", kInk) +
                  attribute("stroke-width", mm(outline)) + "/>\n";
     }
-    if (lines.empty())
+    if (lines.empty() && across.empty())
         return svg;
+    const std::string core = across.empty() ? std::string()
+                                            : "      <circle class=\"source-core\"" + centre +
+                                                  attribute("r", exact(paper.metres(kSourceCore))) +
+                                                  attribute("fill", kInk) + "/>\n";
     return svg + "      <clipPath id=\"dot\"><circle" + centre + attribute("r", exact(dot)) +
-           "/></clipPath>\n      <g clip-path=\"url(#dot)\">\n" + bands + lines + "      </g>\n";
+           "/></clipPath>\n      <g clip-path=\"url(#dot)\">\n" + bands + lines + across + core + "      </g>\n";
 }
 
 // The source's name beside its dot where its rim cuts no front: upstream when the fronts leave room there (always

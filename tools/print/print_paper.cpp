@@ -1,12 +1,16 @@
 #include "print/print_paper.h"
 
+#include "regime.h"
 #include "runtime_services.h"
 #include "shared/markup.h"
 #include "words.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <sstream>
+#include <tuple>
+#include <utility>
 
 namespace conwave::print {
 
@@ -59,6 +63,53 @@ double beyondOutline(double x, double y, const WaveCircle &c)
     return distance + r == 0.0 ? 0.0 : ((x - (cx + r)) * (x - (cx - r)) + dy * dy) / (distance + r);
 }
 
+std::string machArc(const Paper &paper, const Source &source, double radius)
+{
+    const double sx = source.x, sy = source.y, downstream = source.downstream, angle = machAngle(source.mach);
+    const double r = paper.metres(radius);
+    return "      <path class=\"arc\"" +
+           attribute("d", "M " + exact(sx + downstream * r) + ' ' + exact(sy) + " A " + exact(r) + ' ' + exact(r) +
+                              " 0 0 " + (downstream > 0 ? "0 " : "1 ") + exact(sx + downstream * std::cos(angle) * r) +
+                              ' ' + exact(sy - std::sin(angle) * r)) +
+           " fill=\"none\"" + thinLine(paper) + "/>\n";
+}
+
+// On the bisector beyond the arc, as near the arc as the label fits between the axis and the Mach line, or a little
+// farther out where that spot is clear of the wavefronts too. An angle too narrow for the label within the picture
+// (a degree or two) has it beside the arc's end, just above the upper Mach line.
+std::string machLabel(const Paper &paper, const Source &source, const WaveFrame &frame, double radius)
+{
+    const double angle = machAngle(source.mach);
+    const std::string text = oneDecimal(machAngleDegrees(source.mach)) + kDegree;
+    const Box box = labelBox(0.0, 0.0, "middle", text); // about the baseline's middle
+    const double halfWidth = (box.right - box.left) / 2, halfHeight = (box.bottom - box.top) / 2;
+    const double sx = paper.x(source.x), sy = paper.y(source.y);
+    const double room = (source.downstream > 0 ? paper.width() - sx : sx) - halfWidth - 2 * kClearance;
+    // The label's middle from the source along the axis downstream (u) and up (v) [mm].
+    const auto middle = [&](double d) { return std::pair{d * std::cos(angle / 2), d * std::sin(angle / 2)}; };
+    const auto inside = [&](double u, double v) {
+        const double nearU = u - halfWidth, lowV = v - halfHeight, highV = v + halfHeight;
+        return lowV >= kClearance && nearU * std::sin(angle) - highV * std::cos(angle) >= kClearance &&
+               std::hypot(nearU, lowV) >= radius + kClearance;
+    };
+    std::optional<double> fits, clear;
+    for (double d = radius; !clear && middle(d + 0.25).first < room && (!fits || d <= *fits + kLabelSearch);
+         d += 0.25) {
+        const auto [u, v] = middle(d);
+        const double x = sx + source.downstream * u;
+        if (!inside(u, v))
+            continue;
+        fits = fits.value_or(d);
+        if (clearOfFronts(paper, frame, {x - halfWidth, sy - v - halfHeight, x + halfWidth, sy - v + halfHeight}))
+            clear = d;
+    }
+    double u = radius * std::cos(angle) + halfWidth + kClearance;
+    double v = (u + halfWidth) * std::tan(angle) + halfHeight + kClearance;
+    if (fits)
+        std::tie(u, v) = middle(clear.value_or(*fits));
+    return label("angle", sx + source.downstream * u, sy - v - (box.top + box.bottom) / 2, "middle", text);
+}
+
 std::string worldLine(const char *cls, double x1, double y1, double x2, double y2, const std::string &style)
 {
     return "      <line" + attribute("class", cls) + attribute("x1", exact(x1)) + attribute("y1", exact(y1)) +
@@ -71,12 +122,16 @@ std::span<const WaveCircle> fronts(const WaveFrame &frame)
     return std::span(frame).first(frame.empty() ? 0 : frame.size() - 1);
 }
 
-// Whether a label's box lies clear of every wavefront's outline, so that its rim cuts none.
+std::size_t frontsCut(const Paper &paper, const WaveFrame &frame, const Box &box)
+{
+    return static_cast<std::size_t>(std::ranges::count_if(fronts(frame), [&](const WaveCircle &c) {
+        return c.radius >= 0.0f && cuts(paper, box, c);
+    }));
+}
+
 bool clearOfFronts(const Paper &paper, const WaveFrame &frame, const Box &box)
 {
-    return std::ranges::none_of(fronts(frame), [&](const WaveCircle &c) {
-        return c.radius >= 0.0f && cuts(paper, box, c);
-    });
+    return frontsCut(paper, frame, box) == 0;
 }
 
 // The wavefronts as the frame has them, exactly; one too small to show its outline as a dot of the outline's
@@ -113,13 +168,18 @@ std::string scaleBar(const Paper &paper)
         svg += "  <rect class=\"scale\"" + attribute("x", mm(left + 10.0 * k)) + attribute("y", mm(top)) +
                " width=\"10\" height=\"1.5\"" + attribute("fill", k % 2 == 0 ? kInk : kPaper) + attribute("stroke", kInk) +
                attribute("stroke-width", mm(kThinLine)) + "/>\n";
-    // Every centimetre is labelled where the numbers fit beside each other, else only the ends.
-    const bool everyBlock = labelBox(0.0, 0.0, "start", readableNumber(paper.metres(10.0 * (kScaleCentimetres - 1)), 6))
-                                .right < 9.0;
+    // Every centimetre is labelled where each number keeps clear of the next, the last with its unit, else only the
+    // ends.
+    const auto text = [&](int k) {
+        return readableNumber(paper.metres(10.0 * k), 6) + (k == kScaleCentimetres ? " m" : "");
+    };
+    const auto box = [&](int k) { return labelBox(left + 10.0 * k, top + 5.5, "middle", text(k)); };
+    bool everyBlock = true;
+    for (int k = 0; k < kScaleCentimetres; ++k)
+        everyBlock = everyBlock && box(k).right + kClearance <= box(k + 1).left;
     for (int k = 0; k <= kScaleCentimetres; ++k)
         if (everyBlock || k == 0 || k == kScaleCentimetres)
-            svg += label("scale", left + 10.0 * k, top + 5.5, "middle",
-                         readableNumber(paper.metres(10.0 * k), 6) + (k == kScaleCentimetres ? " m" : ""));
+            svg += label("scale", left + 10.0 * k, top + 5.5, "middle", text(k));
     const std::string perCentimetre = readableNumber(paper.metres(10.0), 6);
     const double words = left + 10.0 * kScaleCentimetres + 8.0;
     return svg + label("scale-statement", words, top + 1.8, "start", "Scale: 1 cm = " + perCentimetre + " m") +

@@ -32,6 +32,7 @@ inline constexpr double kLabelSize = 3.2;      // about 9 pt [mm]
 inline constexpr double kLabelRim = 0.8;       // a label's white rim, both sides together [mm]
 inline constexpr double kClearance = 0.5;      // between a label's rim and the lines it must not touch [mm]
 inline constexpr double kSourceGap = 0.3;      // white between the source's dot and a front running past it [mm]
+inline constexpr double kSourceCore = 0.15;    // the ink kept at the dot's centre where a front crosses it, radius [mm]
 inline constexpr double kLabelSearch = 12.0;   // how far from the dot the source's name may go to find room [mm]
 // A label's extent in em: no sans-serif face's average character is wider, and no digit or letter reaches higher
 // or lower.
@@ -81,11 +82,29 @@ Box labelBox(double x, double y, std::string_view anchor, const std::string &tex
 // How far a point lies outside a circle's outline, negative inside [m].
 double beyondOutline(double x, double y, const WaveCircle &c);
 
+// The source as a picture places it [m], its speed and the side its Mach lines trail to.
+struct Source {
+    double x;
+    double y;
+    double mach;       // |M|
+    double downstream; // +1 when the Mach lines trail to the right, -1 to the left
+};
+
+// Above Mach 1, the arc of the Mach angle radius [mm] from the source, from the line behind it to the upper Mach
+// line, in world coordinates [m].
+std::string machArc(const Paper &paper, const Source &source, double radius = kArcRadius);
+
+// The angle's label for that arc, inside the angle where it fits and keeps clear of the fronts, else beside the arc.
+std::string machLabel(const Paper &paper, const Source &source, const WaveFrame &frame, double radius = kArcRadius);
+
 // A line in world coordinates [m], inside the picture's nested <svg>.
 std::string worldLine(const char *cls, double x1, double y1, double x2, double y2, const std::string &style);
 
 // The frame's wavefronts: every circle but the last, the source marker.
 std::span<const WaveCircle> fronts(const WaveFrame &frame);
+
+// How many wavefronts' outlines a label's box crosses, so that its rim cuts them.
+std::size_t frontsCut(const Paper &paper, const WaveFrame &frame, const Box &box);
 
 // Whether a label's box lies clear of every wavefront's outline, so that its rim cuts none.
 bool clearOfFronts(const Paper &paper, const WaveFrame &frame, const Box &box);

@@ -172,6 +172,17 @@ TEST(CsvFormReading, TheClocksRunningSumReadsAsTheTeacherExpects)
     EXPECT_EQ(comma[1], "1;0,04;1;16,32;0;13,6;0x000000FF");
 }
 
+// Above Mach 1 the boom has a row of its own, first, without a frequency, however long before the pass its front was
+// sent, and beside a front sent at the same moment (dtA/dtE 0).
+TEST(FlyOverCsv, TheBoomHasTheFirstRow)
+{
+    EXPECT_EQ(lines(runFrames({"--listener", "1000", "1.01", "8", "2"}).out).at(1),
+              "boom,-20.54005870292948,7053.456158585982,0.41285517992888254,");
+    const std::vector<std::string> beside = lines(runFrames({"--listener", "318.75", "1.25", "1", "1"}).out);
+    EXPECT_EQ(std::vector(beside.begin() + 1, beside.begin() + 3),
+              (std::vector<std::string>{"boom,-1,425,0.5625,", "-1,-1,425,0.5625,"}));
+}
+
 struct UsageRow {
     const char *name;
     std::vector<std::string> args;
